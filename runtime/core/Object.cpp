@@ -1,0 +1,40 @@
+#include "guirt/Object.h"
+
+#include "guirt/ClassRecord.h"
+#include "guirt/Exceptions.h"
+
+namespace guirt {
+
+Object::~Object() = default;
+
+void Object::Destroy() const noexcept {
+    if (anchor_) {
+        anchor_->target = nullptr;
+        if (anchor_->holders.fetch_sub(1, std::memory_order_acq_rel) == 1) delete anchor_;
+    }
+    delete this;
+}
+
+detail::WeakAnchor* Object::Anchor() const {
+    if (!anchor_) {
+        anchor_ = new detail::WeakAnchor;
+        anchor_->target = const_cast<Object*>(this);
+    }
+    return anchor_;
+}
+
+const ClassRecord& Object::Class() const {
+    // An object made outside RuntimeNewObject has no record of its own; it is a plain Object.
+    return class_ ? *class_ : Object::Record();
+}
+
+bool Object::IsA(const ClassRecord& cls) const { return Class().IsA(cls); }
+
+const ClassRecord& Object::Record() {
+    static const ClassRecord& record = RuntimeNewClass("Object", nullptr, nullptr);
+    return record;
+}
+
+void RaiseNilObjectException() { Raise<NilObjectException>("An object was nil where it was used."); }
+
+}  // namespace guirt

@@ -1,0 +1,12 @@
+#pragma once
+
+// Marks what the shared runtime library exports to the program.
+#if defined(_WIN32)
+#if defined(GUIRT_BUILDING)
+#define GUIRT_API __declspec(dllexport)
+#else
+#define GUIRT_API __declspec(dllimport)
+#endif
+#else
+#define GUIRT_API __attribute__((visibility("default")))
+#endif

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "guirt/MenuItem.h"
+
+namespace guirt {
+
+// A menu item whose action quits the application.
+class GUIRT_API QuitMenuItem : public MenuItem {
+public:
+    static const ClassRecord& Record();
+};
+
+}  // namespace guirt

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "guirt/Export.h"
+#include "guirt/PeerKey.h"
+
+namespace guirt {
+
+class Control;
+class MenuBar;
+class MenuItem;
+class Window;
+
+// Makes the passkey for peer-only entry points. Backends and the runtime's models include
+// this header; the program sees only the public headers, so it cannot.
+struct PeerAccess {
+    static PeerKey Key() noexcept { return PeerKey{}; }
+};
+
+// The native side of a control. It is created from the model's state and afterwards told
+// which property changed; it reads the new value from the model.
+class GUIRT_API ControlPeer {
+public:
+    virtual ~ControlPeer() = default;
+    virtual void PropertyChanged(std::string_view property) = 0;
+};
+
+// The native side of a window. Controls' peers are made by the backend as children of it.
+class GUIRT_API WindowPeer {
+public:
+    virtual ~WindowPeer() = default;
+    virtual void PropertyChanged(std::string_view property) = 0;
+    virtual std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) = 0;
+    // The menu bar's tree or an item of it changed (item is null when the whole tree did).
+    virtual void MenuChanged(const MenuItem* item, std::string_view property) = 0;
+    virtual void Show() = 0;
+    virtual void Close() = 0;
+};
+
+// What a backend installs: the factory of window peers and the native event loop.
+class GUIRT_API PeerFactory {
+public:
+    virtual ~PeerFactory() = default;
+    virtual std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) = 0;
+    // Runs the native event loop until QuitEventLoop is called.
+    virtual void RunEventLoop() = 0;
+    virtual void QuitEventLoop() = 0;
+};
+
+// The installed backend, or null while none is (the models then work on their own).
+GUIRT_API void InstallPeerFactory(PeerFactory* factory) noexcept;
+GUIRT_API PeerFactory* InstalledPeerFactory() noexcept;
+
+}  // namespace guirt

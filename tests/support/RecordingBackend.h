@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Peers.h"
+
+namespace guirt::testing {
+
+// A backend without a toolkit: every peer writes what it was told into one log, so tests
+// can check that the models tell their peers the right things in the right order.
+class RecordingBackend : public PeerFactory {
+public:
+    RecordingBackend();
+    ~RecordingBackend() override;
+
+    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override;
+    void RunEventLoop() override;
+    void QuitEventLoop() override;
+
+    std::vector<std::string> log;
+    int quitRequests = 0;
+};
+
+}  // namespace guirt::testing
