@@ -147,7 +147,7 @@ ImageClasses::ImageClasses(std::initializer_list<ClassLookup> lookups) {
     ImageLookups().insert(ImageLookups().end(), lookups.begin(), lookups.end());
 }
 
-void RuntimeBuildOwnClasses();  // ui/RuntimeClasses.cpp
+void RuntimeBuildOwnClasses();  // defined with the models, which core cannot include
 
 void RuntimePerformInitializers() {
     RuntimeBuildOwnClasses();

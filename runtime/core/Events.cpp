@@ -30,7 +30,12 @@ const ClassRecord& Delegate::Record() {
     return record;
 }
 
-void Delegate::Invoke(Control& sender, const Ref<String>& key) const { invoker_(*this, sender, key); }
+void Delegate::Invoke(Control& sender, const Ref<String>& key) const {
+    if (!invoker_) RaiseNilObjectException();
+    invoker_(*this, sender, key);
+}
+
+void Delegate::InvokeProcedure() const { EntryAs<StaticProcedure>(*this)(); }
 
 void InvokeControlHandler(const Delegate& delegate, Control& sender, const Ref<String>&) {
     auto handler = EntryAs<ControlHandler>(delegate);
@@ -46,7 +51,6 @@ void InvokeKeyHandler(const Delegate& delegate, Control& sender, const Ref<Strin
 
 Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any entry, const Ref<Object>& target,
                                     std::string_view signature, int methodFlag) {
-    if (!invoker) RaiseNilObjectException();
     Ref<Delegate> delegate = New<Delegate>();
     delegate->invoker_ = invoker;
     delegate->entry_ = std::move(entry);

@@ -21,7 +21,11 @@ public:
 
     std::string_view Name() {
         std::size_t blank = bytes_.find(' ', pos_);
-        if (blank == std::string_view::npos) Fail("a name with no blank after it");
+        if (blank == std::string_view::npos) {
+            // The rest of the list is all the name there is; show it, cut to a readable length.
+            entryName_ = bytes_.substr(pos_, 64);
+            Fail("a name with no blank after it");
+        }
         std::string_view name = bytes_.substr(pos_, blank - pos_);
         if (name.empty()) Fail("an empty name");
         pos_ = blank + 1;

@@ -19,12 +19,19 @@ struct PeerAccess {
     static PeerKey Key() noexcept { return PeerKey{}; }
 };
 
+// The standard editing commands the runtime carries out on the focused text control.
+enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
+
 // The native side of a control. It is created from the model's state and afterwards told
 // which property changed; it reads the new value from the model.
 class GUIRT_API ControlPeer {
 public:
     virtual ~ControlPeer() = default;
     virtual void PropertyChanged(std::string_view property) = 0;
+    virtual bool HasFocus() const { return false; }
+    // Whether the command would do something now (text controls only).
+    virtual bool CanPerform(EditCommand) const { return false; }
+    virtual void Perform(EditCommand) {}
 };
 
 // The native side of a window. Controls' peers are made by the backend as children of it.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
@@ -20,18 +21,26 @@ const ClassRecord& MenuItem::Record() {
             Property<&MenuItem::SetVisible>("Visible"),
             Property<&MenuItem::SetEnabled>("Enabled"),
         });
+        // The C++ constructor has already given the item its defaults.
+        RuntimeNewVtable(c, {{"Constructor", "%%", "", Procedure{[](Object&) {}}}});
         return std::ref(c);
     }();
     return record;
 }
 
-void MenuItem::Changed(std::string_view) {}
+void MenuItem::Changed(std::string_view property) {
+    const MenuItem* root = this;
+    Ref<MenuItem> parent;
+    while ((parent = root->parent_.Lock())) root = parent.get();
+    NotifyMenuChanged(*root, this, property);
+}
 
 void MenuItem::Append(const Ref<MenuItem>& item) {
     UIThreadOnly();
     if (!item) RaiseNilObjectException();
     children_.push_back(item);
     item->parent_ = WeakRef<MenuItem>(Ref<MenuItem>(this));
+    Changed("Children");
 }
 
 std::int64_t MenuItem::Count() const {
@@ -71,8 +80,6 @@ Ref<MenuItem> MenuItem::Parent() const {
 }
 
 bool MenuItem::IsSeparator() const { return TextOf(Text_) == "-"; }
-
-bool MenuItem::Action() { return false; }
 
 void MenuItem::PeerChosen(const PeerKey&) {
     if (Enabled_) Action();

@@ -33,6 +33,8 @@ const ClassRecord& RectControl::Record() {
             Property<&C::SetDataField>("DataField"),
             Property<&C::SetInitialParent>("InitialParent"),
         });
+        // The C++ constructor has already given the control its defaults.
+        RuntimeNewVtable(c, {{"Constructor", "%%", "", Procedure{[](Object&) {}}}});
         return std::ref(c);
     }();
     return record;

@@ -1,3 +1,5 @@
+#include "RuntimeClasses.h"
+#include "guirt/Application.h"
 #include "guirt/Events.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
@@ -15,7 +17,7 @@ void RuntimeBuildOwnClasses() {
     for (ClassLookup lookup : {
              &Object::Record, &RuntimeException::Record, &NilObjectException::Record,
              &IllegalCastException::Record, &OutOfBoundsException::Record, &ThreadAccessingUIException::Record,
-             &EndException::Record, &UnsupportedFormatException::Record, &Variant::Record, &Delegate::Record,
+             &EndException::Record, &Application::Record, &UnsupportedFormatException::Record, &Variant::Record, &Delegate::Record,
              &Control::Record, &RectControl::Record, &PopupMenu::Record, &Label::Record, &TextEdit::Record,
              &TextField::Record, &Window::Record, &MenuItem::Record, &MenuBar::Record, &QuitMenuItem::Record,
          }) {

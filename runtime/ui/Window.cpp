@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Peers.h"
+#include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 
@@ -17,6 +18,20 @@ std::map<std::string, Ref<Window>, std::less<>>& ImplicitWindows() {
     return windows;
 }
 }  // namespace
+
+void ForEachOpenWindow(const std::function<void(Window&)>& f) {
+    // A copy: f may close windows.
+    auto windows = ImplicitWindows();
+    for (auto& [name, window] : windows) f(*window);
+}
+
+void CloseAllWindows() { ImplicitWindows().clear(); }
+
+void NotifyMenuChanged(const MenuItem& root, const MenuItem* item, std::string_view property) {
+    for (auto& [name, window] : ImplicitWindows()) {
+        if (window->peer_ && window->menuBar_.get() == &root) window->peer_->MenuChanged(item, property);
+    }
+}
 
 Window::Window() = default;
 Window::~Window() = default;

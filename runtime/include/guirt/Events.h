@@ -16,6 +16,8 @@ class Control;
 // event, and for key events also the key as text. Class records store handlers as these.
 using ControlHandler = void (*)(Object& target, Control& sender);
 using KeyHandler = void (*)(Object& target, Control& sender, const Ref<String>& key);
+// A routine without target or arguments, such as a start-up step.
+using StaticProcedure = void (*)();
 
 class Delegate;
 // Calls the delegate's entry with the arguments of one handler shape.
@@ -25,10 +27,13 @@ GUIRT_API void InvokeControlHandler(const Delegate& delegate, Control& sender, c
 GUIRT_API void InvokeKeyHandler(const Delegate& delegate, Control& sender, const Ref<String>& key);
 
 // A bound method: an entry from a method table and a weakly held target. Invoking one whose
-// target is gone raises NilObjectException.
+// target is gone raises NilObjectException. A delegate of a routine has no target and no
+// invoker.
 class GUIRT_API Delegate : public Object {
 public:
     void Invoke(Control& sender, const Ref<String>& key) const;
+    // Calls a delegate made from a StaticProcedure.
+    void InvokeProcedure() const;
     Ref<Object> Target() const noexcept { return target_.Lock(); }
     const std::any& Entry() const noexcept { return entry_; }
     std::string_view Signature() const noexcept { return signature_; }

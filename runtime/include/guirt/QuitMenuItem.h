@@ -7,6 +7,7 @@ namespace guirt {
 // A menu item whose action quits the application.
 class GUIRT_API QuitMenuItem : public MenuItem {
 public:
+    bool Action() override;
     static const ClassRecord& Record();
 };
 

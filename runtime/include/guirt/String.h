@@ -69,7 +69,7 @@ GUIRT_API Ref<String> RuntimeAddString(const Ref<String>& a, const Ref<String>& 
 // Compile-time byte sequence used as a template argument for literals.
 template <std::size_t N>
 struct FixedBytes {
-    unsigned char bytes[N]{};
+    unsigned char bytes[N == 0 ? 1 : N]{};  // an empty literal still needs a member
     static constexpr std::size_t size = N;
     constexpr FixedBytes() = default;
     // From a string literal (its terminating zero is dropped).

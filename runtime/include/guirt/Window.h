@@ -16,6 +16,7 @@
 namespace guirt {
 
 class MenuBar;
+class MenuItem;
 class WindowPeer;
 
 // A top-level window: its own properties, its controls by name, and its menu bar.
@@ -79,6 +80,7 @@ protected:
 
 private:
     friend GUIRT_API void WindowDefaultConstructor(Window& window);
+    friend void NotifyMenuChanged(const MenuItem& root, const MenuItem* item, std::string_view property);
 
     std::vector<Ref<Control>> controls_;
     Ref<class MenuBar> menuBar_;

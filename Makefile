@@ -1,0 +1,41 @@
+# Entry points for a fresh Debian/Ubuntu machine; each target installs what it needs first.
+SHELL := bash
+.SHELLFLAGS := -eu -o pipefail -c
+
+CTEST := ctest -j2 --output-on-failure --no-tests=error
+LOGS := build/logs
+
+.PHONY: deps build test run bench clean
+
+deps:
+	scripts/install-deps.sh
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev
+
+test: build
+	mkdir -p $(LOGS)
+	$(CTEST) --preset dev | tee $(LOGS)/ctest-dev.txt
+	cmake --preset asan
+	cmake --build --preset asan
+	$(CTEST) --preset asan | tee $(LOGS)/ctest-asan.txt
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	scripts/run-fuzzers.sh
+	@# One closing line summing both ctest runs.
+	@sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' $(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt \
+		| awk '{ failed += $$1; total += $$2 } END { printf "%d passed, %d failed\n", total - failed, failed }'
+
+run: build
+	scripts/run.sh
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	@for b in build/bench/bench/*_bench; do \
+		if [[ -f $$b && -x $$b ]]; then echo "== $$b"; "$$b"; fi; \
+	done
+
+clean:
+	rm -rf build

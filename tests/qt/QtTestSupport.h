@@ -1,0 +1,187 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "Backend.h"
+#include "guirt/Exceptions.h"
+#include "guirt/Label.h"
+#include "guirt/MenuBar.h"
+#include "guirt/PopupMenu.h"
+#include "guirt/TextField.h"
+#include "guirt/Window.h"
+
+namespace qttest {
+
+using namespace guirt;
+
+// Records the events of the controls it is bound to as "name.Event" or "name.KeyUp:key";
+// can be told to fail inside a handler.
+class Listener : public Object {
+public:
+    static const ClassRecord& Record() {
+        static const ClassRecord& record =
+            RuntimeNewClass("QtTestListener", &Object::Record(), FactoryOf<Listener>);
+        return record;
+    }
+    std::vector<std::string> calls;
+    bool failOnTextChange = false;
+
+    void Bind(Control& control, std::string_view event) {
+        const int number = control.EventNumber(event);
+        const Ref<Listener> self(this);
+        if (event == "KeyUp") {
+            RuntimeAddEventHandler(control, number, KeyEventAdaptor,
+                                   RuntimeCreateDelegate(InvokeKeyHandler, KeyHandler{&OnKey}, self,
+                                                         "( TextField, String )", 1));
+            return;
+        }
+        const ControlHandler handler = event == "Change" ? &OnChange : &OnTextChange;
+        RuntimeAddEventHandler(control, number, ControlEventAdaptor,
+                               RuntimeCreateDelegate(InvokeControlHandler, handler, self, "( Control )", 1));
+    }
+    std::size_t Count(const std::string& call) const { return std::count(calls.begin(), calls.end(), call); }
+
+private:
+    static void OnChange(Object& self, Control& sender) { Note(self, sender, ".Change"); }
+    static void OnTextChange(Object& self, Control& sender) {
+        Note(self, sender, ".TextChange");
+        if (static_cast<Listener&>(self).failOnTextChange) Raise<OutOfBoundsException>("the handler failed");
+    }
+    static void OnKey(Object& self, Control& sender, const Ref<String>& key) {
+        Note(self, sender, ".KeyUp:" + std::string(TextOf(key)));
+    }
+    static void Note(Object& self, Control& sender, const std::string& what) {
+        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(sender.Name())) + what);
+    }
+};
+
+// The calculator's window in miniature: a material popup, two number fields and two labels
+// (the formula and the result), built the way a program builds its window.
+class CalcWindow : public Window {
+public:
+    static const ClassRecord& Record() {
+        static const ClassRecord& record = RuntimeNewClass("QtTestWindow", &Window::Record(), FactoryOf<CalcWindow>);
+        return record;
+    }
+    Ref<Listener> listener = New<Listener>();
+    Ref<MenuBar> bar;  // set before construction to build the window with menus
+    std::vector<std::string> closes;
+
+    template <class T>
+    Ref<T> Get(std::string_view name) {
+        return CheckCast<T>(_ControlByName(String::FromBytes(name)));
+    }
+
+protected:
+    void Layout() override {
+        SetTitle(Lit<"Voltage Drop">());
+        SetWidth(296);
+        SetHeight(247);
+        SetResizeable(false);
+        SetMaximizeButton(false);
+        SetFullScreenButton(false);
+        if (bar) SetMenuBar(bar);
+    }
+
+    void CreateControls() override {
+        Ref<PopupMenu> material = Add<PopupMenu>("material", 20, 20, 120, 22);
+        material->AddRow(Lit<"Copper">());
+        material->AddRow(Lit<"Aluminium">());
+        material->SetListIndex(0);
+        material->SetTabIndex(2);
+        listener->Bind(*material, "Change");
+
+        Ref<Label> formula = Add<Label>("formula", 20, 120, 256, 16);
+        formula->SetCaption(String::FromBytes("Vd (20°C) = ( Length x Current x 0.0175 ) / Area"));
+        formula->SetItalic(true);
+        formula->SetTextSize(10);
+        formula->SetMultiLine(true);
+        formula->SetHelpTag(Lit<"Resistivity of copper\r\nat 20 degrees">());
+
+        Ref<Label> result = Add<Label>("result", 20, 150, 256, 20);
+        result->SetCaption(Lit<"Voltage drop = 22.671V">());
+        result->SetBold(true);
+        result->SetTextSize(14);
+        result->SetTextAlign(2);
+        result->SetTextColor(Color{0x000000FF});
+
+        for (auto [name, left, tab] : {std::tuple{"length", 20, 1}, {"current", 150, 0}}) {
+            Ref<TextField> field = Add<TextField>(name, left, 60, 100, 22);
+            field->SetTabIndex(tab);
+            field->SetHelpTag(Lit<"Metres">());
+            listener->Bind(*field, "TextChange");
+            listener->Bind(*field, "KeyUp");
+        }
+    }
+
+    void Event_Close() override { closes.push_back("Close"); }
+
+private:
+    template <class T>
+    Ref<T> Add(std::string_view name, int left, int top, int width, int height) {
+        Ref<T> control = CheckCast<T>(__New(T::Record()));
+        control->SetLeft(left);
+        control->SetTop(top);
+        control->SetWidth(width);
+        control->SetHeight(height);
+        _AddControl(String::FromBytes(name), control);
+        return control;
+    }
+};
+
+// One window per test, built through the runtime with the Qt backend installed.
+class QtWindowTest : public ::testing::Test {
+protected:
+    void Open() {
+        window = New<CalcWindow>();
+        window->bar = bar;
+        WindowDefaultConstructor(*window);
+        native = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == "QtTestWindow" && widget->isVisible()) native = qobject_cast<QMainWindow*>(widget);
+        }
+        ASSERT_NE(native, nullptr);
+        native->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(native));
+    }
+
+    void TearDown() override {
+        if (window) window->Close();
+        window.reset();
+        bar.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        RuntimeTakeException();
+    }
+
+    template <class W>
+    W* Find(const char* name) const {
+        W* widget = native->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    // Keys go to the window as the platform would send them: to the focused widget,
+    // through the shortcut map.
+    void Type(const char* text) { QTest::keyClicks(native->windowHandle(), QString::fromUtf8(text)); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(native->windowHandle(), key, modifiers);
+    }
+    void Focus(QWidget* widget) {
+        widget->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(widget->hasFocus());
+    }
+
+    Ref<MenuBar> bar;
+    Ref<CalcWindow> window;
+    QMainWindow* native = nullptr;
+};
+
+}  // namespace qttest
