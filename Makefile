@@ -36,6 +36,8 @@ bench: deps
 	@for b in build/bench/bench/*_bench; do \
 		if [[ -f $$b && -x $$b ]]; then echo "== $$b"; "$$b"; fi; \
 	done
+	@echo "== bench/startup_bench.sh"
+	bench/startup_bench.sh build/bench
 
 clean:
 	rm -rf build

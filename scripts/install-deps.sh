@@ -14,6 +14,8 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools
     # running the window headless and taking a screenshot
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+    # the end-to-end test's WM_DELETE_WINDOW sender
+    libx11-dev
 )
 
 missing=()

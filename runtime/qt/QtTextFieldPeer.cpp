@@ -12,9 +12,9 @@ namespace guirt::qt {
 
 QtTextFieldPeer::QtTextFieldPeer(TextField& model, QWidget* parent)
     : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
+    ApplyLimit();  // first: setting the limit sets the text again, cursor at the end
     ApplyText();
     ApplyColors();
-    ApplyLimit();
     Edit()->setAlignment(ToAlignment(field_.Alignment()));
     Edit()->setReadOnly(field_.ReadOnly());
     Edit()->setFrame(field_.Border());
@@ -76,8 +76,11 @@ void QtTextFieldPeer::ApplyColors() {
 
 void QtTextFieldPeer::ApplyLimit() {
     const std::int64_t limit = field_.LimitText();
-    // 32767 is the line edit's own default: no limit of the program's.
+    // 32767 is the line edit's own default: no limit of the program's. The line edit sets
+    // its text again, which would move the cursor to the end.
+    const int cursor = Edit()->cursorPosition();
     Edit()->setMaxLength(limit > 0 && limit < 32767 ? static_cast<int>(limit) : 32767);
+    Edit()->setCursorPosition(cursor);
 }
 
 void QtTextFieldPeer::TextEdited(const QString& text) {

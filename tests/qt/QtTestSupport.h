@@ -73,7 +73,7 @@ public:
         return record;
     }
     Ref<Listener> listener = New<Listener>();
-    Ref<MenuBar> bar;  // set before construction to build the window with menus
+    Ref<guirt::MenuBar> bar;  // set before construction to build the window with menus
     std::vector<std::string> closes;
 
     template <class T>
@@ -114,8 +114,8 @@ protected:
         result->SetTextAlign(2);
         result->SetTextColor(Color{0x000000FF});
 
-        for (auto [name, left, tab] : {std::tuple{"length", 20, 1}, {"current", 150, 0}}) {
-            Ref<TextField> field = Add<TextField>(name, left, 60, 100, 22);
+        for (auto [name, left, tab, text] : {std::tuple{"length", 20, 1, ""}, {"current", 150, 0, "1000.000000000001"}}) {
+            Ref<TextField> field = Add<TextField>(name, left, 60, 100, 22, text);
             field->SetTabIndex(tab);
             field->SetHelpTag(Lit<"Metres">());
             listener->Bind(*field, "TextChange");
@@ -127,8 +127,9 @@ protected:
 
 private:
     template <class T>
-    Ref<T> Add(std::string_view name, int left, int top, int width, int height) {
+    Ref<T> Add(std::string_view name, int left, int top, int width, int height, std::string_view text = {}) {
         Ref<T> control = CheckCast<T>(__New(T::Record()));
+        if constexpr (std::is_same_v<T, TextField>) control->SetText(String::FromBytes(text));
         control->SetLeft(left);
         control->SetTop(top);
         control->SetWidth(width);
@@ -170,7 +171,9 @@ protected:
     }
     // Keys go to the window as the platform would send them: to the focused widget,
     // through the shortcut map.
-    void Type(const char* text) { QTest::keyClicks(native->windowHandle(), QString::fromUtf8(text)); }
+    void Type(const char* text) {
+        for (const char* c = text; *c; ++c) QTest::keyClick(native->windowHandle(), *c);
+    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(native->windowHandle(), key, modifiers);
     }
@@ -179,7 +182,7 @@ protected:
         ASSERT_TRUE(widget->hasFocus());
     }
 
-    Ref<MenuBar> bar;
+    Ref<guirt::MenuBar> bar;
     Ref<CalcWindow> window;
     QMainWindow* native = nullptr;
 };

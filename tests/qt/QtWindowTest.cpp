@@ -137,6 +137,8 @@ TEST_F(QtWindowTest, TextTheProgramWritesIsShownFromItsStartAndReportedOnce) {
     Open();
     QLineEdit* edit = Find<QLineEdit>("current");
     Ref<TextField> current = window->Get<TextField>("current");
+    EXPECT_EQ(edit->text(), "1000.000000000001");  // set before the window was built
+    EXPECT_EQ(edit->cursorPosition(), 0);
     window->listener->calls.clear();
     current->SetText(Lit<"0.0017241379310344827">());
     EXPECT_EQ(edit->text(), "0.0017241379310344827");
@@ -146,6 +148,8 @@ TEST_F(QtWindowTest, TextTheProgramWritesIsShownFromItsStartAndReportedOnce) {
     current->SetReadOnly(true);
     current->SetPassword(true);
     current->SetCueText(Lit<"Amps">());
+    current->SetLimitText(40);
+    EXPECT_EQ(edit->cursorPosition(), 0);
     current->SetLimitText(4);
     current->SetAlignment(3);
     current->SetTextColor(Color{0x00FF0000});

@@ -1,0 +1,121 @@
+#include <QClipboard>
+#include <QMenu>
+
+#include "ProgramSupport.h"
+
+namespace programtest {
+namespace {
+
+using namespace guirt;
+using ProgramMenus = ProgramTest;
+
+QMenu* MenuNamed(QMenuBar* bar, const char* text) {
+    for (QAction* action : bar->actions()) {
+        if (action->text() == text) return action->menu();
+    }
+    return nullptr;
+}
+
+QAction* ActionNamed(QMenu* menu, const char* text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+TEST_F(ProgramMenus, TheBarHoldsFileThenEditWithTheirItemsAndShortcuts) {
+    QMenuBar* bar = native->menuBar();
+    ASSERT_NE(bar, nullptr);
+    QStringList titles;
+    for (QAction* action : bar->actions()) titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit"}));
+
+    QMenu* file = MenuNamed(bar, "&File");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->actions().size(), 1);
+    EXPECT_EQ(file->actions()[0]->text(), "E&xit");
+
+    QMenu* edit = MenuNamed(bar, "&Edit");
+    ASSERT_NE(edit, nullptr);
+    // text ("" for a separator), shortcut
+    const std::pair<const char*, const char*> expected[] = {
+        {"&Undo", "Ctrl+Z"}, {"", ""},          {"Cu&t", "Ctrl+X"}, {"&Copy", "Ctrl+C"},
+        {"&Paste", "Ctrl+V"}, {"&Delete", ""}, {"", ""},           {"Select &All", "Ctrl+A"},
+    };
+    const QList<QAction*> actions = edit->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [text, shortcut] = expected[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(actions[i]->isSeparator(), *text == '\0');
+        if (*text) {
+            EXPECT_EQ(actions[i]->text(), text);
+        }
+        EXPECT_EQ(actions[i]->shortcut(), QKeySequence::fromString(shortcut, QKeySequence::PortableText));
+    }
+}
+
+TEST_F(ProgramMenus, TheMenuAccessorsGiveTheItemsOfTheirNames) {
+    const std::pair<const char*, Ref<MenuItem> (dravello::Window1::*)()> items[] = {
+        {"EditMenu", &dravello::Window1::EditMenu},         {"EditSelectAll", &dravello::Window1::EditSelectAll},
+        {"EditSeparator2", &dravello::Window1::EditSeparator2}, {"EditClear", &dravello::Window1::EditClear},
+        {"EditPaste", &dravello::Window1::EditPaste},       {"EditCopy", &dravello::Window1::EditCopy},
+        {"EditCut", &dravello::Window1::EditCut},           {"EditSeparator1", &dravello::Window1::EditSeparator1},
+        {"EditUndo", &dravello::Window1::EditUndo},         {"FileMenu", &dravello::Window1::FileMenu},
+    };
+    for (const auto& [name, accessor] : items) {
+        Ref<MenuItem> item = (w.get()->*accessor)();
+        ASSERT_TRUE(item) << name;
+        EXPECT_EQ(Str(item->Name()), name);
+        EXPECT_EQ(item.get(), (w.get()->*accessor)().get()) << name;
+    }
+    EXPECT_TRUE(w->EditSeparator1()->IsSeparator());
+    EXPECT_TRUE(w->EditSeparator2()->IsSeparator());
+    Ref<QuitMenuItem> quit = w->FileQuit();
+    ASSERT_TRUE(quit);
+    EXPECT_EQ(Str(quit->Name()), "FileQuit");
+    EXPECT_TRUE(quit->IsA(QuitMenuItem::Record()));
+    EXPECT_EQ(quit->Parent().get(), w->FileMenu().get());
+}
+
+TEST_F(ProgramMenus, CutAndPasteActOnTheFocusedFieldAndRecalculate) {
+    QMenu* edit = MenuNamed(native->menuBar(), "&Edit");
+    ASSERT_NE(edit, nullptr);
+    QAction* selectAll = ActionNamed(edit, "Select &All");
+    QAction* cut = ActionNamed(edit, "Cu&t");
+    QAction* paste = ActionNamed(edit, "&Paste");
+    ASSERT_TRUE(selectAll && cut && paste);
+    QLineEdit* current = Widget<QLineEdit>("current");
+    Focus(current);
+    current->setCursorPosition(0);
+
+    selectAll->trigger();
+    EXPECT_EQ(current->selectedText(), "0.350");
+    cut->trigger();
+    EXPECT_EQ(Str(w->current()->Text()), "");
+    EXPECT_EQ(current->text(), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.350");
+    EXPECT_EQ(Result(), ExpectedResult());
+    EXPECT_NE(Result(), "Voltage drop = 1.795V");
+
+    paste->trigger();
+    EXPECT_EQ(Str(w->current()->Text()), "0.350");
+    EXPECT_EQ(Result(), "Voltage drop = 1.795V");
+}
+
+TEST_F(ProgramMenus, TheEditShortcutsWorkFromTheKeyboard) {
+    QLineEdit* lenght = Widget<QLineEdit>("lenght");
+    Focus(lenght);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(lenght->selectedText(), "60");
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Str(w->lenght()->Text()), "");
+    EXPECT_EQ(Result(), ExpectedResult());
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Str(w->lenght()->Text()), "6060");
+    EXPECT_EQ(Result(), ExpectedResult());
+}
+
+}  // namespace
+}  // namespace programtest

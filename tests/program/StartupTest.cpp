@@ -1,0 +1,139 @@
+#include <bit>
+#include <cstring>
+#include <tuple>
+
+#include "ProgramSupport.h"
+#include "app/App.h"
+#include "guirt/Variant.h"
+
+namespace programtest {
+namespace {
+
+using namespace guirt;
+
+TEST(ProgramStartup, OneWindowWithTheListValuesApplied) {
+    const StartupSnapshot& s = Startup();
+    EXPECT_EQ(s.visibleTopLevels, 1);
+    EXPECT_EQ(s.mainWindows, 1);
+    EXPECT_EQ(s.title, "Dravello");
+    EXPECT_EQ(s.fieldTexts, (std::vector<std::string>{"0.350", "60", "0.51054", "0.20471"}));
+    EXPECT_EQ(s.fieldWidgetTexts, (std::vector<QString>{"0.350", "60", "0.51054", "0.20471"}));
+    EXPECT_EQ(s.resultCaption, "Voltage drop = 1.795V");
+    EXPECT_EQ(s.resultWidgetText, "Voltage drop = 1.795V");
+    EXPECT_EQ(s.formCaption, "Vd (20°C) = ( Length x Current x 0.0175 ) / Area");
+    EXPECT_EQ(s.formWidgetText, QString::fromUtf8("Vd (20°C) = ( Length x Current x 0.0175 ) / Area"));
+    EXPECT_EQ(s.listIndex, 0);
+    EXPECT_EQ(s.comboIndex, 0);
+    EXPECT_FALSE(s.exceptionPending);
+}
+
+TEST(ProgramStartup, ElevenControlsInListOrderWhereTheListsPutThem) {
+    Ref<dravello::Window1> w = W();
+    ASSERT_EQ(w->Controls().size(), 11u);
+    EXPECT_EQ(Str(w->Title()), "Dravello");
+    EXPECT_EQ(w->Width(), 296);
+    EXPECT_EQ(w->Height(), 247);
+    EXPECT_FALSE(w->Resizeable());
+    EXPECT_FALSE(w->MaximizeButton());
+
+    // name, left, top, width, height, captions of the labels
+    const std::tuple<const char*, int, int, int, int, const char*> expected[] = {
+        {"PopupMenu1", 20, 14, 256, 20, nullptr},
+        {"Label3", 20, 175, 142, 20, "Current (A):"},
+        {"current", 196, 174, 80, 22, nullptr},
+        {"result", 20, 207, 256, 20, nullptr},
+        {"form", 20, 46, 256, 16, nullptr},
+        {"diameter", 196, 106, 80, 22, nullptr},
+        {"lenght", 196, 74, 80, 22, nullptr},
+        {"Label2", 20, 107, 142, 20, "Cable diameter (mm):"},
+        {"Label1", 20, 75, 142, 20, "Total cable length (m):"},
+        {"areafld", 196, 140, 80, 22, nullptr},
+        {"Label4", 20, 141, 142, 20, "Cable area (mm2):"},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [name, left, top, width, height, caption] = expected[i];
+        SCOPED_TRACE(name);
+        Ref<Control> control = w->Controls()[i];
+        EXPECT_EQ(Str(control->Name()), name);
+        auto rect = CheckCast<RectControl>(control);
+        ASSERT_TRUE(rect);
+        EXPECT_EQ(rect->Left(), left);
+        EXPECT_EQ(rect->Top(), top);
+        EXPECT_EQ(rect->Width(), width);
+        EXPECT_EQ(rect->Height(), height);
+        QWidget* widget = Widget<QWidget>(name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), QRect(left, top, width, height));
+        EXPECT_TRUE(widget->isVisible());
+        if (caption) {
+            EXPECT_EQ(Str(CheckCast<Label>(control)->Caption()), caption);
+            EXPECT_EQ(Widget<QLabel>(name)->text(), caption);
+        }
+    }
+    EXPECT_NE(Widget<QComboBox>("PopupMenu1"), nullptr);
+    for (const char* name : {"current", "diameter", "lenght", "areafld"}) EXPECT_NE(Widget<QLineEdit>(name), nullptr) << name;
+    for (const char* name : {"result", "form"}) EXPECT_NE(Widget<QLabel>(name), nullptr) << name;
+}
+
+TEST(ProgramStartup, ThePopupListsTheMaterialsWithTheirResistivitiesAsTags) {
+    Ref<PopupMenu> popup = W()->PopupMenu1();
+    QComboBox* combo = Widget<QComboBox>("PopupMenu1");
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(popup->ListCount(), 6);
+    ASSERT_EQ(combo->count(), 6);
+    const char* names[] = {"Copper", "Aluminium", "Gold", "Silver", "Iron", "Lead"};
+    for (int row = 0; row < 6; ++row) {
+        SCOPED_TRACE(names[row]);
+        EXPECT_EQ(Str(popup->List(row)), names[row]);
+        EXPECT_EQ(combo->itemText(row), names[row]);
+        Ref<Variant> tag = popup->RowTag(row);
+        ASSERT_TRUE(tag);
+        const double* value = std::get_if<double>(&tag->Get());
+        ASSERT_NE(value, nullptr) << "the tag holds no double";
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*value),
+                  std::bit_cast<std::uint64_t>(dravello::kMaterials[static_cast<std::size_t>(row)].resistivity));
+    }
+}
+
+TEST(ProgramStartup, ImplicitInstancesAndAccessorsAreStable) {
+    Ref<dravello::Window1> a = dravello::Window1::Implicit(), b = dravello::Window1::Implicit();
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a.get(), b.get());
+    EXPECT_EQ(a->PopupMenu1().get(), a->PopupMenu1().get());
+    EXPECT_EQ(a->current().get(), a->current().get());
+    EXPECT_EQ(a->lenght().get(), a->lenght().get());
+    EXPECT_EQ(a->diameter().get(), a->diameter().get());
+    EXPECT_EQ(a->areafld().get(), a->areafld().get());
+    EXPECT_EQ(a->result().get(), a->result().get());
+    EXPECT_EQ(a->form().get(), a->form().get());
+    EXPECT_EQ(a->Label1().get(), a->Label1().get());
+    EXPECT_EQ(a->Label2().get(), a->Label2().get());
+    EXPECT_EQ(a->Label3().get(), a->Label3().get());
+    EXPECT_EQ(a->Label4().get(), a->Label4().get());
+    // Each accessor gives the control registered under its own name.
+    EXPECT_EQ(Str(a->current()->Name()), "current");
+    EXPECT_EQ(Str(a->lenght()->Name()), "lenght");
+    EXPECT_EQ(Str(a->areafld()->Name()), "areafld");
+    EXPECT_EQ(Str(a->Label4()->Name()), "Label4");
+
+    Ref<dravello::MainMenuBar> bar = dravello::MainMenuBar::Implicit();
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(bar.get(), dravello::MainMenuBar::Implicit().get());
+    EXPECT_EQ(a->MenuBar().get(), bar.get());
+    ASSERT_TRUE(RuntimeApplication());
+    EXPECT_EQ(RuntimeApplication()->MenuBar().get(), bar.get());
+}
+
+TEST(ProgramStartup, TheApplicationIsVersionOneZero) {
+    Ref<Application> app = RuntimeApplication();
+    ASSERT_TRUE(app);
+    EXPECT_TRUE(app->IsA(dravello::App::Record()));
+    EXPECT_EQ(app->MajorVersion(), 1);
+    EXPECT_EQ(app->MinorVersion(), 0);
+    EXPECT_EQ(app->BugVersion(), 0);
+    EXPECT_EQ(app->NonReleaseVersion(), 0);
+    EXPECT_EQ(app->StageCode(), 0);
+}
+
+}  // namespace
+}  // namespace programtest

@@ -1,0 +1,82 @@
+#include "ProgramSupport.h"
+#include "guirt/Numbers.h"
+
+namespace programtest {
+namespace {
+
+using namespace guirt;
+using ProgramTyping = ProgramTest;
+
+TEST_F(ProgramTyping, EachMaterialSetByTheProgramGivesItsResultAndFormula) {
+    const char* results[] = {"1.795", "2.872", "2.359", "1.641", "10.053", "22.671"};
+    for (int row : {1, 2, 3, 4, 5, 0}) {
+        w->PopupMenu1()->SetListIndex(row);
+        EXPECT_EQ(Result(), std::string("Voltage drop = ") + results[row] + "V") << row;
+        EXPECT_EQ(Str(w->form()->Caption()), dravello::formulaText(dravello::kMaterials[row].resistivity)) << row;
+        EXPECT_EQ(Widget<QLabel>("result")->text().toStdString(), Result());
+    }
+}
+
+TEST_F(ProgramTyping, EachMaterialPickedByKeyboardGivesItsResult) {
+    QComboBox* combo = Widget<QComboBox>("PopupMenu1");
+    ASSERT_NE(combo, nullptr);
+    Focus(combo);
+    const char* results[] = {"1.795", "2.872", "2.359", "1.641", "10.053", "22.671"};
+    for (int row = 1; row < 6; ++row) {
+        Key(Qt::Key_Down);
+        ASSERT_EQ(w->PopupMenu1()->ListIndex(), row);
+        EXPECT_EQ(Result(), std::string("Voltage drop = ") + results[row] + "V");
+        EXPECT_EQ(Str(w->form()->Caption()), dravello::formulaText(dravello::kMaterials[row].resistivity));
+    }
+    Key(Qt::Key_Home);
+    EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0);
+    EXPECT_EQ(Result(), "Voltage drop = 1.795V");
+}
+
+TEST_F(ProgramTyping, TypingADiameterFillsTheAreaAndTheResult) {
+    Retype(Widget<QLineEdit>("lenght"), "100");
+    Retype(Widget<QLineEdit>("current"), "10");
+    Retype(Widget<QLineEdit>("diameter"), "1");
+    EXPECT_EQ(Str(w->diameter()->Text()), "1");
+    EXPECT_EQ(Str(w->areafld()->Text()), "0.7853981633974483");
+    EXPECT_EQ(Widget<QLineEdit>("areafld")->text(), "0.7853981633974483");
+    EXPECT_EQ(Result(), "Voltage drop = 22.282V");
+    EXPECT_EQ(Widget<QLabel>("result")->text(), "Voltage drop = 22.282V");
+}
+
+TEST_F(ProgramTyping, TypingAnAreaFillsTheDiameterAndTheResult) {
+    Retype(Widget<QLineEdit>("areafld"), "1");
+    EXPECT_EQ(Str(w->diameter()->Text()), "1.1283791670955126");
+    EXPECT_EQ(Widget<QLineEdit>("diameter")->text(), "1.1283791670955126");
+    EXPECT_EQ(Result(), ExpectedResult());
+}
+
+TEST_F(ProgramTyping, AnArrowKeyInTheDiameterRewritesTheArea) {
+    w->diameter()->SetText(Text("2.5"));  // the program's own set: no conversion yet
+    w->areafld()->SetText(Text("7"));
+    EXPECT_EQ(Str(w->areafld()->Text()), "7");
+    Focus(Widget<QLineEdit>("diameter"));
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Str(w->areafld()->Text()), Str(guirt::Str(dravello::crossSectionArea(2.5))));
+    EXPECT_EQ(Result(), ExpectedResult());
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Str(w->diameter()->Text()), "2.5");  // arrows move the cursor, not the text
+}
+
+TEST_F(ProgramTyping, ZeroAndNegativeInputsShowAResultAndRaiseNothing) {
+    Retype(Widget<QLineEdit>("current"), "0");
+    EXPECT_EQ(Result(), ExpectedResult());
+    Retype(Widget<QLineEdit>("lenght"), "-5");
+    EXPECT_EQ(Result(), ExpectedResult());
+    Retype(Widget<QLineEdit>("current"), "3");
+    EXPECT_EQ(Result(), ExpectedResult());
+    EXPECT_EQ(Result().rfind("Voltage drop = -", 0), 0u) << Result();
+    Retype(Widget<QLineEdit>("diameter"), "0");
+    EXPECT_EQ(Str(w->areafld()->Text()), "0");
+    EXPECT_EQ(Result(), ExpectedResult());
+    EXPECT_EQ(Result().rfind("Voltage drop = ", 0), 0u) << Result();
+    EXPECT_FALSE(gCurrentException);
+}
+
+}  // namespace
+}  // namespace programtest

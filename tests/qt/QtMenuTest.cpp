@@ -1,0 +1,195 @@
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "Peers.h"
+#include "QtTestSupport.h"
+
+namespace qttest {
+namespace {
+
+// A program's own menu item: counts how often it was chosen.
+class CountingItem : public MenuItem {
+public:
+    static const ClassRecord& Record() {
+        static const ClassRecord& record =
+            RuntimeNewClass("QtTestCountingItem", &MenuItem::Record(), FactoryOf<CountingItem>);
+        return record;
+    }
+    bool Action() override {
+        ++chosen;
+        return true;
+    }
+    int chosen = 0;
+};
+
+template <class T = MenuItem>
+Ref<T> Item(MenuItem& parent, std::string_view name, std::string_view text, std::string_view key = {}) {
+    Ref<T> item = New<T>();
+    item->SetName(String::FromBytes(name));
+    item->SetText(String::FromBytes(text));
+    item->SetCommandKey(String::FromBytes(key));
+    parent.Append(item);
+    return item;
+}
+
+class QtMenuTest : public QtWindowTest {
+protected:
+    void SetUp() override {
+        bar = New<guirt::MenuBar>();
+        Ref<MenuItem> file = Item(*bar, "FileMenu", "&File");
+        calculate = Item<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
+        Item(*file, "FileSeparator", "-");
+        Ref<MenuItem> edit = Item(*bar, "EditMenu", "&Edit");
+        Item(*edit, "EditUndo", "&Undo", "Ctrl+Z");
+        Item(*edit, "EditSeparator", "-");
+        for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"}, {"EditCopy", "&Copy", "Ctrl+C"},
+                                       {"EditPaste", "&Paste", "Ctrl+V"}, {"EditClear", "&Delete", ""},
+                                       {"EditSelectAll", "Select &All", "Ctrl+A"}}) {
+            Item(*edit, name, text, key);
+        }
+        QGuiApplication::clipboard()->clear();
+        Open();
+    }
+
+    QMenu* Menu(int index) const { return native->menuBar()->actions().at(index)->menu(); }
+    QAction* Action(const char* menuText, const char* text) const {
+        for (QAction* menu : native->menuBar()->actions()) {
+            if (menu->text() != menuText) continue;
+            for (QAction* action : menu->menu()->actions()) {
+                if (action->text() == text) return action;
+            }
+        }
+        ADD_FAILURE() << text;
+        return nullptr;
+    }
+    // Which edit items are enabled, in menu order: Undo Cut Copy Paste Delete SelectAll.
+    std::string EditState() const {
+        std::string state;
+        for (QAction* action : Menu(1)->actions()) {
+            if (!action->isSeparator()) state += action->isEnabled() ? '1' : '0';
+        }
+        return state;
+    }
+
+    Ref<CountingItem> calculate;
+};
+
+TEST_F(QtMenuTest, TheBarShowsTheMenuTreeWithSeparatorsAndShortcuts) {
+    QList<QAction*> menus = native->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[1]->text(), "&Edit");
+    QList<QAction*> edit = Menu(1)->actions();
+    ASSERT_EQ(edit.size(), 7);
+    EXPECT_EQ(edit[0]->text(), "&Undo");
+    EXPECT_EQ(edit[0]->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_TRUE(edit[1]->isSeparator());
+    EXPECT_EQ(edit[6]->text(), "Select &All");
+    EXPECT_EQ(edit[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    EXPECT_TRUE(edit[5]->shortcut().isEmpty());
+    EXPECT_TRUE(Menu(0)->actions().at(1)->isSeparator());
+    EXPECT_EQ(native->centralWidget()->size(), QSize(296, 247));
+    EXPECT_GT(native->centralWidget()->y(), 0);
+}
+
+TEST_F(QtMenuTest, ChangesToItemsReachTheBar) {
+    calculate->SetText(Lit<"&Recalculate">());
+    calculate->SetCommandKey(Lit<"Ctrl+E">());
+    QAction* action = Action("&File", "&Recalculate");
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    calculate->SetVisible(false);
+    EXPECT_FALSE(action->isVisible());
+
+    Item(*bar->Item(0), "FileAbout", "&About");  // a new item rebuilds the menus
+    EXPECT_EQ(Menu(0)->actions().size(), 3);
+    EXPECT_EQ(Menu(0)->actions().at(2)->text(), "&About");
+    EXPECT_FALSE(Menu(0)->actions().at(0)->isVisible());
+}
+
+TEST_F(QtMenuTest, ShortcutsChooseTheItemUnlessTheProgramDisabledIt) {
+    Focus(Find<QLineEdit>("length"));
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(calculate->chosen, 1);
+
+    window->SetMenuBarVisible(false);  // the window still carries the shortcuts
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(calculate->chosen, 2);
+
+    calculate->SetAutoEnable(false);
+    calculate->SetEnabled(false);
+    EXPECT_FALSE(Action("&File", "&Calculate")->isEnabled());
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(calculate->chosen, 2);
+}
+
+TEST_F(QtMenuTest, EditItemsFollowTheFocusedFieldTheSelectionAndTheClipboard) {
+    QLineEdit* edit = Find<QLineEdit>("length");
+    Focus(edit);
+    EXPECT_EQ(EditState(), "000000");
+    Type("12");
+    EXPECT_EQ(EditState(), "100001");  // undo, select all
+    Focus(Find<QComboBox>("material"));
+    EXPECT_EQ(EditState(), "000000");
+    Focus(edit);
+    EXPECT_EQ(EditState(), "100001");
+    Key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), "12");
+    EXPECT_EQ(EditState(), "111010");  // undo, cut, copy, delete
+
+    Action("&Edit", "&Copy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "12");
+    EXPECT_EQ(EditState(), "111110");  // and now paste
+
+    window->Get<TextField>("length")->SetReadOnly(true);
+    Menu(1)->popup(native->mapToGlobal(QPoint(0, 0)));  // a menu refreshes as it opens
+    EXPECT_EQ(EditState(), "001000");
+    Menu(1)->hide();
+}
+
+TEST_F(QtMenuTest, EditCommandsActOnTheFocusedFieldAndReachTheModel) {
+    QLineEdit* edit = Find<QLineEdit>("current");
+    Ref<TextField> current = window->Get<TextField>("current");
+    ControlPeer* peer = current->Peer(PeerAccess::Key());
+    current->SetText(nullptr);
+    Focus(edit);
+    Type("3.25");
+    window->listener->calls.clear();
+
+    Action("&Edit", "Select &All")->trigger();
+    EXPECT_EQ(edit->selectedText(), "3.25");
+    Action("&Edit", "Cu&t")->trigger();
+    EXPECT_EQ(current->Text(), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "3.25");
+    Action("&Edit", "&Paste")->trigger();
+    Action("&Edit", "&Paste")->trigger();
+    EXPECT_EQ(current->Text(), "3.253.25");
+    Action("&Edit", "&Undo")->trigger();
+    EXPECT_EQ(current->Text(), "3.25");
+    EXPECT_EQ(window->listener->Count("current.TextChange"), 4u);
+
+    edit->setSelection(0, 2);
+    EXPECT_TRUE(peer->CanPerform(EditCommand::Clear));
+    peer->Perform(EditCommand::Clear);
+    EXPECT_EQ(current->Text(), "25");
+    EXPECT_FALSE(peer->CanPerform(EditCommand::Clear));
+    peer->Perform(EditCommand::Clear);  // nothing selected: nothing deleted
+    EXPECT_EQ(current->Text(), "25");
+
+    // A password is never copied out; a read-only field takes nothing in.
+    current->SetPassword(true);
+    edit->selectAll();
+    EXPECT_FALSE(peer->CanPerform(EditCommand::Copy));
+    EXPECT_FALSE(peer->CanPerform(EditCommand::Cut));
+    current->SetPassword(false);
+    current->SetReadOnly(true);
+    EXPECT_TRUE(peer->CanPerform(EditCommand::Copy));
+    EXPECT_FALSE(peer->CanPerform(EditCommand::Paste));
+    EXPECT_FALSE(peer->CanPerform(EditCommand::Clear));
+    EXPECT_TRUE(peer->HasFocus());
+}
+
+}  // namespace
+}  // namespace qttest
