@@ -36,7 +36,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [[ -s $tmp/display ]] || { echo "startup_bench: Xvfb did not become ready" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$tmp/display")"
+display=$(head -n1 "$tmp/display")
+export DISPLAY=":$display"
 export XDG_RUNTIME_DIR="$tmp/xdg"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb

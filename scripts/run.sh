@@ -28,7 +28,7 @@ cleanup() {
 trap cleanup EXIT
 
 # -displayfd lets the server pick a free display number and tells us once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [[ -s $tmp/display ]] && break

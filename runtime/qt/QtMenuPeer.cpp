@@ -9,7 +9,7 @@
 
 namespace guirt::qt {
 
-QtMenuPeer::QtMenuPeer(QMainWindow& window) : window_(window), context_(std::make_unique<QObject>()) {}
+QtMenuPeer::QtMenuPeer(QMainWindow& window) : window_(&window), context_(std::make_unique<QObject>()) {}
 
 QtMenuPeer::~QtMenuPeer() {
     context_.reset();
@@ -17,10 +17,12 @@ QtMenuPeer::~QtMenuPeer() {
 }
 
 void QtMenuPeer::Clear() {
-    for (const Entry& entry : entries_) {
-        if (entry.action && !entry.isMenu) window_.removeAction(entry.action);
+    if (window_) {
+        for (const Entry& entry : entries_) {
+            if (entry.action && !entry.isMenu) window_->removeAction(entry.action);
+        }
+        window_->menuBar()->clear();
     }
-    window_.menuBar()->clear();
     for (const QPointer<QObject>& object : topLevel_) DeleteSoon(object.data());
     topLevel_.clear();
     entries_.clear();
@@ -32,9 +34,9 @@ void QtMenuPeer::Rebuild(const Ref<MenuBar>& bar) {
     context_ = std::make_unique<QObject>();
     Clear();
     bar_ = bar;
-    if (bar_) {
+    if (bar_ && window_) {
         const std::int64_t count = bar_->Count();
-        for (std::int64_t i = 0; i < count; ++i) AddItem(*window_.menuBar(), bar_->Item(i));
+        for (std::int64_t i = 0; i < count; ++i) AddItem(*window_->menuBar(), bar_->Item(i));
     }
     RefreshStates();
 }
@@ -59,7 +61,7 @@ void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
         QAction* action = parentMenu->addAction(ToQString(item->Text()));
         action->setShortcut(QKeySequence::fromString(ToQString(item->CommandKey()), QKeySequence::PortableText));
         // The window carries the shortcut too, so it works while the bar is hidden.
-        window_.addAction(action);
+        window_->addAction(action);
         QObject::connect(action, &QAction::triggered, context_.get(), [chosen = item] {
             CallModel([&] {
                 const Ref<MenuItem> hold = chosen;

@@ -39,7 +39,7 @@ private:
     void RefreshState(const Entry& entry);
     void Clear();
 
-    QMainWindow& window_;
+    QPointer<QMainWindow> window_;
     Ref<MenuBar> bar_;
     std::vector<Entry> entries_;
     std::unordered_map<const MenuItem*, std::size_t> index_;

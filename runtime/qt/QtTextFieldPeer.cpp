@@ -96,7 +96,9 @@ void QtTextFieldPeer::TextEdited(const QString& text) {
 void QtTextFieldPeer::KeyReleased(const QKeyEvent& event) {
     if (event.isAutoRepeat()) return;
     QString key = event.text();
-    if (key.isEmpty()) key = QKeySequence(event.key()).toString(QKeySequence::PortableText);
+    if (key.isEmpty() && event.key() != 0 && event.key() != Qt::Key_unknown) {
+        key = QKeySequence(event.key()).toString(QKeySequence::PortableText);
+    }
     if (key.isEmpty()) return;
     CallModel([&] {
         const Ref<TextField> hold(&field_);

@@ -81,12 +81,16 @@ void QtWindowPeer::PropertyChanged(std::string_view property) {
     } else if (property == "MenuBarVisible") {
         ApplyMenuBarVisible();
         ApplySize();
-    } else if (property == "Visible" || property == "FullScreen") {
-        // Before Show the runtime is still building the window; Show applies both.
-        if (!shown_ || closed_) return;
-        if (!model_.Visible()) {
+    } else if (property == "Visible") {
+        // Showing early, while the runtime still builds the window, paints nothing: the
+        // event loop is not running yet.
+        if (model_.Visible()) {
+            Show();
+        } else {
             native_->hide();
-        } else if (model_.FullScreen()) {
+        }
+    } else if (property == "FullScreen" && shown_ && !closed_ && model_.Visible()) {
+        if (model_.FullScreen()) {
             native_->showFullScreen();
         } else {
             native_->showNormal();

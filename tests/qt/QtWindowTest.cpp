@@ -22,6 +22,11 @@ TEST_F(QtWindowTest, TheContentAreaIsExactlyTheWindowSizeAndCannotBeResizedOrMax
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(native->isFullScreen());
 
+    window->SetVisible(false);
+    EXPECT_FALSE(native->isVisible());
+    window->SetVisible(true);
+    EXPECT_TRUE(native->isVisible());
+
     window->SetResizeable(true);
     window->SetMaximizeButton(true);
     EXPECT_LT(native->minimumSize().height(), native->maximumSize().height());
