@@ -20,7 +20,8 @@ struct Color {
     friend constexpr bool operator==(Color, Color) = default;
 };
 
-// The unit in which a font size counts; 0 is the runtime's default (points).
+// The unit in which a font size counts; 0 is the runtime's default, pixels, which keeps
+// the sizes of a layout in the same unit as its positions.
 enum class FontUnits : std::uint8_t { Default = 0, Pixel = 1, Point = 2, Inch = 3, Millimeter = 4 };
 
 // The declared type of a property, as class records name it.
