@@ -168,7 +168,7 @@ void Window1::_CreateControls0() {
             Ref<Control> target = CheckCast<Control>(RuntimeCheckCast(_ControlByName(spec.name), spec.cls));
             const bool withKey = binding.event == kKeyUp;
             Ref<Delegate> delegate = RuntimeCreateDelegate(withKey ? InvokeKeyHandler : InvokeControlHandler,
-                                                           RuntimeMethodEntry(*this, binding.handler), self,
+                                                           RuntimeMethodEntry(*this, binding.handler, withKey ? typeid(KeyHandler) : typeid(ControlHandler)), self,
                                                            binding.signature, 1);
             RuntimeAddEventHandler(*target, binding.event, withKey ? KeyEventAdaptor : ControlEventAdaptor, delegate);
         }

@@ -113,7 +113,7 @@ ClassRecord& RuntimeNewClass(std::string_view name, const ClassRecord* base,
     return record;
 }
 
-void RuntimeNewVtable(ClassRecord& cls, std::initializer_list<MethodRecord> own) {
+void RuntimeNewVtable(ClassRecord& cls, const std::vector<MethodRecord>& own) {
     std::vector<MethodRecord> table = cls.Base() ? cls.Base()->Methods() : std::vector<MethodRecord>{};
     const auto inheritedEnd = static_cast<std::ptrdiff_t>(table.size());
     for (const MethodRecord& m : own) {
@@ -158,18 +158,17 @@ void RuntimePerformInitializers() {
 
 namespace guirt {
 
-const std::any& RuntimeMethodEntry(const Object& self, std::string_view name) {
-    const MethodRecord* method = self.Class().FindMethod(name);
-    if (!method) {
-        Raise<RuntimeException>("The class " + std::string(self.Class().Name()) + " has no method " +
-                                std::string(name) + ".");
+const std::any& RuntimeMethodEntry(const Object& self, std::string_view name, const std::type_info& shape) {
+    const auto& methods = self.Class().Methods();
+    bool named = false;
+    for (auto it = methods.rbegin(); it != methods.rend(); ++it) {
+        if (it->name != name) continue;
+        named = true;
+        if (it->entry.type() == shape && it->entry.has_value()) return it->entry;
     }
-    return method->entry;
-}
-
-void RaiseMethodShapeMismatch(const Object& self, std::string_view name) {
-    Raise<RuntimeException>("The method " + std::string(self.Class().Name()) + "." + std::string(name) +
-                            " was called with arguments it does not take.");
+    Raise<RuntimeException>("The class " + std::string(self.Class().Name()) +
+                            (named ? " cannot call its method " : " has no method ") + std::string(name) +
+                            (named ? " with these arguments." : "."));
 }
 
 }  // namespace guirt

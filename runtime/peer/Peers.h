@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <string_view>
 
 #include "guirt/Export.h"
@@ -54,6 +57,9 @@ public:
     // Runs the native event loop until QuitEventLoop is called.
     virtual void RunEventLoop() = 0;
     virtual void QuitEventLoop() = 0;
+    // Shows the item's children as a context menu at the screen position, or at the mouse
+    // pointer without one, until the user chooses an item (then its PeerChosen) or dismisses it.
+    virtual void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) = 0;
 };
 
 // The installed backend, or null while none is (the models then work on their own).

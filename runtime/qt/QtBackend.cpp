@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Backend.h"
+#include "QtPopUp.h"
 #include "QtWindowPeer.h"
 
 namespace guirt {
@@ -54,6 +55,10 @@ public:
         } else {
             quitPending_ = true;
         }
+    }
+
+    void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
+        qt::PopUpMenu(menu, at);
     }
 
 private:

@@ -48,6 +48,8 @@ bool MenuItemCanAct(const MenuItem& item) {
         ControlPeer* peer = FocusedPeer();
         return peer && peer->CanPerform(*command);
     }
+    // A menu can always open, and quitting is always possible.
+    if (item.Count() > 0 || item.IsA(QuitMenuItem::Record())) return true;
     return item.Enabled();
 }
 

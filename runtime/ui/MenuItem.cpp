@@ -1,7 +1,11 @@
 #include "guirt/MenuItem.h"
 
+#include <algorithm>
 #include <string>
 
+#include "EditCommands.h"
+#include "MenuItemMethods.h"
+#include "Peers.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 
@@ -21,8 +25,7 @@ const ClassRecord& MenuItem::Record() {
             Property<&MenuItem::SetVisible>("Visible"),
             Property<&MenuItem::SetEnabled>("Enabled"),
         });
-        // The C++ constructor has already given the item its defaults.
-        RuntimeNewVtable(c, {{"Constructor", "%%", "", Procedure{[](Object&) {}}}});
+        RuntimeNewVtable(c, MenuItemMethods());
         return std::ref(c);
     }();
     return record;
@@ -43,6 +46,105 @@ void MenuItem::Append(const Ref<MenuItem>& item) {
     Changed("Children");
 }
 
+Ref<Variant> MenuItem::Tag() const {
+    UIThreadOnly();
+    return tag_;
+}
+
+void MenuItem::SetTag(const Ref<Variant>& tag) {
+    UIThreadOnly();
+    tag_ = tag;
+}
+
+std::size_t MenuItem::CheckedIndex(std::int64_t index, std::size_t limit) const {
+    if (index < 0 || index >= static_cast<std::int64_t>(limit)) {
+        Raise<OutOfBoundsException>("Menu item " + std::to_string(index) + " does not exist; the menu has " +
+                                    std::to_string(children_.size()) + " items.");
+    }
+    return static_cast<std::size_t>(index);
+}
+
+void MenuItem::Insert(std::int64_t index, const Ref<MenuItem>& item) {
+    UIThreadOnly();
+    if (!item) RaiseNilObjectException();
+    std::size_t at = CheckedIndex(index, children_.size() + 1);
+    children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(at), item);
+    item->parent_ = WeakRef<MenuItem>(Ref<MenuItem>(this));
+    Changed("Children");
+}
+
+void MenuItem::Remove(std::int64_t index) {
+    UIThreadOnly();
+    std::size_t at = CheckedIndex(index, children_.size());
+    children_[at]->parent_ = WeakRef<MenuItem>();
+    children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(at));
+    Changed("Children");
+}
+
+void MenuItem::Remove(const Ref<MenuItem>& item) {
+    UIThreadOnly();
+    auto it = std::find(children_.begin(), children_.end(), item);
+    if (it != children_.end()) Remove(static_cast<std::int64_t>(it - children_.begin()));
+}
+
+void MenuItem::Remove(const Ref<String>& name) {
+    UIThreadOnly();
+    if (Ref<MenuItem> child = Child(name)) Remove(child);
+}
+
+void MenuItem::Close() {
+    UIThreadOnly();
+    if (Ref<MenuItem> parent = parent_.Lock()) parent->Remove(Ref<MenuItem>(this));
+}
+
+void MenuItem::CopyFrom(const MenuItem& other) {
+    UIThreadOnly();
+    Name_ = other.Name_;
+    Text_ = other.Text_;
+    CommandKey_ = other.CommandKey_;
+    AutoEnable_ = other.AutoEnable_;
+    Visible_ = other.Visible_;
+    Enabled_ = other.Enabled_;
+    tag_ = other.tag_;
+    Changed("Text");
+}
+
+Ref<MenuItem> MenuItem::Clone() const {
+    UIThreadOnly();
+    Ref<MenuItem> copy = CheckCast<MenuItem>(RuntimeNewObject(Class()));
+    copy->CopyFrom(*this);
+    for (const Ref<MenuItem>& child : children_) copy->Append(child->Clone());
+    return copy;
+}
+
+void MenuItem::Enable() { SetEnabled(true); }
+
+void MenuItem::PopUp() {
+    UIThreadOnly();
+    if (PeerFactory* backend = InstalledPeerFactory()) backend->PopUp(*this, std::nullopt);
+}
+
+void MenuItem::PopUp(std::int64_t x, std::int64_t y) {
+    UIThreadOnly();
+    if (PeerFactory* backend = InstalledPeerFactory()) backend->PopUp(*this, std::pair{x, y});
+}
+
+void MenuItem::_DisableEntirely() {
+    SetEnabled(false);
+    for (const Ref<MenuItem>& child : children_) child->_DisableEntirely();
+}
+
+void MenuItem::_SelfEnable() {
+    if (AutoEnable()) SetEnabled(MenuItemCanAct(*this));
+    for (const Ref<MenuItem>& child : children_) child->_SelfEnable();
+}
+
+void MenuItem::_Swap(std::int64_t first, std::int64_t second) {
+    UIThreadOnly();
+    std::swap(children_[CheckedIndex(first, children_.size())], children_[CheckedIndex(second, children_.size())]);
+    Changed("Children");
+}
+
 std::int64_t MenuItem::Count() const {
     UIThreadOnly();
     return static_cast<std::int64_t>(children_.size());
@@ -50,11 +152,7 @@ std::int64_t MenuItem::Count() const {
 
 Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
     UIThreadOnly();
-    if (index < 0 || index >= static_cast<std::int64_t>(children_.size())) {
-        Raise<OutOfBoundsException>("Menu item " + std::to_string(index) + " does not exist; the menu has " +
-                                    std::to_string(children_.size()) + " items.");
-    }
-    return children_[static_cast<std::size_t>(index)];
+    return children_[CheckedIndex(index, children_.size())];
 }
 
 Ref<MenuItem> MenuItem::Child(const Ref<String>& name) const {
@@ -65,13 +163,21 @@ Ref<MenuItem> MenuItem::Child(const Ref<String>& name) const {
     return nullptr;
 }
 
-Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name) const {
-    UIThreadOnly();
+Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name) const { return _Lookup(name, 0); }
+
+void MenuItem::LookupAll(const Ref<String>& name, std::vector<Ref<MenuItem>>& found) const {
     for (const Ref<MenuItem>& child : children_) {
-        if (StringsEqual(child->Name_, name)) return child;
-        if (Ref<MenuItem> found = child->_Lookup(name)) return found;
+        if (StringsEqual(child->Name_, name)) found.push_back(child);
+        child->LookupAll(name, found);
     }
-    return nullptr;
+}
+
+Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name, std::int64_t occurrence) const {
+    UIThreadOnly();
+    std::vector<Ref<MenuItem>> found;
+    LookupAll(name, found);
+    if (occurrence < 0 || occurrence >= static_cast<std::int64_t>(found.size())) return nullptr;
+    return found[static_cast<std::size_t>(occurrence)];
 }
 
 Ref<MenuItem> MenuItem::Parent() const {

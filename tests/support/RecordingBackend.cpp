@@ -53,4 +53,9 @@ std::unique_ptr<WindowPeer> RecordingBackend::CreateWindowPeer(Window&) {
 void RecordingBackend::RunEventLoop() { log.push_back("run"); }
 void RecordingBackend::QuitEventLoop() { ++quitRequests; }
 
+void RecordingBackend::PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) {
+    log.push_back("popup " + std::string(TextOf(menu.Name())) +
+                  (at ? " at " + std::to_string(at->first) + "," + std::to_string(at->second) : ""));
+}
+
 }  // namespace guirt::testing

@@ -18,6 +18,7 @@ public:
     std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override;
     void RunEventLoop() override;
     void QuitEventLoop() override;
+    void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
 
     std::vector<std::string> log;
     int quitRequests = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <any>
+#include <typeinfo>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
@@ -88,7 +89,10 @@ GUIRT_API ClassRecord& RuntimeNewClass(std::string_view name, const ClassRecord*
                                        ClassRecord::Factory factory);
 // Gives the class its method table: the base's slots in order, each own method with the
 // name and signature of an inherited one replacing it in place, the others appended.
-GUIRT_API void RuntimeNewVtable(ClassRecord& cls, std::initializer_list<MethodRecord> own);
+GUIRT_API void RuntimeNewVtable(ClassRecord& cls, const std::vector<MethodRecord>& own);
+inline void RuntimeNewVtable(ClassRecord& cls, std::initializer_list<MethodRecord> own) {
+    RuntimeNewVtable(cls, std::vector<MethodRecord>(own));
+}
 
 // The factory for a concrete C++ class.
 template <class T>
@@ -161,15 +165,15 @@ namespace guirt {
 using Procedure = void (*)(Object& self);
 using ObjectFunction = Ref<Object> (*)(Object& self);
 
-// Calls the named method through the object's method table with the entry shape F.
-// A missing method or a different shape raises a RuntimeException.
-GUIRT_API const std::any& RuntimeMethodEntry(const Object& self, std::string_view name);
-[[noreturn]] GUIRT_API void RaiseMethodShapeMismatch(const Object& self, std::string_view name);
+// Calls the named method through the object's method table with the entry shape F; among
+// overloads of one name the one of that shape is called. A missing method raises a
+// RuntimeException.
+GUIRT_API const std::any& RuntimeMethodEntry(const Object& self, std::string_view name,
+                                             const std::type_info& shape);
 
 template <class F, class... Args>
 decltype(auto) CallMethod(Object& self, std::string_view name, Args&&... args) {
-    const F* entry = std::any_cast<F>(&RuntimeMethodEntry(self, name));
-    if (!entry || !*entry) RaiseMethodShapeMismatch(self, name);
+    const F* entry = std::any_cast<F>(&RuntimeMethodEntry(self, name, typeid(F)));
     return (*entry)(self, std::forward<Args>(args)...);
 }
 

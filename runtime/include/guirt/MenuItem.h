@@ -10,6 +10,7 @@
 #include "guirt/PeerKey.h"
 #include "guirt/Property.h"
 #include "guirt/String.h"
+#include "guirt/Variant.h"
 
 namespace guirt {
 
@@ -28,8 +29,27 @@ class GUIRT_API MenuItem : public Object {
 public:
     ~MenuItem() override;
 
+    // The value the program keeps with the item.
+    Ref<Variant> Tag() const;
+    void SetTag(const Ref<Variant>& tag);
+
     // Adds the item as the last child.
     void Append(const Ref<MenuItem>& item);
+    // Puts the item before the child at index (Count() appends).
+    void Insert(std::int64_t index, const Ref<MenuItem>& item);
+    void Remove(std::int64_t index);
+    void Remove(const Ref<MenuItem>& item);
+    void Remove(const Ref<String>& name);
+    // Takes the item out of the menu it is in.
+    void Close();
+    // A copy of the item and everything below it, of the same class.
+    Ref<MenuItem> Clone() const;
+    // Takes over the other item's own properties (not its children).
+    void CopyFrom(const MenuItem& other);
+    void Enable();
+    // Shows the children as a context menu, at the pointer or at a screen position.
+    void PopUp();
+    void PopUp(std::int64_t x, std::int64_t y);
     std::int64_t Count() const;
     // A bad index raises OutOfBoundsException.
     Ref<MenuItem> Item(std::int64_t index) const;
@@ -37,6 +57,14 @@ public:
     Ref<MenuItem> Child(const Ref<String>& name) const;
     // The item with the name anywhere below this one (depth first), or nil.
     Ref<MenuItem> _Lookup(const Ref<String>& name) const;
+    // The occurrence-th item (from 0) with the name below this one, or nil.
+    Ref<MenuItem> _Lookup(const Ref<String>& name, std::int64_t occurrence) const;
+    // Disables the item and everything below it.
+    void _DisableEntirely();
+    // Enables the AutoEnable items below and including this one by whether they can act now.
+    void _SelfEnable();
+    // Exchanges the children at the two indexes.
+    void _Swap(std::int64_t first, std::int64_t second);
     // The menu this item is in; nil at the top.
     Ref<MenuItem> Parent() const;
     bool IsSeparator() const;
@@ -53,6 +81,10 @@ protected:
     void Changed(std::string_view property);
 
 private:
+    std::size_t CheckedIndex(std::int64_t index, std::size_t limit) const;
+    void LookupAll(const Ref<String>& name, std::vector<Ref<MenuItem>>& found) const;
+
+    Ref<Variant> tag_;
     std::vector<Ref<MenuItem>> children_;
     WeakRef<MenuItem> parent_;
 };

@@ -1,0 +1,96 @@
+// The program run through _Main and its real event loop, each run in a child process:
+// the runtime's state (one application, one quit code, one report) lasts the process.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "app/Startup.h"
+#include "guirt/Exceptions.h"
+#include "guirt/Runtime.h"
+#include "window/Window1.h"
+
+namespace {
+
+// As the entry does, with `whileRunning` called from the event loop once it runs; exits
+// with the runtime's exit code.
+[[noreturn]] void RunProgram(const std::function<void()>& whileRunning) {
+    guirt::RuntimeInit(nullptr, nullptr, L"-platform offscreen", 1);
+    guirt::RuntimePerformInitializers();
+    QTimer::singleShot(0, whileRunning);
+    QTimer::singleShot(10000, [] { guirt::Quit(99); });  // a hang becomes a wrong code
+    dravello::_Main();
+    guirt::RuntimePerformFinalizers();
+    std::exit(guirt::RuntimeExit());
+}
+
+QMainWindow* Native() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* main = qobject_cast<QMainWindow*>(widget);
+        if (main && main->windowTitle() == "Dravello") return main;
+    }
+    return nullptr;
+}
+
+QAction* ExitAction() {
+    QMainWindow* native = Native();
+    if (!native) return nullptr;
+    for (QAction* menu : native->menuBar()->actions()) {
+        if (!menu->menu()) continue;
+        for (QAction* item : menu->menu()->actions())
+            if (item->text() == "E&xit") return item;
+    }
+    return nullptr;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+class ProgramRun : public ::testing::Test {
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+TEST_F(ProgramRun, FileExitEndsTheEventLoopWithCodeZero) {
+    EXPECT_EXIT(RunProgram([] {
+                    QAction* exit = ExitAction();
+                    if (!exit) std::_Exit(42);
+                    exit->trigger();
+                }),
+                ::testing::ExitedWithCode(0),
+                ::testing::Truly([](const std::string& err) { return Occurrences(err, "Unhandled exception") == 0; }));
+}
+
+// A runtime exception out of a handler, raised while Qt delivers a key, ends the run; it
+// is reported once and the process still finalises, with exit code 1.
+TEST_F(ProgramRun, AnExceptionInAHandlerIsReportedOnceAndTheRunStillFinalises) {
+    EXPECT_EXIT(RunProgram([] {
+                    auto window = dravello::Window1::Implicit();
+                    try {
+                        window->PopupMenu1()->SetListIndex(-1);  // no material: calculate has no tag
+                    } catch (const guirt::RuntimeError&) {
+                    }
+                    guirt::RuntimeTakeException();
+                    QLineEdit* current = Native() ? Native()->findChild<QLineEdit*>("current") : nullptr;
+                    if (!current) std::_Exit(42);
+                    QTest::keyClick(current, '5');  // current_TextChange -> calculate raises
+                    QTest::keyClick(current, '6');  // after the quit request: must not be reported again
+                }),
+                ::testing::ExitedWithCode(1),
+                ::testing::Truly([](const std::string& err) { return Occurrences(err, "Unhandled exception") == 1; }));
+}
+
+}  // namespace

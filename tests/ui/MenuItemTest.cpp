@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RecordingBackend.h"
+#include "guirt/Exceptions.h"
+#include "guirt/MenuBar.h"
+#include "guirt/QuitMenuItem.h"
+#include "guirt/Window.h"
+
+using namespace guirt;
+
+namespace {
+
+Ref<MenuItem> Item(std::string_view name, const ClassRecord& cls = MenuItem::Record()) {
+    Ref<MenuItem> item = CheckCast<MenuItem>(RuntimeNewObject(cls));
+    item->SetName(String::FromBytes(name));
+    item->SetText(String::FromBytes(name));
+    return item;
+}
+
+std::vector<std::string> Names(const MenuItem& menu) {
+    std::vector<std::string> names;
+    for (std::int64_t i = 0; i < menu.Count(); ++i) names.emplace_back(TextOf(menu.Item(i)->Name()));
+    return names;
+}
+
+template <class E, class F>
+void ExpectRaises(F&& f) {
+    try {
+        f();
+        ADD_FAILURE() << "nothing was raised";
+    } catch (const RuntimeError& e) {
+        EXPECT_TRUE(e.Exception()->IsA(E::Record())) << e.what();
+    }
+}
+
+}  // namespace
+
+TEST(MenuItemTree, InsertRemoveSwapAndClose) {
+    Ref<MenuItem> edit = Item("EditMenu");
+    for (auto name : {"EditUndo", "EditCut", "EditPaste"}) edit->Append(Item(name));
+    edit->Insert(2, Item("EditCopy"));
+    edit->Insert(4, Item("EditSelectAll"));
+    EXPECT_EQ(Names(*edit), (std::vector<std::string>{"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"}));
+    ExpectRaises<OutOfBoundsException>([&] { edit->Insert(6, Item("x")); });
+
+    edit->_Swap(0, 4);
+    edit->Remove(Lit<"EditCut">());
+    edit->Remove(edit->Item(0));
+    edit->Remove(std::int64_t{0});
+    EXPECT_EQ(Names(*edit), (std::vector<std::string>{"EditPaste", "EditUndo"}));
+    ExpectRaises<OutOfBoundsException>([&] { edit->Remove(std::int64_t{2}); });
+    ExpectRaises<OutOfBoundsException>([&] { edit->_Swap(0, 2); });
+
+    Ref<MenuItem> undo = edit->Item(1);
+    undo->Close();
+    EXPECT_EQ(Names(*edit), std::vector<std::string>{"EditPaste"});
+    EXPECT_FALSE(undo->Parent());
+    EXPECT_EQ(undo->RefCount(), 1);
+}
+
+TEST(MenuItemTree, CloneCopiesTheWholeTreeAndItsClasses) {
+    Ref<MenuBar> bar = CheckCast<MenuBar>(Item("Bar", MenuBar::Record()));
+    Ref<MenuItem> file = Item("FileMenu");
+    bar->Append(file);
+    file->Append(Item("FileQuit", QuitMenuItem::Record()));
+    file->SetTag(DoubleToVariant(7.0));
+    file->SetCommandKey(Lit<"Ctrl+F">());
+
+    Ref<MenuItem> copy = bar->Clone();
+    EXPECT_TRUE(copy->IsA(MenuBar::Record()));
+    Ref<MenuItem> fileCopy = copy->Child(Lit<"FileMenu">());
+    ASSERT_TRUE(fileCopy);
+    EXPECT_NE(fileCopy, file);
+    EXPECT_EQ(fileCopy->CommandKey(), "Ctrl+F");
+    EXPECT_EQ(VariantToDouble(fileCopy->Tag()), 7.0);
+    EXPECT_TRUE(copy->_Lookup(Lit<"FileQuit">())->IsA(QuitMenuItem::Record()));
+    EXPECT_EQ(fileCopy->Parent(), copy);
+}
+
+TEST(MenuItemTree, LookupByOccurrenceAndDisablingWholeBranches) {
+    Ref<MenuItem> root = Item("Root");
+    Ref<MenuItem> a = Item("Same");
+    Ref<MenuItem> b = Item("Same");
+    root->Append(a);
+    a->Append(b);
+    EXPECT_EQ(root->_Lookup(Lit<"Same">()), a);
+    EXPECT_EQ(root->_Lookup(Lit<"Same">(), 1), b);
+    EXPECT_FALSE(root->_Lookup(Lit<"Same">(), 2));
+    EXPECT_FALSE(root->_Lookup(Lit<"Same">(), -1));
+
+    root->_DisableEntirely();
+    EXPECT_FALSE(b->Enabled());
+    b->SetAutoEnable(false);
+    root->_SelfEnable();  // a menu can always open; a plain item keeps what it had
+    EXPECT_TRUE(a->Enabled());
+    EXPECT_FALSE(b->Enabled());
+}
+
+TEST(MenuItemTable, SlotsInOrderAndCallableByShape) {
+    std::vector<std::string> slots;
+    for (const MethodRecord& m : MenuBar::Record().Methods()) slots.emplace_back(m.name);
+    EXPECT_EQ(slots, (std::vector<std::string>{
+                         "Append", "Child", "Clone", "Close", "Constructor", "Constructor", "Constructor", "Count",
+                         "Enable", "Handle", "Insert", "Item", "MenuItem", "MenuItem", "PopUp", "PopUp", "Remove",
+                         "Remove", "Remove", "_DependencyList", "_DisableEntirely", "_Lookup", "_Lookup",
+                         "_SelfEnable", "_Swap", "_InstallClone"}));
+
+    Ref<MenuItem> item = Item("Plain");
+    using WithTextAndTag = void (*)(Object&, const Ref<String>&, const Ref<Variant>&);
+    CallMethod<WithTextAndTag>(*item, "Constructor", Lit<"&Plain">(), DoubleToVariant(1.0));
+    EXPECT_EQ(item->Text(), "&Plain");
+    using Number = std::int64_t (*)(Object&);
+    EXPECT_EQ(CallMethod<Number>(*item, "Count"), 0);
+    using WithItem = void (*)(Object&, const Ref<Object>&);
+    ExpectRaises<IllegalCastException>([&] { CallMethod<WithItem>(*item, "_InstallClone", New<Window>()); });
+}
+
+TEST(MenuItemTable, BarsInstallClonesAndCountTheirWindows) {
+    guirt::testing::RecordingBackend backend;
+    Ref<MenuBar> bar = CheckCast<MenuBar>(Item("Bar", MenuBar::Record()));
+    bar->Append(Item("FileMenu"));
+    Ref<Window> window = New<Window>();
+    WindowDefaultConstructor(*window);
+    bar->_InstallClone(*window);
+    EXPECT_NE(window->MenuBar(), bar);
+    EXPECT_TRUE(window->MenuBar()->Child(Lit<"FileMenu">()));
+    EXPECT_EQ(bar->_DependencyList(), 0);
+    window->SetMenuBar(bar);
+    EXPECT_EQ(bar->_DependencyList(), 1);
+
+    bar->PopUp(10, 20);
+    EXPECT_EQ(backend.log.back(), "popup Bar at 10,20");
+    window->Close();
+}
