@@ -41,7 +41,10 @@ void PopUpMenu(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_
     std::map<QAction*, Ref<MenuItem>> items;
     Fill(native, menu, items);
     const QPoint where = at ? QPoint(static_cast<int>(at->first), static_cast<int>(at->second)) : QCursor::pos();
-    QAction* chosen = native.exec(where);
+    // Whatever triggers an action (a click, a key, the accessibility layer) counts as the choice.
+    QAction* chosen = nullptr;
+    QObject::connect(&native, &QMenu::triggered, [&chosen](QAction* action) { chosen = action; });
+    native.exec(where);
     if (auto it = items.find(chosen); it != items.end()) it->second->PeerChosen(PeerAccess::Key());
 }
 
