@@ -17,8 +17,12 @@ const ImageClasses kImageClasses{&App::Record, &Window1::Record, &MainMenuBar::R
 void nothingToDo() {}
 }  // namespace
 
-void _InitFileTypes() { nothingToDo(); }
-void _ApplicationAddMenuHandlers() { nothingToDo(); }
+void _InitFileTypes() {
+    nothingToDo();
+}
+void _ApplicationAddMenuHandlers() {
+    nothingToDo();
+}
 
 int wWinMain(void* instance, void* previousInstance, const wchar_t* commandLine, int showMode) {
     RuntimeInit(instance, previousInstance, commandLine, showMode);
@@ -35,8 +39,8 @@ int wWinMain(void* instance, void* previousInstance, const wchar_t* commandLine,
 void _Main() {
     try {
         if (Ref<RuntimeException> pending = RuntimeTakeException()) throw RuntimeError(pending);
-        _RuntimeSetExceptionHelper(RuntimeCreateDelegate(nullptr, ExceptionHelperEntry{&_CallFunctionWithExceptionHandling},
-                                                         nullptr, "( Ptr, Ptr ) as Object", 0));
+        _RuntimeSetExceptionHelper(RuntimeCreateDelegate(
+            nullptr, ExceptionHelperEntry{&_CallFunctionWithExceptionHandling}, nullptr, "( Ptr, Ptr ) as Object", 0));
         _EarlyStartup();
         _RunFrameworkInitialization(RuntimeCreateDelegate(nullptr, StaticProcedure{&_LateStartup}, nullptr, "(  )", 0));
         _RuntimeRun();
@@ -70,8 +74,12 @@ void _NewAppInstance() {
     _RuntimeRegisterAppObject(app);
 }
 
-void _LateStartup() { _MakeDefaultView(); }
+void _LateStartup() {
+    _MakeDefaultView();
+}
 
-void _MakeDefaultView() { Window1::Implicit(); }
+void _MakeDefaultView() {
+    Window1::Implicit();
+}
 
 }  // namespace dravello

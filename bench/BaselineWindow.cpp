@@ -39,12 +39,11 @@ int main(int argc, char** argv) {
         const char* text;
         int left, top, width, height;
     };
-    for (const Place& p : {Place{"Vd (20°C) = ( Length x Current x 0.0175 ) / Area", 20, 46, 256, 16},
-                           Place{"Total cable length (m):", 20, 75, 142, 20},
-                           Place{"Cable diameter (mm):", 20, 107, 142, 20},
-                           Place{"Cable area (mm2):", 20, 141, 142, 20},
-                           Place{"Current (A):", 20, 175, 142, 20},
-                           Place{"Voltage drop = 1.795V", 20, 207, 256, 20}}) {
+    for (const Place& p :
+         {Place{"Vd (20°C) = ( Length x Current x 0.0175 ) / Area", 20, 46, 256, 16},
+          Place{"Total cable length (m):", 20, 75, 142, 20}, Place{"Cable diameter (mm):", 20, 107, 142, 20},
+          Place{"Cable area (mm2):", 20, 141, 142, 20}, Place{"Current (A):", 20, 175, 142, 20},
+          Place{"Voltage drop = 1.795V", 20, 207, 256, 20}}) {
         auto* label = new QLabel(QString::fromUtf8(p.text), content);
         label->setGeometry(p.left, p.top, p.width, p.height);
     }

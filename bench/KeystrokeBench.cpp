@@ -40,7 +40,9 @@ QLabel* FindLabel(const QString& prefix) {
 }
 
 // A digit, then Backspace, so the text and the result alternate between two values.
-Qt::Key KeyFor(std::int64_t i) { return (i & 1) ? Qt::Key_Backspace : Qt::Key_5; }
+Qt::Key KeyFor(std::int64_t i) {
+    return (i & 1) ? Qt::Key_Backspace : Qt::Key_5;
+}
 
 void BM_Keystroke_Dravello(benchmark::State& state) {
     if (!gDiameter || !gResult) {

@@ -24,8 +24,12 @@ void Window1::PopupMenu1_Change(const Ref<PopupMenu>& popup) {
 }
 
 // current and lenght share this body: either one changes the result.
-void Window1::current_TextChange(const Ref<TextField>&) { calculate(); }
-void Window1::lenght_TextChange(const Ref<TextField>&) { calculate(); }
+void Window1::current_TextChange(const Ref<TextField>&) {
+    calculate();
+}
+void Window1::lenght_TextChange(const Ref<TextField>&) {
+    calculate();
+}
 
 // The size fields convert on key release, not on every text change, so the two never feed
 // each other.

@@ -37,8 +37,7 @@ std::string resultText(double vd) {
 }
 
 std::string formulaText(double resistivity) {
-    return "Vd (20\u00B0C) = ( Length x Current x " + formatted(resistivity, "#.####") +
-           " ) / Area";
+    return "Vd (20\u00B0C) = ( Length x Current x " + formatted(resistivity, "#.####") + " ) / Area";
 }
 
 std::string resultFor(const Inputs& inputs) {

@@ -46,11 +46,12 @@ void BuildItem(MainMenuBar& bar, const ItemSpec& spec, const Ref<String>& menuNa
 const ClassRecord& MainMenuBar::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("MainMenuBar.MainMenuBar", &MenuBar::Record(), FactoryOf<MainMenuBar>);
-        RuntimeNewVtable(c, {
+        const std::vector<MethodRecord> methods{
             {"Constructor", "%%", "", Procedure{[](Object& self) { static_cast<MainMenuBar&>(self).Constructor(); }}},
             {"Untitled0", "%%", "", Procedure{[](Object& self) { static_cast<MainMenuBar&>(self).Untitled0(); }}},
             {"Untitled1", "%%", "", Procedure{[](Object& self) { static_cast<MainMenuBar&>(self).Untitled1(); }}},
-        });
+        };
+        RuntimeNewVtable(c, methods);
         return std::ref(c);
     }();
     return record;

@@ -26,9 +26,7 @@ ObjectFunction accessor() {
 }
 template <class C, void (Window1::*M)(const Ref<C>&)>
 ControlHandler handler() {
-    return [](Object& self, Control& sender) {
-        (static_cast<Window1&>(self).*M)(CheckCast<C>(Ref<Object>(&sender)));
-    };
+    return [](Object& self, Control& sender) { (static_cast<Window1&>(self).*M)(CheckCast<C>(Ref<Object>(&sender))); };
 }
 template <void (Window1::*M)(const Ref<TextField>&, const Ref<String>&)>
 KeyHandler keyHandler() {
@@ -73,7 +71,7 @@ const ClassRecord& Window1::Record() {
     static const ClassRecord& record = [] {
         using W = Window1;
         ClassRecord& c = RuntimeNewClass(kClassName, &Window::Record(), FactoryOf<Window1>);
-        RuntimeNewVtable(c, {
+        const std::vector<MethodRecord> methods{
             {"Layout", "%%", "", procedure<&W::Layout>()},
             {"CreateControls", "%%", "", procedure<&W::CreateControls>()},
             {"_CreateControls0", "%%", "Hidden", procedure<&W::_CreateControls0>()},
@@ -109,7 +107,8 @@ const ClassRecord& Window1::Record() {
             {"FileQuit", "%o<QuitMenuItem>%", "", accessor<QuitMenuItem, &W::FileQuit>()},
             {"Event_Close", "%%", "", procedure<&W::Event_Close>()},
             {"calculate", "%%", "", procedure<&W::calculate>()},
-        });
+        };
+        RuntimeNewVtable(c, methods);
         return std::ref(c);
     }();
     return record;
@@ -129,7 +128,9 @@ void Window1::Layout() {
     _SetProperties(*this, Lit<kWindow1List>());
 }
 
-void Window1::CreateControls() { CallMethod<Procedure>(*this, "_CreateControls0"); }
+void Window1::CreateControls() {
+    CallMethod<Procedure>(*this, "_CreateControls0");
+}
 
 void Window1::_CreateControls0() {
     const ControlSpec controls[] = {
@@ -167,38 +168,85 @@ void Window1::_CreateControls0() {
             if (!StringsEqual(binding.control, spec.name)) continue;
             Ref<Control> target = CheckCast<Control>(RuntimeCheckCast(_ControlByName(spec.name), spec.cls));
             const bool withKey = binding.event == kKeyUp;
-            Ref<Delegate> delegate = RuntimeCreateDelegate(withKey ? InvokeKeyHandler : InvokeControlHandler,
-                                                           RuntimeMethodEntry(*this, binding.handler, withKey ? typeid(KeyHandler) : typeid(ControlHandler)), self,
-                                                           binding.signature, 1);
+            Ref<Delegate> delegate = RuntimeCreateDelegate(
+                withKey ? InvokeKeyHandler : InvokeControlHandler,
+                RuntimeMethodEntry(*this, binding.handler, withKey ? typeid(KeyHandler) : typeid(ControlHandler)), self,
+                binding.signature, 1);
             RuntimeAddEventHandler(*target, binding.event, withKey ? KeyEventAdaptor : ControlEventAdaptor, delegate);
         }
     }
 }
 
-void Window1::Event_Close() { Quit(0); }
+void Window1::Event_Close() {
+    Quit(0);
+}
 
-Ref<PopupMenu> Window1::PopupMenu1() { return control<PopupMenu>(*this, Lit<"PopupMenu1">()); }
-Ref<Label> Window1::Label3() { return control<Label>(*this, Lit<"Label3">()); }
-Ref<TextField> Window1::current() { return control<TextField>(*this, Lit<"current">()); }
-Ref<Label> Window1::result() { return control<Label>(*this, Lit<"result">()); }
-Ref<Label> Window1::form() { return control<Label>(*this, Lit<"form">()); }
-Ref<TextField> Window1::diameter() { return control<TextField>(*this, Lit<"diameter">()); }
-Ref<TextField> Window1::lenght() { return control<TextField>(*this, Lit<"lenght">()); }
-Ref<Label> Window1::Label2() { return control<Label>(*this, Lit<"Label2">()); }
-Ref<Label> Window1::Label1() { return control<Label>(*this, Lit<"Label1">()); }
-Ref<TextField> Window1::areafld() { return control<TextField>(*this, Lit<"areafld">()); }
-Ref<Label> Window1::Label4() { return control<Label>(*this, Lit<"Label4">()); }
+Ref<PopupMenu> Window1::PopupMenu1() {
+    return control<PopupMenu>(*this, Lit<"PopupMenu1">());
+}
+Ref<Label> Window1::Label3() {
+    return control<Label>(*this, Lit<"Label3">());
+}
+Ref<TextField> Window1::current() {
+    return control<TextField>(*this, Lit<"current">());
+}
+Ref<Label> Window1::result() {
+    return control<Label>(*this, Lit<"result">());
+}
+Ref<Label> Window1::form() {
+    return control<Label>(*this, Lit<"form">());
+}
+Ref<TextField> Window1::diameter() {
+    return control<TextField>(*this, Lit<"diameter">());
+}
+Ref<TextField> Window1::lenght() {
+    return control<TextField>(*this, Lit<"lenght">());
+}
+Ref<Label> Window1::Label2() {
+    return control<Label>(*this, Lit<"Label2">());
+}
+Ref<Label> Window1::Label1() {
+    return control<Label>(*this, Lit<"Label1">());
+}
+Ref<TextField> Window1::areafld() {
+    return control<TextField>(*this, Lit<"areafld">());
+}
+Ref<Label> Window1::Label4() {
+    return control<Label>(*this, Lit<"Label4">());
+}
 
-Ref<MenuItem> Window1::EditMenu() { return menuItem<MenuItem>(*this, Lit<"EditMenu">()); }
-Ref<MenuItem> Window1::EditSelectAll() { return menuItem<MenuItem>(*this, Lit<"EditSelectAll">()); }
-Ref<MenuItem> Window1::EditSeparator2() { return menuItem<MenuItem>(*this, Lit<"EditSeparator2">()); }
-Ref<MenuItem> Window1::EditClear() { return menuItem<MenuItem>(*this, Lit<"EditClear">()); }
-Ref<MenuItem> Window1::EditPaste() { return menuItem<MenuItem>(*this, Lit<"EditPaste">()); }
-Ref<MenuItem> Window1::EditCopy() { return menuItem<MenuItem>(*this, Lit<"EditCopy">()); }
-Ref<MenuItem> Window1::EditCut() { return menuItem<MenuItem>(*this, Lit<"EditCut">()); }
-Ref<MenuItem> Window1::EditSeparator1() { return menuItem<MenuItem>(*this, Lit<"EditSeparator1">()); }
-Ref<MenuItem> Window1::EditUndo() { return menuItem<MenuItem>(*this, Lit<"EditUndo">()); }
-Ref<MenuItem> Window1::FileMenu() { return menuItem<MenuItem>(*this, Lit<"FileMenu">()); }
-Ref<QuitMenuItem> Window1::FileQuit() { return menuItem<QuitMenuItem>(*this, Lit<"FileQuit">()); }
+Ref<MenuItem> Window1::EditMenu() {
+    return menuItem<MenuItem>(*this, Lit<"EditMenu">());
+}
+Ref<MenuItem> Window1::EditSelectAll() {
+    return menuItem<MenuItem>(*this, Lit<"EditSelectAll">());
+}
+Ref<MenuItem> Window1::EditSeparator2() {
+    return menuItem<MenuItem>(*this, Lit<"EditSeparator2">());
+}
+Ref<MenuItem> Window1::EditClear() {
+    return menuItem<MenuItem>(*this, Lit<"EditClear">());
+}
+Ref<MenuItem> Window1::EditPaste() {
+    return menuItem<MenuItem>(*this, Lit<"EditPaste">());
+}
+Ref<MenuItem> Window1::EditCopy() {
+    return menuItem<MenuItem>(*this, Lit<"EditCopy">());
+}
+Ref<MenuItem> Window1::EditCut() {
+    return menuItem<MenuItem>(*this, Lit<"EditCut">());
+}
+Ref<MenuItem> Window1::EditSeparator1() {
+    return menuItem<MenuItem>(*this, Lit<"EditSeparator1">());
+}
+Ref<MenuItem> Window1::EditUndo() {
+    return menuItem<MenuItem>(*this, Lit<"EditUndo">());
+}
+Ref<MenuItem> Window1::FileMenu() {
+    return menuItem<MenuItem>(*this, Lit<"FileMenu">());
+}
+Ref<QuitMenuItem> Window1::FileQuit() {
+    return menuItem<QuitMenuItem>(*this, Lit<"FileQuit">());
+}
 
 }  // namespace dravello

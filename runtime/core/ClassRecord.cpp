@@ -52,16 +52,13 @@ Object* ClassRecord::Instantiate() const {
 }
 
 const MethodRecord* ClassRecord::FindMethod(std::string_view name) const noexcept {
-    auto it = std::find_if(methods_.rbegin(), methods_.rend(),
-                           [&](const MethodRecord& m) { return m.name == name; });
+    auto it = std::find_if(methods_.rbegin(), methods_.rend(), [&](const MethodRecord& m) { return m.name == name; });
     return it == methods_.rend() ? nullptr : &*it;
 }
 
-const MethodRecord* ClassRecord::FindMethod(std::string_view name,
-                                            std::string_view signature) const noexcept {
-    auto it = std::find_if(methods_.rbegin(), methods_.rend(), [&](const MethodRecord& m) {
-        return m.name == name && m.signature == signature;
-    });
+const MethodRecord* ClassRecord::FindMethod(std::string_view name, std::string_view signature) const noexcept {
+    auto it = std::find_if(methods_.rbegin(), methods_.rend(),
+                           [&](const MethodRecord& m) { return m.name == name && m.signature == signature; });
     return it == methods_.rend() ? nullptr : &*it;
 }
 
@@ -105,8 +102,7 @@ void ClassRecord::AddProperties(std::initializer_list<PropertyRecord> properties
     properties_.insert(properties_.end(), properties.begin(), properties.end());
 }
 
-ClassRecord& RuntimeNewClass(std::string_view name, const ClassRecord* base,
-                             ClassRecord::Factory factory) {
+ClassRecord& RuntimeNewClass(std::string_view name, const ClassRecord* base, ClassRecord::Factory factory) {
     std::lock_guard lock(RecordsMutex());
     ClassRecord& record = Records().emplace_back(name, base, factory);
     if (base) record.SetMethods(base->Methods());
@@ -117,9 +113,8 @@ void RuntimeNewVtable(ClassRecord& cls, const std::vector<MethodRecord>& own) {
     std::vector<MethodRecord> table = cls.Base() ? cls.Base()->Methods() : std::vector<MethodRecord>{};
     const auto inheritedEnd = static_cast<std::ptrdiff_t>(table.size());
     for (const MethodRecord& m : own) {
-        auto slot = std::find_if(table.begin(), table.begin() + inheritedEnd, [&](const MethodRecord& s) {
-            return s.name == m.name && s.signature == m.signature;
-        });
+        auto slot = std::find_if(table.begin(), table.begin() + inheritedEnd,
+                                 [&](const MethodRecord& s) { return s.name == m.name && s.signature == m.signature; });
         if (slot != table.begin() + inheritedEnd) {
             *slot = m;
         } else {
@@ -137,8 +132,8 @@ Ref<Object> RuntimeNewObject(const ClassRecord& cls) {
 
 Ref<Object> RuntimeCheckCast(const Ref<Object>& object, const ClassRecord& cls) {
     if (object && !object->IsA(cls)) {
-        Raise<IllegalCastException>("An object of class " + std::string(object->Class().Name()) +
-                                    " was used where a " + std::string(cls.Name()) + " is required.");
+        Raise<IllegalCastException>("An object of class " + std::string(object->Class().Name()) + " was used where a " +
+                                    std::string(cls.Name()) + " is required.");
     }
     return object;
 }

@@ -35,7 +35,9 @@ void Delegate::Invoke(Control& sender, const Ref<String>& key) const {
     invoker_(*this, sender, key);
 }
 
-void Delegate::InvokeProcedure() const { EntryAs<StaticProcedure>(*this)(); }
+void Delegate::InvokeProcedure() const {
+    EntryAs<StaticProcedure> (*this)();
+}
 
 void InvokeControlHandler(const Delegate& delegate, Control& sender, const Ref<String>&) {
     auto handler = EntryAs<ControlHandler>(delegate);

@@ -28,15 +28,13 @@ const ClassRecord& OutOfBoundsException::Record() {
     return ExceptionClass<OutOfBoundsException>("OutOfBoundsException", RuntimeException::Record());
 }
 const ClassRecord& ThreadAccessingUIException::Record() {
-    return ExceptionClass<ThreadAccessingUIException>("ThreadAccessingUIException",
-                                                      RuntimeException::Record());
+    return ExceptionClass<ThreadAccessingUIException>("ThreadAccessingUIException", RuntimeException::Record());
 }
 const ClassRecord& EndException::Record() {
     return ExceptionClass<EndException>("EndException", RuntimeException::Record());
 }
 const ClassRecord& UnsupportedFormatException::Record() {
-    return ExceptionClass<UnsupportedFormatException>("UnsupportedFormatException",
-                                                      RuntimeException::Record());
+    return ExceptionClass<UnsupportedFormatException>("UnsupportedFormatException", RuntimeException::Record());
 }
 
 RuntimeError::RuntimeError(Ref<RuntimeException> exception) : exception_(std::move(exception)) {

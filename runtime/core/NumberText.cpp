@@ -30,14 +30,12 @@ constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 // from_chars reports out-of-range without a value. Decide between overflow and
 // underflow from the decimal exponent of the leading nonzero digit: a number
 // of at least 1 can only overflow, one below 1 can only underflow.
-double outOfRange(const char* intBegin, const char* intEnd, const char* fracBegin,
-                  const char* fracEnd, std::int64_t exponent) {
+double outOfRange(const char* intBegin, const char* intEnd, const char* fracBegin, const char* fracEnd,
+                  std::int64_t exponent) {
     std::int64_t lead = 0;
-    if (const char* p = std::find_if(intBegin, intEnd, [](char c) { return c != '0'; });
-        p != intEnd) {
+    if (const char* p = std::find_if(intBegin, intEnd, [](char c) { return c != '0'; }); p != intEnd) {
         lead = intEnd - p - 1;
-    } else if (const char* q = std::find_if(fracBegin, fracEnd, [](char c) { return c != '0'; });
-               q != fracEnd) {
+    } else if (const char* q = std::find_if(fracBegin, fracEnd, [](char c) { return c != '0'; }); q != fracEnd) {
         lead = -(q - fracBegin) - 1;
     } else {
         return 0.0;
@@ -198,8 +196,7 @@ std::string format(double value, std::string_view patternText) {
         integer.insert(0, pattern.minIntDigits - integer.size(), '0');
     }
     std::string decimals = digits.substr(intLength);
-    while (!decimals.empty() && decimals.back() == '0' &&
-           pattern.decimals[decimals.size() - 1] == '#') {
+    while (!decimals.empty() && decimals.back() == '0' && pattern.decimals[decimals.size() - 1] == '#') {
         decimals.pop_back();
     }
 

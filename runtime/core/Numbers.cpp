@@ -6,14 +6,20 @@
 
 namespace guirt {
 
-double Val(const Ref<String>& text) noexcept { return numtext::val(TextOf(text)); }
+double Val(const Ref<String>& text) noexcept {
+    return numtext::val(TextOf(text));
+}
 
-Ref<String> Str(double value) { return String::FromBytes(numtext::str(value)); }
+Ref<String> Str(double value) {
+    return String::FromBytes(numtext::str(value));
+}
 
 Ref<String> Format(double value, const Ref<String>& pattern) {
     return String::FromBytes(numtext::format(value, TextOf(pattern)));
 }
 
-double Sqrt(double value) noexcept { return std::sqrt(value); }
+double Sqrt(double value) noexcept {
+    return std::sqrt(value);
+}
 
 }  // namespace guirt

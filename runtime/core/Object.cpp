@@ -28,13 +28,17 @@ const ClassRecord& Object::Class() const {
     return class_ ? *class_ : Object::Record();
 }
 
-bool Object::IsA(const ClassRecord& cls) const { return Class().IsA(cls); }
+bool Object::IsA(const ClassRecord& cls) const {
+    return Class().IsA(cls);
+}
 
 const ClassRecord& Object::Record() {
     static const ClassRecord& record = RuntimeNewClass("Object", nullptr, nullptr);
     return record;
 }
 
-void RaiseNilObjectException() { Raise<NilObjectException>("An object was nil where it was used."); }
+void RaiseNilObjectException() {
+    Raise<NilObjectException>("An object was nil where it was used.");
+}
 
 }  // namespace guirt

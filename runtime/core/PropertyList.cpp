@@ -53,10 +53,9 @@ public:
     }
 
     [[noreturn]] void Fail(std::string_view what) const {
-        Raise<UnsupportedFormatException>(
-            "The property list for " + std::string(object_.Class().Name()) + " has " + std::string(what) +
-            " in the entry \"" + std::string(entryName_) + "\" at byte offset " +
-            std::to_string(entryStart_) + ".");
+        Raise<UnsupportedFormatException>("The property list for " + std::string(object_.Class().Name()) + " has " +
+                                          std::string(what) + " in the entry \"" + std::string(entryName_) +
+                                          "\" at byte offset " + std::to_string(entryStart_) + ".");
     }
 
     void BeginEntry() {

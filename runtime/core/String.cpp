@@ -22,9 +22,13 @@ void String::Free() const noexcept {
     ::operator delete(const_cast<String*>(this));
 }
 
-bool operator==(const Ref<String>& a, std::string_view b) noexcept { return TextOf(a) == b; }
+bool operator==(const Ref<String>& a, std::string_view b) noexcept {
+    return TextOf(a) == b;
+}
 
-bool StringsEqual(const Ref<String>& a, const Ref<String>& b) noexcept { return TextOf(a) == TextOf(b); }
+bool StringsEqual(const Ref<String>& a, const Ref<String>& b) noexcept {
+    return TextOf(a) == TextOf(b);
+}
 
 Ref<String> RuntimeAddString(const Ref<String>& a, const Ref<String>& b) {
     std::string joined;

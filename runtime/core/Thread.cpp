@@ -13,7 +13,9 @@ namespace {
 std::thread::id gUIThread = std::this_thread::get_id();
 }  // namespace
 
-void SetUIThread(std::thread::id id) noexcept { gUIThread = id; }
+void SetUIThread(std::thread::id id) noexcept {
+    gUIThread = id;
+}
 
 void UIThreadOnly() {
     if (std::this_thread::get_id() != gUIThread) {

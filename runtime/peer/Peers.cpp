@@ -6,7 +6,11 @@ namespace {
 PeerFactory* gFactory = nullptr;
 }
 
-void InstallPeerFactory(PeerFactory* factory) noexcept { gFactory = factory; }
-PeerFactory* InstalledPeerFactory() noexcept { return gFactory; }
+void InstallPeerFactory(PeerFactory* factory) noexcept {
+    gFactory = factory;
+}
+PeerFactory* InstalledPeerFactory() noexcept {
+    return gFactory;
+}
 
 }  // namespace guirt

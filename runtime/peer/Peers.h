@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 #include "guirt/Export.h"
 #include "guirt/PeerKey.h"

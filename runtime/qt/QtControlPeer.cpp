@@ -18,7 +18,9 @@ QtControlPeer::~QtControlPeer() {
     DeleteSoon(widget_.data());
 }
 
-bool QtControlPeer::HasFocus() const { return widget_ && widget_->hasFocus(); }
+bool QtControlPeer::HasFocus() const {
+    return widget_ && widget_->hasFocus();
+}
 
 void QtControlPeer::ApplyAllCommon() {
     ApplyGeometry();
@@ -61,7 +63,9 @@ void QtControlPeer::ApplyGeometry() {
                          static_cast<int>(model_.Width()), static_cast<int>(model_.Height()));
 }
 
-void QtControlPeer::ApplyFont() { widget_->setFont(ToQFont(model_, widget_)); }
+void QtControlPeer::ApplyFont() {
+    widget_->setFont(ToQFont(model_, widget_));
+}
 
 void QtControlPeer::TabOrderChanged() {
     if (Ref<Window> owner = model_.Owner()) {

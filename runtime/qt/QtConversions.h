@@ -19,7 +19,9 @@ namespace guirt::qt {
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline QString ToQString(const Ref<String>& text) { return ToQString(TextOf(text)); }
+inline QString ToQString(const Ref<String>& text) {
+    return ToQString(TextOf(text));
+}
 
 inline Ref<String> ToRuntimeString(const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -66,10 +68,18 @@ inline QFont ToQFont(const RectControl& control, const QWidget* widget) {
     if (size > 0) {
         switch (control.TextUnit()) {
             case FontUnits::Default:
-            case FontUnits::Pixel: font.setPixelSize(std::max(1, static_cast<int>(std::lround(size)))); break;
-            case FontUnits::Point: font.setPointSizeF(size); break;
-            case FontUnits::Inch: font.setPointSizeF(size * 72.0); break;
-            case FontUnits::Millimeter: font.setPointSizeF(size * 72.0 / 25.4); break;
+            case FontUnits::Pixel:
+                font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+                break;
+            case FontUnits::Point:
+                font.setPointSizeF(size);
+                break;
+            case FontUnits::Inch:
+                font.setPointSizeF(size * 72.0);
+                break;
+            case FontUnits::Millimeter:
+                font.setPointSizeF(size * 72.0 / 25.4);
+                break;
         }
     }
     font.setBold(control.Bold());

@@ -10,9 +10,15 @@ namespace {
 int gDepth = 0;
 }
 
-int CallbackDepth() noexcept { return gDepth; }
-void EnterCallback() noexcept { ++gDepth; }
-void LeaveCallback() noexcept { --gDepth; }
+int CallbackDepth() noexcept {
+    return gDepth;
+}
+void EnterCallback() noexcept {
+    ++gDepth;
+}
+void LeaveCallback() noexcept {
+    --gDepth;
+}
 
 void RequestQuit() noexcept {
     try {

@@ -29,9 +29,13 @@ void QtLabelPeer::PropertyChanged(std::string_view property) {
     }
 }
 
-void QtLabelPeer::ApplyText() { View()->setText(WithLineFeeds(label_.Caption())); }
+void QtLabelPeer::ApplyText() {
+    View()->setText(WithLineFeeds(label_.Caption()));
+}
 
-void QtLabelPeer::ApplyAlignment() { View()->setAlignment(ToAlignment(label_.TextAlign())); }
+void QtLabelPeer::ApplyAlignment() {
+    View()->setAlignment(ToAlignment(label_.TextAlign()));
+}
 
 void QtLabelPeer::ApplyColor() {
     // Only the active and inactive looks: a disabled label keeps the style's greyed text.
@@ -42,7 +46,9 @@ void QtLabelPeer::ApplyColor() {
     View()->setPalette(palette);
 }
 
-void QtLabelPeer::ApplyMultiLine() { View()->setWordWrap(label_.MultiLine()); }
+void QtLabelPeer::ApplyMultiLine() {
+    View()->setWordWrap(label_.MultiLine());
+}
 
 void QtLabelPeer::ApplySelectable() {
     View()->setTextInteractionFlags(label_.Selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);

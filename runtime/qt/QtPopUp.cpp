@@ -13,7 +13,9 @@ namespace guirt::qt {
 
 namespace {
 
-bool EnabledNow(const MenuItem& item) { return item.AutoEnable() ? MenuItemCanAct(item) : item.Enabled(); }
+bool EnabledNow(const MenuItem& item) {
+    return item.AutoEnable() ? MenuItemCanAct(item) : item.Enabled();
+}
 
 void Fill(QMenu& menu, const MenuItem& parent, std::map<QAction*, Ref<MenuItem>>& items) {
     const std::int64_t count = parent.Count();

@@ -113,12 +113,18 @@ bool QtTextFieldPeer::CanPerform(EditCommand command) const {
     // A password's text never leaves the field.
     const bool readable = edit.echoMode() == QLineEdit::Normal;
     switch (command) {
-        case EditCommand::Undo: return writable && edit.isUndoAvailable();
-        case EditCommand::Cut: return writable && readable && edit.hasSelectedText();
-        case EditCommand::Copy: return readable && edit.hasSelectedText();
-        case EditCommand::Paste: return writable && !QGuiApplication::clipboard()->text().isEmpty();
-        case EditCommand::Clear: return writable && edit.hasSelectedText();
-        case EditCommand::SelectAll: return !edit.text().isEmpty() && edit.selectedText() != edit.text();
+        case EditCommand::Undo:
+            return writable && edit.isUndoAvailable();
+        case EditCommand::Cut:
+            return writable && readable && edit.hasSelectedText();
+        case EditCommand::Copy:
+            return readable && edit.hasSelectedText();
+        case EditCommand::Paste:
+            return writable && !QGuiApplication::clipboard()->text().isEmpty();
+        case EditCommand::Clear:
+            return writable && edit.hasSelectedText();
+        case EditCommand::SelectAll:
+            return !edit.text().isEmpty() && edit.selectedText() != edit.text();
     }
     return false;
 }
@@ -127,12 +133,24 @@ void QtTextFieldPeer::Perform(EditCommand command) {
     if (!CanPerform(command)) return;
     QLineEdit& edit = *Edit();
     switch (command) {
-        case EditCommand::Undo: edit.undo(); break;
-        case EditCommand::Cut: edit.cut(); break;
-        case EditCommand::Copy: edit.copy(); break;
-        case EditCommand::Paste: edit.paste(); break;
-        case EditCommand::Clear: edit.del(); break;
-        case EditCommand::SelectAll: edit.selectAll(); break;
+        case EditCommand::Undo:
+            edit.undo();
+            break;
+        case EditCommand::Cut:
+            edit.cut();
+            break;
+        case EditCommand::Copy:
+            edit.copy();
+            break;
+        case EditCommand::Paste:
+            edit.paste();
+            break;
+        case EditCommand::Clear:
+            edit.del();
+            break;
+        case EditCommand::SelectAll:
+            edit.selectAll();
+            break;
     }
 }
 

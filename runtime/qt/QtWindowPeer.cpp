@@ -155,8 +155,7 @@ void QtWindowPeer::ApplyTabOrder() {
         stops.push_back({static_cast<RectControl&>(*control).TabIndex(), widget});
     }
     // Stable: equal indexes keep the order the controls were created in.
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
     for (std::size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);
 }
 

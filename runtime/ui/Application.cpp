@@ -7,16 +7,17 @@ const ClassRecord& Application::Record() {
         ClassRecord& c = RuntimeNewClass("Application", &Object::Record(), FactoryOf<Application>);
         c.AddEvents({"Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems", "NewDocument", "Open",
                      "OpenDocument", "UnhandledException"});
-        RuntimeNewVtable(c, {
+        const std::vector<MethodRecord> methods{
             {"Constructor", "%%", "", Procedure{[](Object&) {}}},
             {"_x_SetVersionData", "%%i8i8i8i8i8sss", "Hidden",
              SetVersionDataEntry{[](Object& self, std::int64_t major, std::int64_t minor, std::int64_t bug,
                                     std::int64_t nonRelease, std::int64_t stage, const Ref<String>& longVersion,
                                     const Ref<String>& shortVersion, const Ref<String>& packageInfo) {
-                 static_cast<Application&>(self)._x_SetVersionData(major, minor, bug, nonRelease, stage,
-                                                                   longVersion, shortVersion, packageInfo);
+                 static_cast<Application&>(self)._x_SetVersionData(major, minor, bug, nonRelease, stage, longVersion,
+                                                                   shortVersion, packageInfo);
              }}},
-        });
+        };
+        RuntimeNewVtable(c, methods);
         return std::ref(c);
     }();
     return record;
@@ -32,11 +33,13 @@ void Application::SetMenuBar(const Ref<class MenuBar>& bar) {
     menuBar_ = bar;
 }
 
-void AppMenuBarSetter(Application& app, const Ref<class MenuBar>& bar) { app.SetMenuBar(bar); }
+void AppMenuBarSetter(Application& app, const Ref<class MenuBar>& bar) {
+    app.SetMenuBar(bar);
+}
 
-void Application::_x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
-                                    std::int64_t nonRelease, std::int64_t stage, const Ref<String>& longVersion,
-                                    const Ref<String>& shortVersion, const Ref<String>& packageInfo) {
+void Application::_x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug, std::int64_t nonRelease,
+                                    std::int64_t stage, const Ref<String>& longVersion, const Ref<String>& shortVersion,
+                                    const Ref<String>& packageInfo) {
     major_ = major;
     minor_ = minor;
     bug_ = bug;

@@ -31,9 +31,13 @@ void Control::Changed(std::string_view property) {
     if (peer_) peer_->PropertyChanged(property);
 }
 
-void Control::AttachPeer(const PeerKey&, std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
+void Control::AttachPeer(const PeerKey&, std::unique_ptr<ControlPeer> peer) {
+    peer_ = std::move(peer);
+}
 
-int Control::EventNumber(std::string_view name) const noexcept { return Class().EventNumber(name); }
+int Control::EventNumber(std::string_view name) const noexcept {
+    return Class().EventNumber(name);
+}
 
 bool Control::HasHandler(int number) const noexcept {
     return std::any_of(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.number == number; });

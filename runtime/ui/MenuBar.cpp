@@ -11,13 +11,14 @@ const ClassRecord& MenuBar::Record() {
         ClassRecord& c = RuntimeNewClass("MenuBar", &MenuItem::Record(), FactoryOf<MenuBar>);
         using WithWindow = void (*)(Object&, const Ref<Object>&);
         using Number = std::int64_t (*)(Object&);
-        RuntimeNewVtable(c, {
+        const std::vector<MethodRecord> methods{
             {"_DependencyList", "%i8%", "Hidden",
              Number{[](Object& self) { return static_cast<MenuBar&>(self)._DependencyList(); }}},
             {"_InstallClone", "%%o<Window>", "Hidden", WithWindow{[](Object& self, const Ref<Object>& window) {
                  static_cast<MenuBar&>(self)._InstallClone(*CheckCast<Window>(window));
              }}},
-        });
+        };
+        RuntimeNewVtable(c, methods);
         return std::ref(c);
     }();
     return record;
@@ -29,11 +30,12 @@ std::int64_t MenuBar::_DependencyList() const {
     return windows;
 }
 
-void MenuBar::_InstallClone(Window& window) const { window.SetMenuBar(CheckCast<MenuBar>(Clone())); }
+void MenuBar::_InstallClone(Window& window) const {
+    window.SetMenuBar(CheckCast<MenuBar>(Clone()));
+}
 
 const ClassRecord& QuitMenuItem::Record() {
-    static const ClassRecord& record =
-        RuntimeNewClass("QuitMenuItem", &MenuItem::Record(), FactoryOf<QuitMenuItem>);
+    static const ClassRecord& record = RuntimeNewClass("QuitMenuItem", &MenuItem::Record(), FactoryOf<QuitMenuItem>);
     return record;
 }
 

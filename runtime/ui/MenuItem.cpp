@@ -117,7 +117,9 @@ Ref<MenuItem> MenuItem::Clone() const {
     return copy;
 }
 
-void MenuItem::Enable() { SetEnabled(true); }
+void MenuItem::Enable() {
+    SetEnabled(true);
+}
 
 void MenuItem::PopUp() {
     UIThreadOnly();
@@ -163,7 +165,9 @@ Ref<MenuItem> MenuItem::Child(const Ref<String>& name) const {
     return nullptr;
 }
 
-Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name) const { return _Lookup(name, 0); }
+Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name) const {
+    return _Lookup(name, 0);
+}
 
 void MenuItem::LookupAll(const Ref<String>& name, std::vector<Ref<MenuItem>>& found) const {
     for (const Ref<MenuItem>& child : children_) {
@@ -185,7 +189,9 @@ Ref<MenuItem> MenuItem::Parent() const {
     return parent_.Lock();
 }
 
-bool MenuItem::IsSeparator() const { return TextOf(Text_) == "-"; }
+bool MenuItem::IsSeparator() const {
+    return TextOf(Text_) == "-";
+}
 
 void MenuItem::PeerChosen(const PeerKey&) {
     if (Enabled_) Action();

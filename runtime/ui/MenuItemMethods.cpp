@@ -8,8 +8,12 @@ namespace guirt {
 
 namespace {
 
-MenuItem& Self(Object& self) { return static_cast<MenuItem&>(self); }
-Ref<MenuItem> ItemArg(const Ref<Object>& item) { return CheckCast<MenuItem>(item); }
+MenuItem& Self(Object& self) {
+    return static_cast<MenuItem&>(self);
+}
+Ref<MenuItem> ItemArg(const Ref<Object>& item) {
+    return CheckCast<MenuItem>(item);
+}
 
 // Entry shapes of the table, by argument list.
 using WithItem = void (*)(Object&, const Ref<Object>&);
@@ -23,7 +27,9 @@ using FindByTextAndIndex = Ref<Object> (*)(Object&, const Ref<String>&, std::int
 using FindByIndex = Ref<Object> (*)(Object&, std::int64_t);
 using Number = std::int64_t (*)(Object&);
 
-void ConstructFrom(Object& self, const Ref<Object>& other) { Self(self).CopyFrom(*ItemArg(other)); }
+void ConstructFrom(Object& self, const Ref<Object>& other) {
+    Self(self).CopyFrom(*ItemArg(other));
+}
 void ConstructWithText(Object& self, const Ref<String>& text, const Ref<Variant>& tag) {
     Self(self).SetText(text);
     Self(self).SetTag(tag);
@@ -64,9 +70,8 @@ const std::vector<MethodRecord>& MenuItemMethods() {
         {"_Lookup", "%o<MenuItem>%s", "Hidden",
          FindByText{[](Object& s, const Ref<String>& n) -> Ref<Object> { return Self(s)._Lookup(n); }}},
         {"_Lookup", "%o<MenuItem>%si8", "Hidden",
-         FindByTextAndIndex{[](Object& s, const Ref<String>& n, std::int64_t k) -> Ref<Object> {
-             return Self(s)._Lookup(n, k);
-         }}},
+         FindByTextAndIndex{
+             [](Object& s, const Ref<String>& n, std::int64_t k) -> Ref<Object> { return Self(s)._Lookup(n, k); }}},
         {"_SelfEnable", "%%", "Hidden", Procedure{[](Object& s) { Self(s)._SelfEnable(); }}},
         {"_Swap", "%%i8i8", "Hidden",
          WithTwoIndexes{[](Object& s, std::int64_t a, std::int64_t b) { Self(s)._Swap(a, b); }}},

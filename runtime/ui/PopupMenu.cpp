@@ -71,6 +71,8 @@ void PopupMenu::SetListIndex(std::int64_t row) {
     RaiseEvent(EventNumber("Change"));
 }
 
-void PopupMenu::PeerPicked(const PeerKey&, std::int64_t row) { SetListIndex(row); }
+void PopupMenu::PeerPicked(const PeerKey&, std::int64_t row) {
+    SetListIndex(row);
+}
 
 }  // namespace guirt

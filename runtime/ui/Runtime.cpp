@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "Backend.h"
-#include "UIThread.h"
 #include "RuntimeClasses.h"
+#include "UIThread.h"
 #include "WindowRegistry.h"
 #include "guirt/QuitMenuItem.h"
 
@@ -100,10 +100,14 @@ Ref<Object> _CallFunctionWithExceptionHandling(void* function, void* argument) {
     return nullptr;
 }
 
-void _RuntimeSetExceptionHelper(const Ref<Delegate>& helper) { State().exceptionHelper = helper; }
+void _RuntimeSetExceptionHelper(const Ref<Delegate>& helper) {
+    State().exceptionHelper = helper;
+}
 
 // This runtime's own classes need nothing beyond their records, and it loads no plug-ins.
-void _RuntimeInitExternalClasses() { RuntimeBuildOwnClasses(); }
+void _RuntimeInitExternalClasses() {
+    RuntimeBuildOwnClasses();
+}
 void _InitPluginEntrypoints() {}
 
 void _RuntimeRegisterAppObject(const Ref<Application>& app) {
@@ -111,7 +115,9 @@ void _RuntimeRegisterAppObject(const Ref<Application>& app) {
     State().app = app;
 }
 
-Ref<Application> RuntimeApplication() noexcept { return State().app; }
+Ref<Application> RuntimeApplication() noexcept {
+    return State().app;
+}
 
 void _RunFrameworkInitialization(const Ref<Delegate>& lateStartup) {
     UIThreadOnly();

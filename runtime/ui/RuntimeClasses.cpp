@@ -15,11 +15,27 @@ namespace guirt {
 // The runtime's own classes, built before any program class when the initializers run.
 void RuntimeBuildOwnClasses() {
     for (ClassLookup lookup : {
-             &Object::Record, &RuntimeException::Record, &NilObjectException::Record,
-             &IllegalCastException::Record, &OutOfBoundsException::Record, &ThreadAccessingUIException::Record,
-             &EndException::Record, &Application::Record, &UnsupportedFormatException::Record, &Variant::Record, &Delegate::Record,
-             &Control::Record, &RectControl::Record, &PopupMenu::Record, &Label::Record, &TextEdit::Record,
-             &TextField::Record, &Window::Record, &MenuItem::Record, &MenuBar::Record, &QuitMenuItem::Record,
+             &Object::Record,
+             &RuntimeException::Record,
+             &NilObjectException::Record,
+             &IllegalCastException::Record,
+             &OutOfBoundsException::Record,
+             &ThreadAccessingUIException::Record,
+             &EndException::Record,
+             &Application::Record,
+             &UnsupportedFormatException::Record,
+             &Variant::Record,
+             &Delegate::Record,
+             &Control::Record,
+             &RectControl::Record,
+             &PopupMenu::Record,
+             &Label::Record,
+             &TextEdit::Record,
+             &TextField::Record,
+             &Window::Record,
+             &MenuItem::Record,
+             &MenuBar::Record,
+             &QuitMenuItem::Record,
          }) {
         lookup();
     }

@@ -44,6 +44,8 @@ void TextEdit::PeerTextChanged(const PeerKey&, const Ref<String>& text) {
     RaiseEvent(EventNumber("TextChange"));
 }
 
-void TextEdit::PeerKeyUp(const PeerKey&, const Ref<String>& key) { RaiseEvent(EventNumber("KeyUp"), key); }
+void TextEdit::PeerKeyUp(const PeerKey&, const Ref<String>& key) {
+    RaiseEvent(EventNumber("KeyUp"), key);
+}
 
 }  // namespace guirt

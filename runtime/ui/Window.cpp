@@ -25,7 +25,9 @@ void ForEachOpenWindow(const std::function<void(Window&)>& f) {
     for (auto& [name, window] : windows) f(*window);
 }
 
-void CloseAllWindows() { ImplicitWindows().clear(); }
+void CloseAllWindows() {
+    ImplicitWindows().clear();
+}
 
 void NotifyMenuChanged(const MenuItem& root, const MenuItem* item, std::string_view property) {
     for (auto& [name, window] : ImplicitWindows()) {
@@ -65,12 +67,12 @@ const ClassRecord& Window::Record() {
             Property<&W::SetMenuBarVisible>("MenuBarVisible"),
             Property<&W::SetVisible>("Visible"),
         });
-        RuntimeNewVtable(c, {
-            {"Constructor", "%%", "", Procedure{[](Object& self) {
-                 WindowDefaultConstructor(static_cast<Window&>(self));
-             }}},
-            {"Close", "%%", "", Procedure{[](Object& self) { static_cast<Window&>(self).Close(); }}},
-        });
+        RuntimeNewVtable(c,
+                         {
+                             {"Constructor", "%%", "",
+                              Procedure{[](Object& self) { WindowDefaultConstructor(static_cast<Window&>(self)); }}},
+                             {"Close", "%%", "", Procedure{[](Object& self) { static_cast<Window&>(self).Close(); }}},
+                         });
         return std::ref(c);
     }();
     return record;
@@ -148,6 +150,8 @@ void Window::Close() {
     if (it != windows.end() && it->second.get() == this) windows.erase(it);
 }
 
-void Window::PeerCloseRequested(const PeerKey&) { Close(); }
+void Window::PeerCloseRequested(const PeerKey&) {
+    Close();
+}
 
 }  // namespace guirt

@@ -54,12 +54,9 @@ TEST(VoltageDrop, EveryMaterialOnTheInitialFields) {
         const char* text;
     };
     const Case cases[] = {
-        {1.7951796396396615, "Voltage drop = 1.795V"},
-        {2.872287423423458, "Voltage drop = 2.872V"},
-        {2.3593789549549835, "Voltage drop = 2.359V"},
-        {1.641307099099119, "Voltage drop = 1.641V"},
-        {10.053005981982105, "Voltage drop = 10.053V"},
-        {22.67055430630658, "Voltage drop = 22.671V"},
+        {1.7951796396396615, "Voltage drop = 1.795V"},  {2.872287423423458, "Voltage drop = 2.872V"},
+        {2.3593789549549835, "Voltage drop = 2.359V"},  {1.641307099099119, "Voltage drop = 1.641V"},
+        {10.053005981982105, "Voltage drop = 10.053V"}, {22.67055430630658, "Voltage drop = 22.671V"},
     };
     for (std::size_t i = 0; i < kMaterials.size(); ++i) {
         SCOPED_TRACE(kMaterials[i].name);
@@ -106,8 +103,7 @@ TEST(VoltageDrop, ZeroDiameterIsNotFiniteAndStillShown) {
 }
 
 TEST(VoltageDrop, TextAfterTheNumbersIsIgnored) {
-    EXPECT_EQ(resultFor({"0.51054mm", "60m", "0.350A", kMaterials[0].resistivity}),
-              "Voltage drop = 1.795V");
+    EXPECT_EQ(resultFor({"0.51054mm", "60m", "0.350A", kMaterials[0].resistivity}), "Voltage drop = 1.795V");
 }
 
 TEST(FormulaText, EveryMaterial) {
@@ -115,8 +111,7 @@ TEST(FormulaText, EveryMaterial) {
     EXPECT_EQ(std::string(prefix).size(), 34U);  // 33 characters, the degree sign takes two bytes
     const char* values[] = {"0.0175", "0.028", "0.023", "0.016", "0.098", "0.221"};
     for (std::size_t i = 0; i < kMaterials.size(); ++i) {
-        EXPECT_EQ(formulaText(kMaterials[i].resistivity),
-                  std::string(prefix) + values[i] + " ) / Area");
+        EXPECT_EQ(formulaText(kMaterials[i].resistivity), std::string(prefix) + values[i] + " ) / Area");
     }
     EXPECT_EQ(formulaText(0.0175),
               "Vd (20\xC2\xB0"

@@ -18,8 +18,7 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 void expectSameBits(double expected, double actual, const std::string& context) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(expected), std::bit_cast<std::uint64_t>(actual))
-        << context;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(expected), std::bit_cast<std::uint64_t>(actual)) << context;
 }
 
 }  // namespace
@@ -124,8 +123,7 @@ TEST(NumberTextFormat, RendersPatterns) {
 TEST(NumberTextFormat, HugeValuesPrintAllIntegerDigits) {
     const std::string text = nt::format(1e300, "#.###");
     EXPECT_EQ(301u, text.size());
-    EXPECT_EQ("1000000000000000052504760255204420248704468581108159154915854115",
-              text.substr(0, 64));
+    EXPECT_EQ("1000000000000000052504760255204420248704468581108159154915854115", text.substr(0, 64));
     EXPECT_EQ(309u, nt::format(-DBL_MAX, "#").size() - 1);
     EXPECT_EQ(1e300, nt::val(text));
 

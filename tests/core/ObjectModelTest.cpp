@@ -124,14 +124,11 @@ TEST(ClassRecords, DeclarePropertiesWithTheirTypes) {
         std::string_view name;
         TypeCode type;
     };
-    for (const Expect& e : {Expect{Window::Record(), "MacProcID", TypeCode::i8},
-                            Expect{Window::Record(), "Title", TypeCode::s},
-                            Expect{Window::Record(), "BackColor", TypeCode::c},
-                            Expect{Label::Record(), "Multiline", TypeCode::b},
-                            Expect{Label::Record(), "TextSize", TypeCode::f4},
-                            Expect{Label::Record(), "TextUnit", TypeCode::FontUnits},
-                            Expect{TextField::Record(), "Index", TypeCode::i8},
-                            Expect{PopupMenu::Record(), "ListIndex", TypeCode::i8}}) {
+    for (const Expect& e :
+         {Expect{Window::Record(), "MacProcID", TypeCode::i8}, Expect{Window::Record(), "Title", TypeCode::s},
+          Expect{Window::Record(), "BackColor", TypeCode::c}, Expect{Label::Record(), "Multiline", TypeCode::b},
+          Expect{Label::Record(), "TextSize", TypeCode::f4}, Expect{Label::Record(), "TextUnit", TypeCode::FontUnits},
+          Expect{TextField::Record(), "Index", TypeCode::i8}, Expect{PopupMenu::Record(), "ListIndex", TypeCode::i8}}) {
         const PropertyRecord* p = e.cls.FindProperty(e.name);
         ASSERT_NE(p, nullptr) << e.name;
         EXPECT_EQ(p->type, e.type) << e.name;
@@ -159,10 +156,9 @@ public:
     static const ClassRecord& Record() {
         static const ClassRecord& record = [] {
             ClassRecord& c = RuntimeNewClass("Gadget", &Widget::Record(), FactoryOf<Gadget>);
-            RuntimeNewVtable(c, {{"Refresh", "%%", "Hidden", Procedure{[](Object&) {}}},
-                                 {"Paint", "%%", "", Procedure{[](Object& self) {
-                                      ++static_cast<Gadget&>(self).painted;
-                                  }}}});
+            RuntimeNewVtable(
+                c, {{"Refresh", "%%", "Hidden", Procedure{[](Object&) {}}},
+                    {"Paint", "%%", "", Procedure{[](Object& self) { ++static_cast<Gadget&>(self).painted; }}}});
             return std::ref(c);
         }();
         return record;

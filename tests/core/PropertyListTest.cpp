@@ -27,8 +27,7 @@ std::string Hex(std::string_view bytes) {
         std::snprintf(byte, sizeof byte, "%02X ", b);
         out += byte;
     }
-    if (!out.empty())
-        out.pop_back();
+    if (!out.empty()) out.pop_back();
     return out;
 }
 
@@ -61,18 +60,16 @@ std::string LittleEndian(std::uint64_t value, std::size_t width) {
 // A list whose bytes end exactly where its allocation ends. Heap strings carry a trailing
 // zero that would hide a one-byte over-read; here the sanitizer sees it.
 class ExactList {
-  public:
+public:
     explicit ExactList(std::string_view bytes)
-        : storage_(new unsigned char[bytes.size() + 1]),
-          record_(storage_.get(), bytes.size() | (kEncodingUTF8 << 32)) {
+        : storage_(new unsigned char[bytes.size() + 1]), record_(storage_.get(), bytes.size() | (kEncodingUTF8 << 32)) {
         storage_[0] = static_cast<unsigned char>(bytes.size() > 0xFF ? 0xFF : bytes.size());
-        if (!bytes.empty())
-            std::memcpy(storage_.get() + 1, bytes.data(), bytes.size());
+        if (!bytes.empty()) std::memcpy(storage_.get() + 1, bytes.data(), bytes.size());
     }
     Ref<String> Get() { return Ref<String>(&record_); }
     std::int64_t RefCount() const { return record_.RefCount(); }
 
-  private:
+private:
     std::unique_ptr<unsigned char[]> storage_;
     String record_;
 };
@@ -118,8 +115,7 @@ TEST(PropertyListBuilder, EncodesEveryValueType) {
 
     EXPECT_EQ(ValueHex(pl::Text("HelpTag", "")), "00 00 00 00");
     // Line breaks are ordinary bytes of the counted text.
-    EXPECT_EQ(ValueHex(pl::Text("HelpTag", "Drop\r\nin V")),
-              "0A 00 00 00 44 72 6F 70 0D 0A 69 6E 20 56");
+    EXPECT_EQ(ValueHex(pl::Text("HelpTag", "Drop\r\nin V")), "0A 00 00 00 44 72 6F 70 0D 0A 69 6E 20 56");
 
     EXPECT_EQ(ValueHex(pl::Bool("Bold", true)), "01");
     EXPECT_EQ(ValueHex(pl::Bool("Bold", false)), "00");
@@ -135,10 +131,9 @@ TEST(PropertyListBuilder, EncodesEveryValueType) {
 
 TEST(PropertyListBuilder, DecodedValuesReachTheModel) {
     constexpr auto kList =
-        pl::List(pl::Single("TextSize", 14.0F), pl::Text("HelpTag", "Supply\r\nvoltage"),
-                 pl::Bool("Bold", true), pl::Colour("TextColor", 0x000000FF),
-                 pl::Colour("BackColor", 0x00FFFFFF), pl::Units("TextUnit", FontUnits::Point),
-                 pl::Text("CueText", ""));
+        pl::List(pl::Single("TextSize", 14.0F), pl::Text("HelpTag", "Supply\r\nvoltage"), pl::Bool("Bold", true),
+                 pl::Colour("TextColor", 0x000000FF), pl::Colour("BackColor", 0x00FFFFFF),
+                 pl::Units("TextUnit", FontUnits::Point), pl::Text("CueText", ""));
     Ref<TextField> field = New<TextField>();
     field->SetBackColor(Color{0x00123456});
     field->SetCueText(Lit<"volts">());
@@ -160,15 +155,13 @@ TEST(PropertyListBuilder, DecodedValuesReachTheModel) {
 // Applying to each class
 
 constexpr auto kWindowList =
-    pl::List(pl::Int("Width", 296), pl::Int("Height", 247), pl::Int("MinWidth", 64),
-             pl::Int("MinHeight", 64), pl::Int("MaxWidth", 32000), pl::Int("MaxHeight", 32000),
-             pl::Int("Frame", 0), pl::Text("Title", "Dravello"), pl::Bool("CloseButton", true),
-             pl::Bool("Resizeable", false), pl::Bool("MaximizeButton", false),
-             pl::Bool("MinimizeButton", true), pl::Bool("FullScreenButton", false),
-             pl::Bool("Composite", false), pl::Int("MacProcID", 0), pl::Int("Placement", 0),
-             pl::Bool("Visible", true), pl::Bool("LiveResize", true), pl::Bool("FullScreen", false),
-             pl::Bool("HasBackColor", false), pl::Colour("BackColor", 0x00FFFFFF),
-             pl::Bool("MenuBarVisible", true));
+    pl::List(pl::Int("Width", 296), pl::Int("Height", 247), pl::Int("MinWidth", 64), pl::Int("MinHeight", 64),
+             pl::Int("MaxWidth", 32000), pl::Int("MaxHeight", 32000), pl::Int("Frame", 0),
+             pl::Text("Title", "Dravello"), pl::Bool("CloseButton", true), pl::Bool("Resizeable", false),
+             pl::Bool("MaximizeButton", false), pl::Bool("MinimizeButton", true), pl::Bool("FullScreenButton", false),
+             pl::Bool("Composite", false), pl::Int("MacProcID", 0), pl::Int("Placement", 0), pl::Bool("Visible", true),
+             pl::Bool("LiveResize", true), pl::Bool("FullScreen", false), pl::Bool("HasBackColor", false),
+             pl::Colour("BackColor", 0x00FFFFFF), pl::Bool("MenuBarVisible", true));
 
 TEST(PropertyListApply, WindowTakesAllTwentyTwoEntries) {
     Ref<Window> w = New<Window>();
@@ -224,10 +217,9 @@ TEST(PropertyListApply, WindowTakesAllTwentyTwoEntries) {
 
 TEST(PropertyListApply, LabelTakesOlderSpellingAndText) {
     constexpr auto kList =
-        pl::List(pl::Text("Name", "VoltageLabel"), pl::Int("Left", 20), pl::Int("Top", 20),
-                 pl::Int("Width", 84), pl::Int("Height", 20), pl::Bool("Multiline", true),
-                 pl::Text("Text", "Supply voltage:"), pl::Int("TextAlign", 3),
-                 pl::Colour("TextColor", 0x00000000), pl::Bool("Transparent", true));
+        pl::List(pl::Text("Name", "VoltageLabel"), pl::Int("Left", 20), pl::Int("Top", 20), pl::Int("Width", 84),
+                 pl::Int("Height", 20), pl::Bool("Multiline", true), pl::Text("Text", "Supply voltage:"),
+                 pl::Int("TextAlign", 3), pl::Colour("TextColor", 0x00000000), pl::Bool("Transparent", true));
     Ref<Label> label = New<Label>();
     label->SetTextColor(Color{0x00FF0000});
 
@@ -243,22 +235,18 @@ TEST(PropertyListApply, LabelTakesOlderSpellingAndText) {
     EXPECT_TRUE(label->Transparent());
 }
 
-constexpr auto kTextFieldList =
-    pl::List(pl::Text("Name", "VoltageField"), pl::Int("Index", -2147483648LL),
-             pl::Int("Left", 112), pl::Int("Top", 20), pl::Int("Width", 100), pl::Int("Height", 22),
-             pl::Bool("LockLeft", true), pl::Bool("LockTop", true), pl::Bool("LockRight", false),
-             pl::Bool("LockBottom", false), pl::Int("TabPanelIndex", 0), pl::Int("TabIndex", 1),
-             pl::Bool("TabStop", true), pl::Bool("Border", true), pl::Bool("Password", false),
-             pl::Bool("UseFocusRing", true), pl::Colour("TextColor", 0x00000000),
-             pl::Colour("BackColor", 0x00FFFFFF), pl::Bool("Enabled", true), pl::Text("Format", ""),
-             pl::Bool("Visible", true), pl::Text("HelpTag", "Supply voltage\r\nin volts"),
-             pl::Bool("AutoDeactivate", true), pl::Text("TextFont", "System"),
-             pl::Single("TextSize", 0.0F), pl::Units("TextUnit", FontUnits::Default),
-             pl::Bool("Bold", false), pl::Bool("Italic", false), pl::Bool("Underline", false),
-             pl::Text("CueText", ""), pl::Text("Text", "230"), pl::Text("Mask", ""),
-             pl::Bool("ReadOnly", false), pl::Int("LimitText", 0), pl::Bool("AcceptTabs", false),
-             pl::Int("Alignment", 0), pl::Bool("AutomaticallyCheckSpelling", false),
-             pl::Text("DataSource", ""), pl::Text("DataField", ""));
+constexpr auto kTextFieldList = pl::List(
+    pl::Text("Name", "VoltageField"), pl::Int("Index", -2147483648LL), pl::Int("Left", 112), pl::Int("Top", 20),
+    pl::Int("Width", 100), pl::Int("Height", 22), pl::Bool("LockLeft", true), pl::Bool("LockTop", true),
+    pl::Bool("LockRight", false), pl::Bool("LockBottom", false), pl::Int("TabPanelIndex", 0), pl::Int("TabIndex", 1),
+    pl::Bool("TabStop", true), pl::Bool("Border", true), pl::Bool("Password", false), pl::Bool("UseFocusRing", true),
+    pl::Colour("TextColor", 0x00000000), pl::Colour("BackColor", 0x00FFFFFF), pl::Bool("Enabled", true),
+    pl::Text("Format", ""), pl::Bool("Visible", true), pl::Text("HelpTag", "Supply voltage\r\nin volts"),
+    pl::Bool("AutoDeactivate", true), pl::Text("TextFont", "System"), pl::Single("TextSize", 0.0F),
+    pl::Units("TextUnit", FontUnits::Default), pl::Bool("Bold", false), pl::Bool("Italic", false),
+    pl::Bool("Underline", false), pl::Text("CueText", ""), pl::Text("Text", "230"), pl::Text("Mask", ""),
+    pl::Bool("ReadOnly", false), pl::Int("LimitText", 0), pl::Bool("AcceptTabs", false), pl::Int("Alignment", 0),
+    pl::Bool("AutomaticallyCheckSpelling", false), pl::Text("DataSource", ""), pl::Text("DataField", ""));
 constexpr auto kTextFieldListWithParent = Append(kTextFieldList, pl::Text("InitialParent", ""));
 
 // Every property a different value from the lists above.
@@ -387,8 +375,7 @@ TEST(PropertyListMalformed, RaisesNamingTheEntryAndKeepsWhatCameBefore) {
     };
     const std::vector<Case> cases = {
         {"a name with no blank", "Top", "Top"},
-        {"a name the class lacks",
-         "Title " + LittleEndian(4, 4) + "Volt" + "Top " + LittleEndian(9, 8), "Title"},
+        {"a name the class lacks", "Title " + LittleEndian(4, 4) + "Volt" + "Top " + LittleEndian(9, 8), "Title"},
         {"a sibling's property", "TabStop \x01", "TabStop"},
         {"an integer cut short", "Width " + LittleEndian(80, 3), "Width"},
         {"a count past the end", "Text " + LittleEndian(10, 4) + "Volt", "Text"},
@@ -443,8 +430,7 @@ TEST(PropertyListReferences, ListAndObjectCountsReturn) {
 
     RuntimeMassPropertySetter(*field, literal);
     RuntimeMassPropertySetter(*field, heap);
-    EXPECT_THROW(RuntimeMassPropertySetter(*field, String::FromBytes(TextOf(heap).substr(0, 40))),
-                 RuntimeError);
+    EXPECT_THROW(RuntimeMassPropertySetter(*field, String::FromBytes(TextOf(heap).substr(0, 40))), RuntimeError);
 
     EXPECT_EQ(literal->RefCount(), literalCount);
     EXPECT_EQ(heap->RefCount(), 1);

@@ -3,6 +3,8 @@
 
 namespace guirt {
 
-std::unique_ptr<PeerFactory> CreatePlatformBackend(const std::vector<std::string>&) { return nullptr; }
+std::unique_ptr<PeerFactory> CreatePlatformBackend(const std::vector<std::string>&) {
+    return nullptr;
+}
 
 }  // namespace guirt

@@ -39,7 +39,7 @@ TEST_F(ProgramMenus, TheBarHoldsFileThenEditWithTheirItemsAndShortcuts) {
     ASSERT_NE(edit, nullptr);
     // text ("" for a separator), shortcut
     const std::pair<const char*, const char*> expected[] = {
-        {"&Undo", "Ctrl+Z"}, {"", ""},          {"Cu&t", "Ctrl+X"}, {"&Copy", "Ctrl+C"},
+        {"&Undo", "Ctrl+Z"},  {"", ""},        {"Cu&t", "Ctrl+X"}, {"&Copy", "Ctrl+C"},
         {"&Paste", "Ctrl+V"}, {"&Delete", ""}, {"", ""},           {"Select &All", "Ctrl+A"},
     };
     const QList<QAction*> actions = edit->actions();
@@ -57,11 +57,16 @@ TEST_F(ProgramMenus, TheBarHoldsFileThenEditWithTheirItemsAndShortcuts) {
 
 TEST_F(ProgramMenus, TheMenuAccessorsGiveTheItemsOfTheirNames) {
     const std::pair<const char*, Ref<MenuItem> (dravello::Window1::*)()> items[] = {
-        {"EditMenu", &dravello::Window1::EditMenu},         {"EditSelectAll", &dravello::Window1::EditSelectAll},
-        {"EditSeparator2", &dravello::Window1::EditSeparator2}, {"EditClear", &dravello::Window1::EditClear},
-        {"EditPaste", &dravello::Window1::EditPaste},       {"EditCopy", &dravello::Window1::EditCopy},
-        {"EditCut", &dravello::Window1::EditCut},           {"EditSeparator1", &dravello::Window1::EditSeparator1},
-        {"EditUndo", &dravello::Window1::EditUndo},         {"FileMenu", &dravello::Window1::FileMenu},
+        {"EditMenu", &dravello::Window1::EditMenu},
+        {"EditSelectAll", &dravello::Window1::EditSelectAll},
+        {"EditSeparator2", &dravello::Window1::EditSeparator2},
+        {"EditClear", &dravello::Window1::EditClear},
+        {"EditPaste", &dravello::Window1::EditPaste},
+        {"EditCopy", &dravello::Window1::EditCopy},
+        {"EditCut", &dravello::Window1::EditCut},
+        {"EditSeparator1", &dravello::Window1::EditSeparator1},
+        {"EditUndo", &dravello::Window1::EditUndo},
+        {"FileMenu", &dravello::Window1::FileMenu},
     };
     for (const auto& [name, accessor] : items) {
         Ref<MenuItem> item = (w.get()->*accessor)();

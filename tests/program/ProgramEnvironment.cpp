@@ -54,6 +54,8 @@ private:
 
 }  // namespace
 
-const StartupSnapshot& Startup() { return gStartup; }
+const StartupSnapshot& Startup() {
+    return gStartup;
+}
 
 }  // namespace programtest

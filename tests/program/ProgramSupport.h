@@ -32,7 +32,7 @@ struct StartupSnapshot {
     int visibleTopLevels = 0;
     int mainWindows = 0;
     QString title;
-    std::vector<std::string> fieldTexts;     // current, lenght, diameter, areafld
+    std::vector<std::string> fieldTexts;    // current, lenght, diameter, areafld
     std::vector<QString> fieldWidgetTexts;  // the same, as the line edits show them
     std::string resultCaption, formCaption;
     QString resultWidgetText, formWidgetText;
@@ -42,10 +42,16 @@ struct StartupSnapshot {
 };
 const StartupSnapshot& Startup();
 
-inline std::string Str(const Ref<guirt::String>& s) { return std::string(guirt::TextOf(s)); }
-inline Ref<guirt::String> Text(std::string_view s) { return guirt::String::FromBytes(s); }
+inline std::string Str(const Ref<guirt::String>& s) {
+    return std::string(guirt::TextOf(s));
+}
+inline Ref<guirt::String> Text(std::string_view s) {
+    return guirt::String::FromBytes(s);
+}
 
-inline Ref<dravello::Window1> W() { return dravello::Window1::Implicit(); }
+inline Ref<dravello::Window1> W() {
+    return dravello::Window1::Implicit();
+}
 
 // The program's one main window.
 inline QMainWindow* Native() {
@@ -68,7 +74,8 @@ inline std::string ExpectedResult() {
     auto w = W();
     auto popup = w->PopupMenu1();
     const std::string d = Str(w->diameter()->Text()), l = Str(w->lenght()->Text()), c = Str(w->current()->Text());
-    return dravello::resultFor({d, l, c, dravello::kMaterials.at(static_cast<std::size_t>(popup->ListIndex())).resistivity});
+    return dravello::resultFor(
+        {d, l, c, dravello::kMaterials.at(static_cast<std::size_t>(popup->ListIndex())).resistivity});
 }
 
 class ProgramTest : public ::testing::Test {

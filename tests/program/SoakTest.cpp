@@ -63,8 +63,8 @@ TEST_F(ProgramSoak, RandomKeysKeepTheResultInStepWithTheFields) {
             lastKey = std::string("'") + c + "' in " + names[field];
         }
 
-        const std::string d = Str(w->diameter()->Text()), l = Str(w->lenght()->Text()),
-                          c = Str(w->current()->Text()), a = Str(w->areafld()->Text());
+        const std::string d = Str(w->diameter()->Text()), l = Str(w->lenght()->Text()), c = Str(w->current()->Text()),
+                          a = Str(w->areafld()->Text());
         const std::int64_t row = w->PopupMenu1()->ListIndex();
         ASSERT_TRUE(row >= 0 && row < 6) << "after " << lastKey;
         const std::string expected =
@@ -73,7 +73,8 @@ TEST_F(ProgramSoak, RandomKeysKeepTheResultInStepWithTheFields) {
                                       << l << "' current '" << c << "' material " << row;
         ASSERT_FALSE(gCurrentException) << "key " << sent << ": " << lastKey;
         const std::string texts[] = {d, l, c, a};
-        for (int i = 0; i < 4; ++i) ASSERT_EQ(edits[i]->text().toStdString(), texts[i]) << names[i] << " after " << lastKey;
+        for (int i = 0; i < 4; ++i)
+            ASSERT_EQ(edits[i]->text().toStdString(), texts[i]) << names[i] << " after " << lastKey;
         // The field just typed in decides the other size field.
         if (lastKey.ends_with(" in diameter")) {
             ASSERT_EQ(a, Str(guirt::Str(dravello::crossSectionArea(guirt::Val(w->diameter()->Text())))))

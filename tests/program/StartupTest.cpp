@@ -71,7 +71,8 @@ TEST(ProgramStartup, ElevenControlsInListOrderWhereTheListsPutThem) {
         }
     }
     EXPECT_NE(Widget<QComboBox>("PopupMenu1"), nullptr);
-    for (const char* name : {"current", "diameter", "lenght", "areafld"}) EXPECT_NE(Widget<QLineEdit>(name), nullptr) << name;
+    for (const char* name : {"current", "diameter", "lenght", "areafld"})
+        EXPECT_NE(Widget<QLineEdit>(name), nullptr) << name;
     for (const char* name : {"result", "form"}) EXPECT_NE(Widget<QLabel>(name), nullptr) << name;
 }
 

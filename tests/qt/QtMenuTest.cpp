@@ -44,8 +44,10 @@ protected:
         Ref<MenuItem> edit = Item(*bar, "EditMenu", "&Edit");
         Item(*edit, "EditUndo", "&Undo", "Ctrl+Z");
         Item(*edit, "EditSeparator", "-");
-        for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"}, {"EditCopy", "&Copy", "Ctrl+C"},
-                                       {"EditPaste", "&Paste", "Ctrl+V"}, {"EditClear", "&Delete", ""},
+        for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"},
+                                       {"EditCopy", "&Copy", "Ctrl+C"},
+                                       {"EditPaste", "&Paste", "Ctrl+V"},
+                                       {"EditClear", "&Delete", ""},
                                        {"EditSelectAll", "Select &All", "Ctrl+A"}}) {
             Item(*edit, name, text, key);
         }

@@ -28,8 +28,7 @@ using namespace guirt;
 class Listener : public Object {
 public:
     static const ClassRecord& Record() {
-        static const ClassRecord& record =
-            RuntimeNewClass("QtTestListener", &Object::Record(), FactoryOf<Listener>);
+        static const ClassRecord& record = RuntimeNewClass("QtTestListener", &Object::Record(), FactoryOf<Listener>);
         return record;
     }
     std::vector<std::string> calls;
@@ -39,9 +38,9 @@ public:
         const int number = control.EventNumber(event);
         const Ref<Listener> self(this);
         if (event == "KeyUp") {
-            RuntimeAddEventHandler(control, number, KeyEventAdaptor,
-                                   RuntimeCreateDelegate(InvokeKeyHandler, KeyHandler{&OnKey}, self,
-                                                         "( TextField, String )", 1));
+            RuntimeAddEventHandler(
+                control, number, KeyEventAdaptor,
+                RuntimeCreateDelegate(InvokeKeyHandler, KeyHandler{&OnKey}, self, "( TextField, String )", 1));
             return;
         }
         const ControlHandler handler = event == "Change" ? &OnChange : &OnTextChange;
@@ -114,7 +113,8 @@ protected:
         result->SetTextAlign(2);
         result->SetTextColor(Color{0x000000FF});
 
-        for (auto [name, left, tab, text] : {std::tuple{"length", 20, 1, ""}, {"current", 150, 0, "1000.000000000001"}}) {
+        for (auto [name, left, tab, text] :
+             {std::tuple{"length", 20, 1, ""}, {"current", 150, 0, "1000.000000000001"}}) {
             Ref<TextField> field = Add<TextField>(name, left, 60, 100, 22, text);
             field->SetTabIndex(tab);
             field->SetHelpTag(Lit<"Metres">());
@@ -148,7 +148,8 @@ protected:
         WindowDefaultConstructor(*window);
         native = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == "QtTestWindow" && widget->isVisible()) native = qobject_cast<QMainWindow*>(widget);
+            if (widget->objectName() == "QtTestWindow" && widget->isVisible())
+                native = qobject_cast<QMainWindow*>(widget);
         }
         ASSERT_NE(native, nullptr);
         native->activateWindow();

@@ -169,8 +169,8 @@ TEST_F(QtWindowTest, TextTheProgramWritesIsShownFromItsStartAndReportedOnce) {
 
 TEST_F(QtWindowTest, TabMovesByTabIndexAndSkipsLabels) {
     Open();
-    QLineEdit* current = Find<QLineEdit>("current");  // TabIndex 0
-    QLineEdit* length = Find<QLineEdit>("length");    // 1
+    QLineEdit* current = Find<QLineEdit>("current");    // TabIndex 0
+    QLineEdit* length = Find<QLineEdit>("length");      // 1
     QComboBox* material = Find<QComboBox>("material");  // 2
     Focus(current);
     Key(Qt::Key_Tab);

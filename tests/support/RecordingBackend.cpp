@@ -8,7 +8,9 @@ namespace guirt::testing {
 
 namespace {
 
-std::string NameOf(const Control& control) { return std::string(TextOf(control.Name())); }
+std::string NameOf(const Control& control) {
+    return std::string(TextOf(control.Name()));
+}
 
 class RecordingControlPeer : public ControlPeer {
 public:
@@ -43,15 +45,23 @@ private:
 
 }  // namespace
 
-RecordingBackend::RecordingBackend() { InstallPeerFactory(this); }
-RecordingBackend::~RecordingBackend() { InstallPeerFactory(nullptr); }
+RecordingBackend::RecordingBackend() {
+    InstallPeerFactory(this);
+}
+RecordingBackend::~RecordingBackend() {
+    InstallPeerFactory(nullptr);
+}
 
 std::unique_ptr<WindowPeer> RecordingBackend::CreateWindowPeer(Window&) {
     return std::make_unique<RecordingWindowPeer>(log);
 }
 
-void RecordingBackend::RunEventLoop() { log.push_back("run"); }
-void RecordingBackend::QuitEventLoop() { ++quitRequests; }
+void RecordingBackend::RunEventLoop() {
+    log.push_back("run");
+}
+void RecordingBackend::QuitEventLoop() {
+    ++quitRequests;
+}
 
 void RecordingBackend::PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) {
     log.push_back("popup " + std::string(TextOf(menu.Name())) +

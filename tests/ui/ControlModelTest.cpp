@@ -124,9 +124,9 @@ TEST(Events, BindingChecksTheNumberAndTheTarget) {
 TEST(Events, AHandlerOfTheWrongShapeIsRefused) {
     Ref<TextField> field = New<TextField>();
     Ref<Listener> listener = New<Listener>();
-    RuntimeAddEventHandler(*field, field->EventNumber("KeyUp"), KeyEventAdaptor,
-                           RuntimeCreateDelegate(InvokeKeyHandler, ControlHandler{&Listener::OnControl}, listener,
-                                                 "( TextField )", 1));
+    RuntimeAddEventHandler(
+        *field, field->EventNumber("KeyUp"), KeyEventAdaptor,
+        RuntimeCreateDelegate(InvokeKeyHandler, ControlHandler{&Listener::OnControl}, listener, "( TextField )", 1));
     ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), Lit<"a">()); });
     EXPECT_TRUE(listener->calls.empty());
 }

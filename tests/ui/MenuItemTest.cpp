@@ -43,7 +43,8 @@ TEST(MenuItemTree, InsertRemoveSwapAndClose) {
     for (auto name : {"EditUndo", "EditCut", "EditPaste"}) edit->Append(Item(name));
     edit->Insert(2, Item("EditCopy"));
     edit->Insert(4, Item("EditSelectAll"));
-    EXPECT_EQ(Names(*edit), (std::vector<std::string>{"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"}));
+    EXPECT_EQ(Names(*edit),
+              (std::vector<std::string>{"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"}));
     ExpectRaises<OutOfBoundsException>([&] { edit->Insert(6, Item("x")); });
 
     edit->_Swap(0, 4);
@@ -102,11 +103,12 @@ TEST(MenuItemTree, LookupByOccurrenceAndDisablingWholeBranches) {
 TEST(MenuItemTable, SlotsInOrderAndCallableByShape) {
     std::vector<std::string> slots;
     for (const MethodRecord& m : MenuBar::Record().Methods()) slots.emplace_back(m.name);
-    EXPECT_EQ(slots, (std::vector<std::string>{
-                         "Append", "Child", "Clone", "Close", "Constructor", "Constructor", "Constructor", "Count",
-                         "Enable", "Handle", "Insert", "Item", "MenuItem", "MenuItem", "PopUp", "PopUp", "Remove",
-                         "Remove", "Remove", "_DependencyList", "_DisableEntirely", "_Lookup", "_Lookup",
-                         "_SelfEnable", "_Swap", "_InstallClone"}));
+    EXPECT_EQ(slots,
+              (std::vector<std::string>{
+                  "Append",  "Child",   "Clone",       "Close",  "Constructor",  "Constructor",     "Constructor",
+                  "Count",   "Enable",  "Handle",      "Insert", "Item",         "MenuItem",        "MenuItem",
+                  "PopUp",   "PopUp",   "Remove",      "Remove", "Remove",       "_DependencyList", "_DisableEntirely",
+                  "_Lookup", "_Lookup", "_SelfEnable", "_Swap",  "_InstallClone"}));
 
     Ref<MenuItem> item = Item("Plain");
     using WithTextAndTag = void (*)(Object&, const Ref<String>&, const Ref<Variant>&);

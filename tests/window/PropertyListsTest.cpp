@@ -22,8 +22,7 @@ namespace {
 
 // A second encoder, written unlike the compile-time one: entry order per kind of control,
 // values merged from shared defaults and per-control changes, bytes laid out with memcpy.
-static_assert(std::endian::native == std::endian::little,
-              "memcpy stands in for little-endian writes");
+static_assert(std::endian::native == std::endian::little, "memcpy stands in for little-endian writes");
 
 using Value = std::variant<std::int64_t, std::string>;
 using Values = std::map<std::string, Value, std::less<>>;
@@ -34,21 +33,18 @@ char typeOf(std::string_view name) {
     static const std::map<std::string_view, char> types = [] {
         const std::pair<char, std::vector<std::string_view>> groups[] = {
             {'s',
-             {"Name", "Text", "HelpTag", "TextFont", "DataSource", "DataField", "InitialParent",
-              "InitialValue", "Title", "Format", "CueText", "Mask"}},
+             {"Name", "Text", "HelpTag", "TextFont", "DataSource", "DataField", "InitialParent", "InitialValue",
+              "Title", "Format", "CueText", "Mask"}},
             {'i',
-             {"Index", "Left", "Top", "Width", "Height", "TabPanelIndex", "TabIndex", "ListIndex",
-              "TextAlign", "LimitText", "Alignment", "MinWidth", "MinHeight", "MaxWidth",
-              "MaxHeight", "Frame", "MacProcID", "Placement"}},
-            {'b',
-             {"LockLeft",         "LockTop",       "LockRight",      "LockBottom",
-              "Enabled",          "Visible",       "AutoDeactivate", "Bold",
-              "Italic",           "Underline",     "TabStop",        "Multiline",
-              "Selectable",       "Transparent",   "Border",         "Password",
-              "UseFocusRing",     "ReadOnly",      "AcceptTabs",     "AutomaticallyCheckSpelling",
-              "CloseButton",      "Resizeable",    "MaximizeButton", "MinimizeButton",
-              "FullScreenButton", "Composite",     "LiveResize",     "FullScreen",
-              "HasBackColor",     "MenuBarVisible"}},
+             {"Index", "Left", "Top", "Width", "Height", "TabPanelIndex", "TabIndex", "ListIndex", "TextAlign",
+              "LimitText", "Alignment", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame", "MacProcID",
+              "Placement"}},
+            {'b', {"LockLeft",    "LockTop",        "LockRight",      "LockBottom",     "Enabled",
+                   "Visible",     "AutoDeactivate", "Bold",           "Italic",         "Underline",
+                   "TabStop",     "Multiline",      "Selectable",     "Transparent",    "Border",
+                   "Password",    "UseFocusRing",   "ReadOnly",       "AcceptTabs",     "AutomaticallyCheckSpelling",
+                   "CloseButton", "Resizeable",     "MaximizeButton", "MinimizeButton", "FullScreenButton",
+                   "Composite",   "LiveResize",     "FullScreen",     "HasBackColor",   "MenuBarVisible"}},
             {'c', {"TextColor", "BackColor"}},
             {'f', {"TextSize"}},
             {'u', {"TextUnit"}},
@@ -117,9 +113,9 @@ Values merged(std::initializer_list<const Values*> layers) {
     return out;
 }
 
-const std::vector<std::string_view> kHeadOrder = {
-    "Name",     "Index",   "Left",      "Top",        "Width",         "Height",
-    "LockLeft", "LockTop", "LockRight", "LockBottom", "TabPanelIndex", "TabIndex"};
+const std::vector<std::string_view> kHeadOrder = {"Name",      "Index",      "Left",          "Top",
+                                                  "Width",     "Height",     "LockLeft",      "LockTop",
+                                                  "LockRight", "LockBottom", "TabPanelIndex", "TabIndex"};
 
 std::vector<std::string_view> withHead(std::initializer_list<std::string_view> rest) {
     std::vector<std::string_view> order = kHeadOrder;
@@ -128,20 +124,19 @@ std::vector<std::string_view> withHead(std::initializer_list<std::string_view> r
 }
 
 const std::vector<std::string_view> kPopupOrder =
-    withHead({"TabStop", "Enabled", "InitialValue", "ListIndex", "Visible", "HelpTag",
-              "AutoDeactivate", "TextFont", "TextSize", "TextUnit", "Bold", "Italic", "Underline",
-              "DataSource", "DataField", "InitialParent"});
+    withHead({"TabStop", "Enabled", "InitialValue", "ListIndex", "Visible", "HelpTag", "AutoDeactivate", "TextFont",
+              "TextSize", "TextUnit", "Bold", "Italic", "Underline", "DataSource", "DataField", "InitialParent"});
 const std::vector<std::string_view> kLabelOrder =
-    withHead({"Text", "TextAlign", "TextColor", "Multiline", "Enabled", "Visible", "Selectable",
-              "Transparent", "HelpTag", "AutoDeactivate", "TextFont", "TextSize", "TextUnit",
-              "Bold", "Italic", "Underline", "DataSource", "DataField", "InitialParent"});
-const std::vector<std::string_view> kFieldOrder = withHead(
-    {"TabStop",        "Border",    "Password",   "UseFocusRing", "TextColor",
-     "BackColor",      "Enabled",   "Format",     "Visible",      "HelpTag",
-     "AutoDeactivate", "TextFont",  "TextSize",   "TextUnit",     "Bold",
-     "Italic",         "Underline", "CueText",    "Text",         "Mask",
-     "ReadOnly",       "LimitText", "AcceptTabs", "Alignment",    "AutomaticallyCheckSpelling",
-     "DataSource",     "DataField"});
+    withHead({"Text", "TextAlign", "TextColor", "Multiline", "Enabled", "Visible", "Selectable", "Transparent",
+              "HelpTag", "AutoDeactivate", "TextFont", "TextSize", "TextUnit", "Bold", "Italic", "Underline",
+              "DataSource", "DataField", "InitialParent"});
+const std::vector<std::string_view> kFieldOrder =
+    withHead({"TabStop",        "Border",    "Password",   "UseFocusRing", "TextColor",
+              "BackColor",      "Enabled",   "Format",     "Visible",      "HelpTag",
+              "AutoDeactivate", "TextFont",  "TextSize",   "TextUnit",     "Bold",
+              "Italic",         "Underline", "CueText",    "Text",         "Mask",
+              "ReadOnly",       "LimitText", "AcceptTabs", "Alignment",    "AutomaticallyCheckSpelling",
+              "DataSource",     "DataField"});
 std::vector<std::string_view> fieldOrderWithParent() {
     auto order = kFieldOrder;
     order.push_back("InitialParent");
@@ -178,8 +173,8 @@ const Values kEveryField = {{"TabStop", 1},     {"Border", 1},
                             {"LimitText", 0},   {"AcceptTabs", 0},
                             {"Alignment", 0},   {"AutomaticallyCheckSpelling", 0}};
 
-Values control(std::string name, std::int64_t left, std::int64_t top, std::int64_t width,
-               std::int64_t height, std::int64_t tabIndex, Values extra) {
+Values control(std::string name, std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+               std::int64_t tabIndex, Values extra) {
     extra.insert_or_assign("Name", std::move(name));
     extra.insert_or_assign("Left", left);
     extra.insert_or_assign("Top", top);
@@ -193,8 +188,7 @@ std::string label(const Values& own) {
     return encode(kLabelOrder, merged({&kEveryControl, &kEveryLabel, &own}));
 }
 std::string field(const Values& own, bool withParent) {
-    return encode(withParent ? fieldOrderWithParent() : kFieldOrder,
-                  merged({&kEveryControl, &kEveryField, &own}));
+    return encode(withParent ? fieldOrderWithParent() : kFieldOrder, merged({&kEveryControl, &kEveryField, &own}));
 }
 
 std::string windowBytes() {
@@ -254,45 +248,33 @@ struct ListCase {
 };
 
 std::vector<ListCase> everyList() {
-    using dravello::kAreafldList, dravello::kCurrentList, dravello::kDiameterList,
-        dravello::kFormList, dravello::kLabel1List, dravello::kLabel2List, dravello::kLabel3List,
-        dravello::kLabel4List, dravello::kLenghtList, dravello::kPopupMenu1List,
-        dravello::kResultList, dravello::kWindow1List;
+    using dravello::kAreafldList, dravello::kCurrentList, dravello::kDiameterList, dravello::kFormList,
+        dravello::kLabel1List, dravello::kLabel2List, dravello::kLabel3List, dravello::kLabel4List,
+        dravello::kLenghtList, dravello::kPopupMenu1List, dravello::kResultList, dravello::kWindow1List;
     return {
         {"Window1", view(kWindow1List), windowBytes()},
         {"PopupMenu1", view(kPopupMenu1List),
-         popup(control("PopupMenu1", 20, 14, 256, 20, 2,
-                       {{"TabStop", 1}, {"InitialValue", kEmpty}, {"ListIndex", 0}}))},
-        {"Label3", view(kLabel3List),
-         label(control("Label3", 20, 175, 142, 20, 5, {{"Text", "Current (A):"}}))},
-        {"current", view(kCurrentList),
-         field(control("current", 196, 174, 80, 22, 9, {{"Text", "0.350"}}), false)},
+         popup(
+             control("PopupMenu1", 20, 14, 256, 20, 2, {{"TabStop", 1}, {"InitialValue", kEmpty}, {"ListIndex", 0}}))},
+        {"Label3", view(kLabel3List), label(control("Label3", 20, 175, 142, 20, 5, {{"Text", "Current (A):"}}))},
+        {"current", view(kCurrentList), field(control("current", 196, 174, 80, 22, 9, {{"Text", "0.350"}}), false)},
         {"result", view(kResultList),
          label(control("result", 20, 207, 256, 20, 7,
-                       {{"Text", "Untitled"},
-                        {"TextSize", 14},
-                        {"Bold", 1},
-                        {"TextAlign", 2},
-                        {"TextColor", 0xFF}}))},
+                       {{"Text", "Untitled"}, {"TextSize", 14}, {"Bold", 1}, {"TextAlign", 2}, {"TextColor", 0xFF}}))},
         {"form", view(kFormList),
          label(control("form", 20, 46, 256, 16, 9,
                        {{"Text", "Untitled"}, {"TextSize", 10}, {"Italic", 1}, {"Multiline", 1}}))},
-        {"diameter", view(kDiameterList),
-         field(control("diameter", 196, 106, 80, 22, 7, {{"Text", "0.51054"}}), true)},
-        {"lenght", view(kLenghtList),
-         field(control("lenght", 196, 74, 80, 22, 6, {{"Text", "60"}}), true)},
+        {"diameter", view(kDiameterList), field(control("diameter", 196, 106, 80, 22, 7, {{"Text", "0.51054"}}), true)},
+        {"lenght", view(kLenghtList), field(control("lenght", 196, 74, 80, 22, 6, {{"Text", "60"}}), true)},
         {"Label2", view(kLabel2List),
-         label(control("Label2", 20, 107, 142, 20, 12,
-                       {{"Text", "Cable diameter (mm):"}, {"HelpTag", kAwgDiameters}}))},
+         label(
+             control("Label2", 20, 107, 142, 20, 12, {{"Text", "Cable diameter (mm):"}, {"HelpTag", kAwgDiameters}}))},
         {"Label1", view(kLabel1List),
          label(control("Label1", 20, 75, 142, 20, 13,
-                       {{"Text", "Total cable length (m):"},
-                        {"HelpTag", "Total cable lenght, out and back."}}))},
-        {"areafld", view(kAreafldList),
-         field(control("areafld", 196, 140, 80, 22, 8, {{"Text", "0.20471"}}), false)},
+                       {{"Text", "Total cable length (m):"}, {"HelpTag", "Total cable lenght, out and back."}}))},
+        {"areafld", view(kAreafldList), field(control("areafld", 196, 140, 80, 22, 8, {{"Text", "0.20471"}}), false)},
         {"Label4", view(kLabel4List),
-         label(control("Label4", 20, 141, 142, 20, 15,
-                       {{"Text", "Cable area (mm2):"}, {"HelpTag", kAwgAreas}}))},
+         label(control("Label4", 20, 141, 142, 20, 15, {{"Text", "Cable area (mm2):"}, {"HelpTag", kAwgAreas}}))},
     };
 }
 
@@ -327,8 +309,8 @@ std::string firstDifference(std::string_view a, std::string_view b) {
         ++i;
     }
     std::size_t from = i < 24 ? 0 : i - 24;
-    return "first difference at byte " + std::to_string(i) + ", after \"" +
-           std::string(a.substr(from, i - from)) + "\"";
+    return "first difference at byte " + std::to_string(i) + ", after \"" + std::string(a.substr(from, i - from)) +
+           "\"";
 }
 
 template <std::size_t N>
@@ -369,14 +351,10 @@ TEST(WindowPropertyLists, TelltaleBytes) {
         "Left \x14\x00\x00\x00\x00\x00\x00\x00",
         46);
     EXPECT_EQ(view(dravello::kPopupMenu1List).substr(0, 46), popupHead);
-    EXPECT_EQ(valueAfter(dravello::kResultList, "TextSize ", 4),
-              std::string_view("\x00\x00\x60\x41", 4));
-    EXPECT_EQ(valueAfter(dravello::kFormList, "TextSize ", 4),
-              std::string_view("\x00\x00\x20\x41", 4));
-    EXPECT_EQ(valueAfter(dravello::kResultList, "TextColor ", 4),
-              std::string_view("\xFF\x00\x00\x00", 4));
-    EXPECT_EQ(valueAfter(dravello::kWindow1List, "MacProcID ", 8),
-              std::string_view("\0\0\0\0\0\0\0\0", 8));
+    EXPECT_EQ(valueAfter(dravello::kResultList, "TextSize ", 4), std::string_view("\x00\x00\x60\x41", 4));
+    EXPECT_EQ(valueAfter(dravello::kFormList, "TextSize ", 4), std::string_view("\x00\x00\x20\x41", 4));
+    EXPECT_EQ(valueAfter(dravello::kResultList, "TextColor ", 4), std::string_view("\xFF\x00\x00\x00", 4));
+    EXPECT_EQ(valueAfter(dravello::kWindow1List, "MacProcID ", 8), std::string_view("\0\0\0\0\0\0\0\0", 8));
     EXPECT_NE(view(dravello::kLabel2List).find("(cat5/cat5e)\r\nAWG 23"), std::string_view::npos);
     EXPECT_NE(view(dravello::kLabel4List).find("0.823 mm2AutoDeactivate "), std::string_view::npos);
 }
@@ -417,11 +395,9 @@ TEST(WindowPropertyLists, ApplyToTheirClasses) {
     };
     applyLabel(Lit<dravello::kLabel3List>(), {"Label3", 20, 175, "Current (A):"});
     applyLabel(Lit<dravello::kLabel1List>(), {"Label1", 20, 75, "Total cable length (m):"});
-    Ref<Label> label2 =
-        applyLabel(Lit<dravello::kLabel2List>(), {"Label2", 20, 107, "Cable diameter (mm):"});
+    Ref<Label> label2 = applyLabel(Lit<dravello::kLabel2List>(), {"Label2", 20, 107, "Cable diameter (mm):"});
     EXPECT_EQ(label2->HelpTag(), kAwgDiameters);
-    Ref<Label> label4 =
-        applyLabel(Lit<dravello::kLabel4List>(), {"Label4", 20, 141, "Cable area (mm2):"});
+    Ref<Label> label4 = applyLabel(Lit<dravello::kLabel4List>(), {"Label4", 20, 141, "Cable area (mm2):"});
     EXPECT_EQ(label4->HelpTag(), kAwgAreas);
     Ref<Label> result = applyLabel(Lit<dravello::kResultList>(), {"result", 20, 207, "Untitled"});
     EXPECT_EQ(result->TextSize(), 14.0F);

@@ -36,8 +36,8 @@ private:
 };
 
 // Entry shape of _x_SetVersionData in the method table.
-using SetVersionDataEntry = void (*)(Object& self, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
-                                     std::int64_t, const Ref<String>&, const Ref<String>&, const Ref<String>&);
+using SetVersionDataEntry = void (*)(Object& self, std::int64_t, std::int64_t, std::int64_t, std::int64_t, std::int64_t,
+                                     const Ref<String>&, const Ref<String>&, const Ref<String>&);
 
 // The AppMenuBarSetter.
 GUIRT_API void AppMenuBarSetter(Application& app, const Ref<class MenuBar>& bar);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <any>
-#include <typeinfo>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "guirt/Export.h"
@@ -18,7 +18,7 @@ namespace guirt {
 // mismatch, never a call through the wrong type.
 struct MethodRecord {
     std::string_view name;
-    std::string_view signature;  // "%result%arguments", e.g. "%%o<TextField>s"
+    std::string_view signature;   // "%result%arguments", e.g. "%%o<TextField>s"
     std::string_view attributes;  // e.g. "Hidden"
     std::any entry;
 };
@@ -85,8 +85,7 @@ private:
 };
 
 // Creates a class record; it lives until the process ends.
-GUIRT_API ClassRecord& RuntimeNewClass(std::string_view name, const ClassRecord* base,
-                                       ClassRecord::Factory factory);
+GUIRT_API ClassRecord& RuntimeNewClass(std::string_view name, const ClassRecord* base, ClassRecord::Factory factory);
 // Gives the class its method table: the base's slots in order, each own method with the
 // name and signature of an inherited one replacing it in place, the others appended.
 GUIRT_API void RuntimeNewVtable(ClassRecord& cls, const std::vector<MethodRecord>& own);
@@ -168,8 +167,7 @@ using ObjectFunction = Ref<Object> (*)(Object& self);
 // Calls the named method through the object's method table with the entry shape F; among
 // overloads of one name the one of that shape is called. A missing method raises a
 // RuntimeException.
-GUIRT_API const std::any& RuntimeMethodEntry(const Object& self, std::string_view name,
-                                             const std::type_info& shape);
+GUIRT_API const std::any& RuntimeMethodEntry(const Object& self, std::string_view name, const std::type_info& shape);
 
 template <class F, class... Args>
 decltype(auto) CallMethod(Object& self, std::string_view name, Args&&... args) {

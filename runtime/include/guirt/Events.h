@@ -50,9 +50,8 @@ private:
     bool isMethod_ = false;
 };
 
-GUIRT_API Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any entry,
-                                              const Ref<Object>& target, std::string_view signature,
-                                              int methodFlag);
+GUIRT_API Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any entry, const Ref<Object>& target,
+                                              std::string_view signature, int methodFlag);
 
 // Turns a raised event into a delegate call; one adaptor per argument shape.
 using EventAdaptor = void (*)(const Delegate& delegate, Control& sender, const Ref<String>& key);

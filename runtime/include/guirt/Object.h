@@ -80,11 +80,11 @@ public:
     Ref(const Ref& other) noexcept : Ref(other.p_) {}
     Ref(Ref&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     template <class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(const Ref<U>& other) noexcept : Ref(other.get()) {}
+    requires std::is_convertible_v<U*, T*> Ref(const Ref<U>& other)
+    noexcept : Ref(other.get()) {}
     template <class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(Ref<U>&& other) noexcept : p_(other.release()) {}
+    requires std::is_convertible_v<U*, T*> Ref(Ref<U>&& other)
+    noexcept : p_(other.release()) {}
     ~Ref() { reset(); }
 
     Ref& operator=(Ref other) noexcept {

@@ -36,16 +36,28 @@ using PropertyValue = std::variant<std::int64_t, bool, Ref<String>, Color, float
 template <class T>
 constexpr TypeCode TypeCodeOf();
 template <>
-constexpr TypeCode TypeCodeOf<std::int64_t>() { return TypeCode::i8; }
+constexpr TypeCode TypeCodeOf<std::int64_t>() {
+    return TypeCode::i8;
+}
 template <>
-constexpr TypeCode TypeCodeOf<bool>() { return TypeCode::b; }
+constexpr TypeCode TypeCodeOf<bool>() {
+    return TypeCode::b;
+}
 template <>
-constexpr TypeCode TypeCodeOf<Ref<String>>() { return TypeCode::s; }
+constexpr TypeCode TypeCodeOf<Ref<String>>() {
+    return TypeCode::s;
+}
 template <>
-constexpr TypeCode TypeCodeOf<Color>() { return TypeCode::c; }
+constexpr TypeCode TypeCodeOf<Color>() {
+    return TypeCode::c;
+}
 template <>
-constexpr TypeCode TypeCodeOf<float>() { return TypeCode::f4; }
+constexpr TypeCode TypeCodeOf<float>() {
+    return TypeCode::f4;
+}
 template <>
-constexpr TypeCode TypeCodeOf<FontUnits>() { return TypeCode::FontUnits; }
+constexpr TypeCode TypeCodeOf<FontUnits>() {
+    return TypeCode::FontUnits;
+}
 
 }  // namespace guirt

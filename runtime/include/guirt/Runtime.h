@@ -17,8 +17,7 @@ namespace guirt {
 
 // Initialises the runtime and its native backend with the process's entry arguments; the
 // command-line text is handed to the toolkit, which may read its own options from it.
-GUIRT_API std::int64_t RuntimeInit(void* instance, void* previousInstance, const wchar_t* commandLine,
-                                   int showMode);
+GUIRT_API std::int64_t RuntimeInit(void* instance, void* previousInstance, const wchar_t* commandLine, int showMode);
 
 // Entry shape of the runtime's exception-handling routine: ( Ptr, Ptr ) as Object.
 using ExceptionHelperEntry = Ref<Object> (*)(void* function, void* argument);

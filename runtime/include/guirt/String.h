@@ -58,7 +58,9 @@ private:
 static_assert(sizeof(String) == 5 * sizeof(std::uint64_t), "a string record is five words");
 
 // Text of a string reference, nil read as empty.
-inline std::string_view TextOf(const Ref<String>& s) noexcept { return s ? s->View() : std::string_view{}; }
+inline std::string_view TextOf(const Ref<String>& s) noexcept {
+    return s ? s->View() : std::string_view{};
+}
 // Nil and the empty string are equal.
 GUIRT_API bool operator==(const Ref<String>& a, std::string_view b) noexcept;
 GUIRT_API bool StringsEqual(const Ref<String>& a, const Ref<String>& b) noexcept;
