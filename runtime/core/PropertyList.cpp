@@ -92,7 +92,7 @@ private:
 
 void RuntimeMassPropertySetter(Object& object, const Ref<String>& list) {
     // Keep the list alive while reading it, whoever else lets go of it.
-    const Ref<String> held = list;
+    const Ref<String> held = list;  // NOLINT(performance-unnecessary-copy-initialization)
     const ClassRecord& cls = object.Class();
     ListReader reader(object, TextOf(held));
     while (!reader.AtEnd()) {

@@ -64,7 +64,8 @@ void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
         window_->addAction(action);
         QObject::connect(action, &QAction::triggered, context_.get(), [chosen = item] {
             CallModel([&] {
-                const Ref<MenuItem> hold = chosen;
+                // The action may rebuild the menus, dropping this lambda and its capture.
+                const Ref<MenuItem> hold = chosen;  // NOLINT(performance-unnecessary-copy-initialization)
                 hold->PeerChosen(PeerAccess::Key());
             });
         });

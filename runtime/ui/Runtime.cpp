@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Backend.h"
@@ -33,7 +34,7 @@ RuntimeState& State() {
 std::string Utf8Of(const wchar_t* text) {
     std::string out;
     for (const wchar_t* p = text; p && *p; ++p) {
-        auto cp = static_cast<std::uint32_t>(*p);
+        auto cp = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(*p));
         if constexpr (sizeof(wchar_t) == 2) {
             if (cp >= 0xD800 && cp < 0xDC00 && p[1] >= 0xDC00 && p[1] < 0xE000) {
                 cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<std::uint32_t>(*++p) - 0xDC00);
