@@ -4,30 +4,16 @@
 #include "guirt/PropertyList.h"
 #include "guirt/String.h"
 #include "guirt/TextField.h"
+#include "window/PropertyLists.h"
 
 namespace {
 
 using namespace guirt;
-namespace pl = guirt::plist;
 
-// The list a window hands to each of its text fields while it is built.
-constexpr auto kTextFieldList = pl::List(
-    pl::Text("Name", "VoltageField"), pl::Int("Index", -2147483648LL), pl::Int("Left", 112), pl::Int("Top", 20),
-    pl::Int("Width", 100), pl::Int("Height", 22), pl::Bool("LockLeft", true), pl::Bool("LockTop", true),
-    pl::Bool("LockRight", false), pl::Bool("LockBottom", false), pl::Int("TabPanelIndex", 0), pl::Int("TabIndex", 1),
-    pl::Bool("TabStop", true), pl::Bool("Border", true), pl::Bool("Password", false), pl::Bool("UseFocusRing", true),
-    pl::Colour("TextColor", 0x00000000), pl::Colour("BackColor", 0x00FFFFFF), pl::Bool("Enabled", true),
-    pl::Text("Format", ""), pl::Bool("Visible", true), pl::Text("HelpTag", "Supply voltage\r\nin volts"),
-    pl::Bool("AutoDeactivate", true), pl::Text("TextFont", "System"), pl::Single("TextSize", 0.0F),
-    pl::Units("TextUnit", FontUnits::Default), pl::Bool("Bold", false), pl::Bool("Italic", false),
-    pl::Bool("Underline", false), pl::Text("CueText", ""), pl::Text("Text", "230"), pl::Text("Mask", ""),
-    pl::Bool("ReadOnly", false), pl::Int("LimitText", 0), pl::Bool("AcceptTabs", false), pl::Int("Alignment", 0),
-    pl::Bool("AutomaticallyCheckSpelling", false), pl::Text("DataSource", ""), pl::Text("DataField", ""),
-    pl::Text("InitialParent", ""));
-
+// The 40-entry list the main window gives its diameter field.
 void ApplyTextFieldList(benchmark::State& state) {
     Ref<TextField> field = New<TextField>();
-    const Ref<String> list = Lit<kTextFieldList>();
+    const Ref<String> list = Lit<dravello::kDiameterList>();
     for (auto _ : state) {
         RuntimeMassPropertySetter(*field, list);
         benchmark::ClobberMemory();

@@ -27,19 +27,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# -noreset: a server left without clients resets, refusing connections meanwhile.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $tmp/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { echo "startup_bench: Xvfb failed: $(cat "$tmp/xvfb.log")" >&2; exit 1; }
-    sleep 0.1
-done
-[[ -s $tmp/display ]] || { echo "startup_bench: Xvfb did not become ready" >&2; exit 1; }
-display=$(head -n1 "$tmp/display")
-export DISPLAY=":$display"
-export XDG_RUNTIME_DIR="$tmp/xdg"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/virtual-display.sh"
+start_virtual_display "$tmp" || exit 1
 export QT_QPA_PLATFORM=xcb
 
 # One run: prints "milliseconds-to-mapped peak-kB". Polls with a short sleep rather than

@@ -27,29 +27,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd lets the server pick a free display number and tells us once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $tmp/display ]] && break
-    if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        echo "run: Xvfb failed to start:" >&2
-        cat "$tmp/xvfb.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-if [[ ! -s $tmp/display ]]; then
-    echo "run: Xvfb did not become ready" >&2
-    exit 1
-fi
-export DISPLAY=":$(head -n1 "$tmp/display")"
+source "$root/scripts/virtual-display.sh"
+start_virtual_display "$tmp" || exit 1
 echo "No DISPLAY set: running on virtual display $DISPLAY"
-# Qt warns when this is missing, as it is in containers and CI.
-if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
-    export XDG_RUNTIME_DIR="$tmp/xdg"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-fi
 
 "$app" "$@" &
 app_pid=$!

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "guirt/ClassRecord.h"
+#include "Raises.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
 #include "guirt/PopupMenu.h"
@@ -13,22 +14,7 @@
 #include "guirt/Window.h"
 
 using namespace guirt;
-
-namespace {
-
-template <class E, class F>
-std::string RaisedMessage(F&& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        EXPECT_TRUE(e.Exception()->IsA(E::Record())) << e.what();
-        return std::string(TextOf(e.Exception()->Message()));
-    }
-    ADD_FAILURE() << "nothing was raised";
-    return {};
-}
-
-}  // namespace
+using guirt::testing::ExpectRaises;
 
 TEST(References, CountsReturnToTheirStart) {
     Ref<Variant> v = DoubleToVariant(1.5);
@@ -54,7 +40,7 @@ TEST(References, WeakReferenceSeesTheObjectGo) {
 
 TEST(References, NilDereferenceRaisesNilObjectException) {
     Ref<Label> none;
-    RaisedMessage<NilObjectException>([&] { none->SetTextAlign(2); });
+    ExpectRaises<NilObjectException>([&] { none->SetTextAlign(2); });
 }
 
 TEST(Strings, LiteralIsTheFiveWordRecord) {
@@ -176,19 +162,19 @@ TEST(ClassRecords, OverridesKeepTheirSlotAndNewMethodsFollow) {
     Ref<Gadget> g = New<Gadget>();
     CallMethod<Procedure>(*g, "Paint");
     EXPECT_EQ(g->painted, 1);
-    RaisedMessage<RuntimeException>([&] { CallMethod<ObjectFunction>(*g, "Paint"); });
-    RaisedMessage<RuntimeException>([&] { CallMethod<Procedure>(*g, "Missing"); });
+    ExpectRaises<RuntimeException>([&] { CallMethod<ObjectFunction>(*g, "Paint"); });
+    ExpectRaises<RuntimeException>([&] { CallMethod<Procedure>(*g, "Missing"); });
 }
 
 TEST(ClassRecords, CheckCastPassesNilAndRefusesOtherClasses) {
     EXPECT_FALSE(RuntimeCheckCast(nullptr, Label::Record()));
     Ref<Object> label = RuntimeNewObject(Label::Record());
     EXPECT_EQ(RuntimeCheckCast(label, RectControl::Record()), label);
-    std::string message = RaisedMessage<IllegalCastException>([&] { CheckCast<TextField>(label); });
+    std::string message = ExpectRaises<IllegalCastException>([&] { CheckCast<TextField>(label); });
     EXPECT_NE(message.find("Label"), std::string::npos);
     EXPECT_NE(message.find("TextField"), std::string::npos);
     EXPECT_EQ(label->RefCount(), 1);
-    RaisedMessage<RuntimeException>([] { RuntimeNewObject(Control::Record()); });
+    ExpectRaises<RuntimeException>([] { RuntimeNewObject(Control::Record()); });
 }
 
 TEST(Exceptions, ParkInThePendingSlotUntilTaken) {
@@ -232,8 +218,8 @@ TEST(Threads, ControlsRefuseOtherThreads) {
     Ref<TextField> field = New<TextField>();
     std::string message;
     std::thread other([&] {
-        message = RaisedMessage<ThreadAccessingUIException>([&] { field->SetText(Lit<"1">()); });
-        RaisedMessage<ThreadAccessingUIException>([&] { (void)field->Left(); });
+        message = ExpectRaises<ThreadAccessingUIException>([&] { field->SetText(Lit<"1">()); });
+        ExpectRaises<ThreadAccessingUIException>([&] { (void)field->Left(); });
     });
     other.join();
     EXPECT_NE(message.find("thread"), std::string::npos);

@@ -37,20 +37,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# -displayfd picks a free display, so parallel test runs do not collide; -noreset keeps
-# the server from resetting (and refusing connections) whenever its last client leaves.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $tmp/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb failed to start: $(cat "$tmp/xvfb.log")"
-    sleep 0.1
-done
-[[ -s $tmp/display ]] || fail "Xvfb did not become ready"
-display=$(head -n1 "$tmp/display")
-export DISPLAY=":$display"
-export XDG_RUNTIME_DIR="$tmp/xdg"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+start_virtual_display "$tmp" || fail "no virtual display"
 # The real X platform, whatever the caller's environment says.
 export QT_QPA_PLATFORM=xcb
 # Under ASan: libxkbcommon-x11 (loaded by xcb only) strndup()s atom names that are not

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RecordingBackend.h"
+#include "Raises.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 #include "guirt/PopupMenu.h"
@@ -13,6 +14,7 @@
 #include "guirt/Window.h"
 
 using namespace guirt;
+using guirt::testing::ExpectRaises;
 
 namespace {
 
@@ -44,16 +46,6 @@ void Bind(Control& control, std::string_view event, const Ref<Listener>& listene
         RuntimeAddEventHandler(control, number, ControlEventAdaptor,
                                RuntimeCreateDelegate(InvokeControlHandler, ControlHandler{&Listener::OnControl},
                                                      listener, "( Control )", 1));
-    }
-}
-
-template <class E, class F>
-void ExpectRaises(F&& f) {
-    try {
-        f();
-        ADD_FAILURE() << "nothing was raised";
-    } catch (const RuntimeError& e) {
-        EXPECT_TRUE(e.Exception()->IsA(E::Record())) << e.what();
     }
 }
 

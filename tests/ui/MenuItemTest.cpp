@@ -4,12 +4,14 @@
 #include <vector>
 
 #include "RecordingBackend.h"
+#include "Raises.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 #include "guirt/QuitMenuItem.h"
 #include "guirt/Window.h"
 
 using namespace guirt;
+using guirt::testing::ExpectRaises;
 
 namespace {
 
@@ -24,16 +26,6 @@ std::vector<std::string> Names(const MenuItem& menu) {
     std::vector<std::string> names;
     for (std::int64_t i = 0; i < menu.Count(); ++i) names.emplace_back(TextOf(menu.Item(i)->Name()));
     return names;
-}
-
-template <class E, class F>
-void ExpectRaises(F&& f) {
-    try {
-        f();
-        ADD_FAILURE() << "nothing was raised";
-    } catch (const RuntimeError& e) {
-        EXPECT_TRUE(e.Exception()->IsA(E::Record())) << e.what();
-    }
 }
 
 }  // namespace
