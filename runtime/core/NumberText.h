@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Locale-independent number text: the same digits, point and signs whatever
-// the user's regional settings, so saved files and displays always agree.
+// the user's regional settings, so what one machine shows another reads back.
 //
 // Rendering choices, all in one place:
 //  - val skips leading spaces and tabs only. CR and LF are not skipped: text
