@@ -16,19 +16,8 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "startup_bench: $tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
 done
 
-tmp=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    if [[ -n $app_pid ]]; then kill -KILL "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/virtual-display.sh"
-start_virtual_display "$tmp" || exit 1
+start_virtual_display || exit 1
 export QT_QPA_PLATFORM=xcb
 
 # One run: prints "milliseconds-to-mapped peak-kB". Polls with a short sleep rather than

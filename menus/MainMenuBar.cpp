@@ -24,14 +24,14 @@ struct ItemSpec {
 
 // Builds one item and appends it to the bar (menuName nil) or to the bar's child menu of
 // that name, fetched afresh for every item.
-void BuildItem(MainMenuBar& bar, const ItemSpec& spec, const Ref<String>& menuName) {
-    Ref<MenuItem> item = CheckCast<MenuItem>(RuntimeNewObject(spec.cls));
+void BuildItem(MainMenuBar& bar, const ItemSpec& row, const Ref<String>& menuName) {
+    Ref<MenuItem> item = CheckCast<MenuItem>(RuntimeNewObject(row.cls));
     CallMethod<Procedure>(*item, "Constructor");
-    item->SetName(spec.name);
+    item->SetName(row.name);
     item->SetAutoEnable(true);
-    item->SetText(spec.text);
+    item->SetText(row.text);
     item->SetVisible(true);
-    if (!item->IsSeparator()) item->SetCommandKey(spec.commandKey ? spec.commandKey : Lit<"">());
+    if (!item->IsSeparator()) item->SetCommandKey(row.commandKey ? row.commandKey : Lit<"">());
     if (!menuName) {
         bar.Append(item);
         return;
@@ -79,7 +79,7 @@ void MainMenuBar::Untitled0() {
 void MainMenuBar::Untitled1() {
     const Ref<String> edit = Lit<"EditMenu">();
     BuildItem(*this, {MenuItem::Record(), edit, Lit<"&Edit">(), nullptr}, nullptr);
-    for (const ItemSpec& spec : {
+    for (const ItemSpec& row : {
              ItemSpec{MenuItem::Record(), Lit<"EditUndo">(), Lit<"&Undo">(), Lit<"Ctrl+Z">()},
              ItemSpec{MenuItem::Record(), Lit<"EditSeparator1">(), Lit<"-">(), nullptr},
              ItemSpec{MenuItem::Record(), Lit<"EditCut">(), Lit<"Cu&t">(), Lit<"Ctrl+X">()},
@@ -89,7 +89,7 @@ void MainMenuBar::Untitled1() {
              ItemSpec{MenuItem::Record(), Lit<"EditSeparator2">(), Lit<"-">(), nullptr},
              ItemSpec{MenuItem::Record(), Lit<"EditSelectAll">(), Lit<"Select &All">(), Lit<"Ctrl+A">()},
          }) {
-        BuildItem(*this, spec, edit);
+        BuildItem(*this, row, edit);
     }
 }
 

@@ -17,18 +17,8 @@ if [[ -n ${DISPLAY:-} ]]; then
     exec "$app" "$@"
 fi
 
-tmp=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    if [[ -n $app_pid ]] && kill -0 "$app_pid" 2>/dev/null; then kill -KILL "$app_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
 source "$root/scripts/virtual-display.sh"
-start_virtual_display "$tmp" || exit 1
+start_virtual_display || exit 1
 echo "No DISPLAY set: running on virtual display $DISPLAY"
 
 "$app" "$@" &
@@ -58,13 +48,19 @@ sleep 1
 import -window "$win" "$shot"
 echo "Screenshot of the Dravello window saved to $shot"
 
-# This xdotool has no command that sends WM_DELETE_WINDOW (windowclose destroys the
-# window under the client), so end the program with SIGTERM.
-kill -TERM "$app_pid" 2>/dev/null || true
+# Close it as a window manager would; the build makes the small sender next to the tests.
+close_sender="$root/build/dev/tests/send_wm_delete"
+if [[ -x $close_sender ]]; then
+    "$close_sender" "$win" || true
+else
+    kill -TERM "$app_pid" 2>/dev/null || true
+fi
+status=0
 for _ in $(seq 50); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done
 kill -0 "$app_pid" 2>/dev/null && kill -KILL "$app_pid" 2>/dev/null
-wait "$app_pid" 2>/dev/null || true
+wait "$app_pid" 2>/dev/null || status=$?
 app_pid=
+echo "Dravello closed with exit status $status"

@@ -1,9 +1,21 @@
-# Sourced by the scripts that need an X server without a screen. start_virtual_display DIR
-# starts Xvfb, waits until it accepts clients, and exports DISPLAY and XDG_RUNTIME_DIR;
-# it sets xvfb_pid so the caller's clean-up can stop the server. Returns 1 with a message
-# on standard error when the server does not come up.
+# Sourced by the scripts that need an X server without a screen. Sourcing makes a scratch
+# folder $tmp and a clean-up on exit that ends the program in $app_pid (once the caller has
+# set it), stops the server and removes $tmp.
+tmp=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup_virtual_display() {
+    if [[ -n $app_pid ]]; then kill -KILL "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; fi
+    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$tmp"
+}
+trap cleanup_virtual_display EXIT
+trap 'exit 130' INT TERM
+
+# Starts Xvfb, waits until it accepts clients, and exports DISPLAY and XDG_RUNTIME_DIR.
+# Returns 1 with a message on standard error when the server does not come up.
 start_virtual_display() {
-    local dir=$1
+    local dir=$tmp
     # -displayfd picks a free display and reports it once clients can connect; -noreset
     # keeps the server from resetting (and refusing connections) when its last client leaves.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &

@@ -157,16 +157,16 @@ void Window1::_CreateControls0() {
         {Lit<"areafld">(), TextField::Record(), kKeyUp, "areafld_KeyUp", "( TextField, String )"},
     };
     const Ref<Object> self(this);
-    for (const ControlSpec& spec : controls) {
+    for (const ControlSpec& entry : controls) {
         {
-            Ref<Control> created = __New(spec.cls);
+            Ref<Control> created = __New(entry.cls);
             CallMethod<Procedure>(*created, "Constructor");
-            _AddControl(spec.name, created);
+            _AddControl(entry.name, created);
         }
-        _SetProperties(*RuntimeCheckCast(_ControlByName(spec.name), spec.cls), spec.list);
+        _SetProperties(*RuntimeCheckCast(_ControlByName(entry.name), entry.cls), entry.list);
         for (const BindingSpec& binding : bindings) {
-            if (!StringsEqual(binding.control, spec.name)) continue;
-            Ref<Control> target = CheckCast<Control>(RuntimeCheckCast(_ControlByName(spec.name), spec.cls));
+            if (!StringsEqual(binding.control, entry.name)) continue;
+            Ref<Control> target = CheckCast<Control>(RuntimeCheckCast(_ControlByName(entry.name), entry.cls));
             const bool withKey = binding.event == kKeyUp;
             Ref<Delegate> delegate = RuntimeCreateDelegate(
                 withKey ? InvokeKeyHandler : InvokeControlHandler,

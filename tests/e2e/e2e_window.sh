@@ -26,19 +26,8 @@ done
 [[ -x $app ]] || fail "no program at $app"
 [[ -x $send_wm_delete ]] || fail "no helper at $send_wm_delete"
 
-tmp=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    if [[ -n $app_pid ]] && kill -0 "$app_pid" 2>/dev/null; then kill -KILL "$app_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
-start_virtual_display "$tmp" || fail "no virtual display"
+start_virtual_display || fail "no virtual display"
 # The real X platform, whatever the caller's environment says.
 export QT_QPA_PLATFORM=xcb
 # Under ASan: libxkbcommon-x11 (loaded by xcb only) strndup()s atom names that are not
