@@ -197,13 +197,13 @@ inline constexpr auto kLabel2List = List(
     Text("Text", "Cable diameter (mm):"),
     labelLook(0, 0x00000000, false),
     Text("HelpTag",
-                       "AWG 24 = 0.51054 mm (cat5/cat5e)\r\n"
-                       "AWG 23 = 0.57404 mm\r\n"
-                       "AWG 22 = 0.64516 mm\r\n"
-                       "AWG 21 = 0.7239 mm\r\n"
-                       "AWG 20 = 0.8128 mm\r\n"
-                       "AWG 19 = 0.91186 mm\r\n"
-                       "AWG 18 = 1.02362 mm"),
+         "AWG 24 = 0.51054 mm (cat5/cat5e)\r\n"
+         "AWG 23 = 0.57404 mm\r\n"
+         "AWG 22 = 0.64516 mm\r\n"
+         "AWG 21 = 0.7239 mm\r\n"
+         "AWG 20 = 0.8128 mm\r\n"
+         "AWG 19 = 0.91186 mm\r\n"
+         "AWG 18 = 1.02362 mm"),
     font(0, false, false),
     unbound(),
     Text("InitialParent", ""));
@@ -231,13 +231,13 @@ inline constexpr auto kLabel4List = List(
     Text("Text", "Cable area (mm2):"),
     labelLook(0, 0x00000000, false),
     Text("HelpTag",
-                       "AWG 24 = 0.205 mm2 (cat5/cat5e)\r\n"
-                       "AWG 23 = 0.258 mm2\r\n"
-                       "AWG 22 = 0.326 mm2\r\n"
-                       "AWG 21 = 0.410 mm2\r\n"
-                       "AWG 20 = 0.518 mm2\r\n"
-                       "AWG 19 = 0.635 mm2\r\n"
-                       "AWG 18 = 0.823 mm2"),
+         "AWG 24 = 0.205 mm2 (cat5/cat5e)\r\n"
+         "AWG 23 = 0.258 mm2\r\n"
+         "AWG 22 = 0.326 mm2\r\n"
+         "AWG 21 = 0.410 mm2\r\n"
+         "AWG 20 = 0.518 mm2\r\n"
+         "AWG 19 = 0.635 mm2\r\n"
+         "AWG 18 = 0.823 mm2"),
     font(0, false, false),
     unbound(),
     Text("InitialParent", ""));

@@ -39,10 +39,6 @@ int Control::EventNumber(std::string_view name) const noexcept {
     return Class().EventNumber(name);
 }
 
-bool Control::HasHandler(int number) const noexcept {
-    return std::any_of(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.number == number; });
-}
-
 void Control::RaiseEvent(int number, const Ref<String>& key) {
     UIThreadOnly();
     auto it = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.number == number; });

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <thread>
 
-#include "guirt/ClassRecord.h"
 #include "Raises.h"
+#include "guirt/ClassRecord.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
 #include "guirt/PopupMenu.h"

@@ -83,11 +83,12 @@ TEST(ClassTables, MainMenuBarTakesTheConstructorSlotAndAddsItsBuilders) {
     EXPECT_EQ(cls.Base(), &MenuBar::Record());
     std::vector<std::string> names;
     for (const MethodRecord& m : cls.Methods()) names.emplace_back(m.name);
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "Append", "Child", "Clone", "Close", "Constructor", "Constructor", "Constructor", "Count",
-                         "Enable", "Handle", "Insert", "Item", "MenuItem", "MenuItem", "PopUp", "PopUp", "Remove",
-                         "Remove", "Remove", "_DependencyList", "_DisableEntirely", "_Lookup", "_Lookup",
-                         "_SelfEnable", "_Swap", "_InstallClone", "Untitled0", "Untitled1"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{
+                  "Append",  "Child",   "Clone",       "Close",  "Constructor",   "Constructor",     "Constructor",
+                  "Count",   "Enable",  "Handle",      "Insert", "Item",          "MenuItem",        "MenuItem",
+                  "PopUp",   "PopUp",   "Remove",      "Remove", "Remove",        "_DependencyList", "_DisableEntirely",
+                  "_Lookup", "_Lookup", "_SelfEnable", "_Swap",  "_InstallClone", "Untitled0",       "Untitled1"}));
     // The own constructor sits in the inherited one's slot.
     EXPECT_NE(std::any_cast<Procedure>(cls.Methods()[4].entry),
               std::any_cast<Procedure>(MenuBar::Record().Methods()[4].entry));

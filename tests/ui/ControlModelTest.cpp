@@ -4,8 +4,8 @@
 #include <thread>
 #include <vector>
 
-#include "RecordingBackend.h"
 #include "Raises.h"
+#include "RecordingBackend.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 #include "guirt/PopupMenu.h"

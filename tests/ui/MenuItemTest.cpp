@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "RecordingBackend.h"
 #include "Raises.h"
+#include "RecordingBackend.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 #include "guirt/QuitMenuItem.h"

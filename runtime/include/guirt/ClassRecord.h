@@ -50,7 +50,6 @@ public:
     std::string_view Name() const noexcept { return name_; }
     const ClassRecord* Base() const noexcept { return base_; }
     bool IsA(const ClassRecord& other) const noexcept;
-    bool CanInstantiate() const noexcept { return factory_ != nullptr; }
     Object* Instantiate() const;
 
     const std::vector<MethodRecord>& Methods() const noexcept { return methods_; }

@@ -35,7 +35,6 @@ public:
     void RaiseEvent(int number, const Ref<String>& key = nullptr);
     // The number of the named event in this control's class (-1 if it has none).
     int EventNumber(std::string_view name) const noexcept;
-    bool HasHandler(int number) const noexcept;
 
     ControlPeer* Peer(const PeerKey&) const noexcept { return peer_.get(); }
     void AttachPeer(const PeerKey&, std::unique_ptr<ControlPeer> peer);
@@ -46,7 +45,6 @@ protected:
     Control();
     // Tells the peer, if any, that the named property changed in the model.
     void Changed(std::string_view property);
-    ControlPeer* PeerOrNull() const noexcept { return peer_.get(); }
 
 private:
     friend class Window;

@@ -27,8 +27,6 @@ enum class FontUnits : std::uint8_t { Default = 0, Pixel = 1, Point = 2, Inch = 
 // The declared type of a property, as class records name it.
 enum class TypeCode { i8, b, s, c, f4, FontUnits };
 
-GUIRT_API std::string_view TypeCodeName(TypeCode code) noexcept;
-
 // One decoded property value; which alternative it holds follows the TypeCode.
 using PropertyValue = std::variant<std::int64_t, bool, Ref<String>, Color, float, FontUnits>;
 
