@@ -5,7 +5,7 @@ SHELL := bash
 CTEST := ctest -j2 --output-on-failure --no-tests=error
 LOGS := build/logs
 
-.PHONY: deps build test run bench clean
+.PHONY: deps build test run package bench clean
 
 deps:
 	scripts/install-deps.sh
@@ -27,8 +27,20 @@ test: build
 	@sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' $(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt \
 		| awk '{ failed += $$1; total += $$2 } END { printf "%d passed, %d failed\n", total - failed, failed }'
 
-run: build
+# Only what running needs: the run set of packages, the program, and the small sender that
+# closes its window when run.sh puts it on a virtual display.
+run:
+	scripts/install-deps.sh run
+	cmake --preset dev
+	cmake --build --preset dev --target dravello send_wm_delete
 	scripts/run.sh
+
+# A .deb of a Release build in build/package.
+package:
+	scripts/install-deps.sh package
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
 
 bench: deps
 	cmake --preset bench

@@ -1,22 +1,46 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, test, fuzz, benchmark and run Dravello.
+# Installs the Debian packages Dravello needs, by set:
+#   run      build the program in the dev build and show it (make run)
+#   package  build a Release .deb (make package)
+#   test     everything: tests, fuzzers, benchmarks, running and packaging (the default)
 # Idempotent: when everything is present it does nothing and never touches apt.
 set -euo pipefail
 
-PACKAGES=(
-    # build
+set_name=${1:-test}
+
+BUILD=(
     cmake ninja-build g++ ccache pkg-config
-    # tests and benchmarks
-    libgtest-dev googletest libgmock-dev libbenchmark-dev
-    # libFuzzer and sanitizer runtimes for clang
-    clang libclang-rt-dev
     # Qt backend
     qt6-base-dev qt6-base-dev-tools
-    # running the window headless and taking a screenshot
-    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
-    # the end-to-end test's WM_DELETE_WINDOW sender
-    libx11-dev
 )
+# Configuring the dev build also configures its tests: GoogleTest, and Xlib for the
+# WM_DELETE_WINDOW sender that closes the window on a virtual display.
+DEV_CONFIGURE=(libgtest-dev libgmock-dev libx11-dev)
+# Running the window headless and taking a screenshot.
+HEADLESS=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
+# CPack's DEB generator reads the linked libraries with these.
+PACKAGING=(dpkg-dev file)
+TEST_ONLY=(
+    googletest libbenchmark-dev
+    # libFuzzer and sanitizer runtimes for clang
+    clang libclang-rt-dev
+    # the end-to-end test's window checks
+    x11-utils
+    # the desktop file, metainfo and man page checks of the install test
+    desktop-file-utils appstream groff-base
+    # packaging/linux/render-icons.sh
+    librsvg2-bin
+)
+
+case $set_name in
+    run) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}") ;;
+    package) PACKAGES=("${BUILD[@]}" "${PACKAGING[@]}") ;;
+    test) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}" "${PACKAGING[@]}" "${TEST_ONLY[@]}") ;;
+    *)
+        echo "usage: install-deps.sh [run|package|test]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -9,8 +9,9 @@ shot="$root/build/dravello.png"
 wait_seconds=${RUN_WAIT_SECONDS:-30}
 
 if [[ ! -x $app ]]; then
-    echo "The calculator window is not built yet: this checkout has the runtime library and its tests only."
-    exit 0
+    echo "run: no program at $app; build it with 'make run', or with" >&2
+    echo "  cmake --preset dev && cmake --build --preset dev --target dravello send_wm_delete" >&2
+    exit 1
 fi
 
 if [[ -n ${DISPLAY:-} ]]; then
@@ -48,7 +49,7 @@ sleep 1
 import -window "$win" "$shot"
 echo "Screenshot of the Dravello window saved to $shot"
 
-# Close it as a window manager would; the build makes the small sender next to the tests.
+# Close it as a window manager would, with the small sender that make run builds too.
 close_sender="$root/build/dev/tests/send_wm_delete"
 if [[ -x $close_sender ]]; then
     "$close_sender" "$win" || true
