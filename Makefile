@@ -5,7 +5,7 @@ SHELL := bash
 CTEST := ctest -j2 --output-on-failure --no-tests=error
 LOGS := build/logs
 
-.PHONY: deps build test run package bench clean
+.PHONY: deps build test run windows package bench clean
 
 deps:
 	scripts/install-deps.sh
@@ -23,8 +23,12 @@ test: build
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	scripts/run-fuzzers.sh
-	@# One closing line summing both ctest runs.
-	@sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' $(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt \
+	cmake --preset win64
+	cmake --build --preset win64
+	scripts/with-virtual-display.sh $(CTEST) --preset win64 | tee $(LOGS)/ctest-win64.txt
+	@# One closing line summing the ctest runs.
+	@sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' \
+		$(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt $(LOGS)/ctest-win64.txt \
 		| awk '{ failed += $$1; total += $$2 } END { printf "%d passed, %d failed\n", total - failed, failed }'
 
 # Only what running needs: the run set of packages, the program, and the small sender that
@@ -34,6 +38,13 @@ run:
 	cmake --preset dev
 	cmake --build --preset dev --target dravello send_wm_delete
 	scripts/run.sh
+
+# The Windows program for users: build/win64/dravello.exe and guirt.dll, stripped, and
+# build/win64/dravello-windows-x64.zip holding the two.
+windows:
+	scripts/install-deps.sh windows
+	cmake --preset win64
+	cmake --build --preset win64 --target windows_dist
 
 # A .deb of a Release build in build/package.
 package:

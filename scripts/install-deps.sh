@@ -2,6 +2,7 @@
 # Installs the Debian packages Dravello needs, by set:
 #   run      build the program in the dev build and show it (make run)
 #   package  build a Release .deb (make package)
+#   windows  cross-build the Windows program and its zip (make windows)
 #   test     everything: tests, fuzzers, benchmarks, running and packaging (the default)
 # Idempotent: when everything is present it does nothing and never touches apt.
 set -euo pipefail
@@ -20,7 +21,11 @@ DEV_CONFIGURE=(libgtest-dev libgmock-dev libx11-dev)
 HEADLESS=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 # CPack's DEB generator reads the linked libraries with these.
 PACKAGING=(dpkg-dev file)
+# Cross-building the Windows program (windres comes with the binutils) and its tests.
+WINDOWS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools googletest)
 TEST_ONLY=(
+    # running the Windows tests (64-bit Wine; they get a virtual display from xvfb)
+    wine wine64
     googletest libbenchmark-dev
     # libFuzzer and sanitizer runtimes for clang
     clang libclang-rt-dev
@@ -35,9 +40,10 @@ TEST_ONLY=(
 case $set_name in
     run) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}") ;;
     package) PACKAGES=("${BUILD[@]}" "${PACKAGING[@]}") ;;
-    test) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}" "${PACKAGING[@]}" "${TEST_ONLY[@]}") ;;
+    windows) PACKAGES=("${BUILD[@]}" "${WINDOWS[@]}") ;;
+    test) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}" "${PACKAGING[@]}" "${WINDOWS[@]}" "${TEST_ONLY[@]}") ;;
     *)
-        echo "usage: install-deps.sh [run|package|test]" >&2
+        echo "usage: install-deps.sh [run|package|windows|test]" >&2
         exit 2
         ;;
 esac
