@@ -8,6 +8,10 @@ namespace dravello {
 class App : public guirt::Application {
 public:
     static const guirt::ClassRecord& Record();
+
+protected:
+    App() = default;
+    friend struct guirt::Construct;
 };
 
 }  // namespace dravello

@@ -32,9 +32,15 @@ void Window1::lenght_TextChange(const Ref<TextField>&) {
 }
 
 // The size fields convert on key release, not on every text change, so the two never feed
-// each other.
-void Window1::diameter_TextChange(const Ref<TextField>&) {}
-void Window1::areafld_TextChange(const Ref<TextField>&) {}
+// each other: text the program writes into one converts nothing. A change the user made
+// without a key (a paste or drop with the mouse, an Edit command from a menu) has no
+// release to wait for, so it converts at once.
+void Window1::diameter_TextChange(const Ref<TextField>& field) {
+    if (field->EditedWithoutKey()) diameter_KeyUp(field, nullptr);
+}
+void Window1::areafld_TextChange(const Ref<TextField>& field) {
+    if (field->EditedWithoutKey()) areafld_KeyUp(field, nullptr);
+}
 
 void Window1::diameter_KeyUp(const Ref<TextField>&, const Ref<String>&) {
     double d = Val(diameter()->Text());

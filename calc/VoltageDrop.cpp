@@ -28,23 +28,12 @@ double voltageDrop(double length, double current, double resistivity, double dia
     return ((length * current) * resistivity) / crossSectionArea(diameter);
 }
 
-double readNumber(std::string_view text) {
-    return guirt::Val(guirt::String::FromBytes(text));
-}
-
 std::string resultText(double vd) {
     return "Voltage drop = " + formatted(vd, "#.###") + "V";
 }
 
 std::string formulaText(double resistivity) {
     return "Vd (20\u00B0C) = ( Length x Current x " + formatted(resistivity, "#.####") + " ) / Area";
-}
-
-std::string resultFor(const Inputs& inputs) {
-    double diameter = readNumber(inputs.diameter);
-    double length = readNumber(inputs.length);
-    double current = readNumber(inputs.current);
-    return resultText(voltageDrop(length, current, inputs.resistivity, diameter));
 }
 
 }  // namespace dravello

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace dravello {
 
@@ -18,23 +17,9 @@ double diameterFromArea(double area);
 // which gives an infinite or undefined result that the caller shows as it is.
 double voltageDrop(double length, double current, double resistivity, double diameter);
 
-// The number at the start of the text, read as the fields read it: 0 where there is none.
-double readNumber(std::string_view text);
-
 // "Voltage drop = 1.795V"
 std::string resultText(double vd);
 // "Vd (20°C) = ( Length x Current x 0.0175 ) / Area"
 std::string formulaText(double resistivity);
-
-// What the window's fields hold when it calculates.
-struct Inputs {
-    std::string_view diameter;
-    std::string_view length;
-    std::string_view current;
-    double resistivity;
-};
-
-// The result line for the fields' texts, exactly as the window shows it.
-std::string resultFor(const Inputs& inputs);
 
 }  // namespace dravello

@@ -15,7 +15,8 @@ Ref<MainMenuBar>& Slot() {
     return slot;
 }
 
-struct ItemSpec {
+// One menu item: its class, name, caption and shortcut.
+struct ItemRow {
     const ClassRecord& cls;
     Ref<String> name;
     Ref<String> text;
@@ -24,7 +25,7 @@ struct ItemSpec {
 
 // Builds one item and appends it to the bar (menuName nil) or to the bar's child menu of
 // that name, fetched afresh for every item.
-void BuildItem(MainMenuBar& bar, const ItemSpec& row, const Ref<String>& menuName) {
+void BuildItem(MainMenuBar& bar, const ItemRow& row, const Ref<String>& menuName) {
     Ref<MenuItem> item = CheckCast<MenuItem>(RuntimeNewObject(row.cls));
     CallMethod<Procedure>(*item, "Constructor");
     item->SetName(row.name);
@@ -79,15 +80,15 @@ void MainMenuBar::Untitled0() {
 void MainMenuBar::Untitled1() {
     const Ref<String> edit = Lit<"EditMenu">();
     BuildItem(*this, {MenuItem::Record(), edit, Lit<"&Edit">(), nullptr}, nullptr);
-    for (const ItemSpec& row : {
-             ItemSpec{MenuItem::Record(), Lit<"EditUndo">(), Lit<"&Undo">(), Lit<"Ctrl+Z">()},
-             ItemSpec{MenuItem::Record(), Lit<"EditSeparator1">(), Lit<"-">(), nullptr},
-             ItemSpec{MenuItem::Record(), Lit<"EditCut">(), Lit<"Cu&t">(), Lit<"Ctrl+X">()},
-             ItemSpec{MenuItem::Record(), Lit<"EditCopy">(), Lit<"&Copy">(), Lit<"Ctrl+C">()},
-             ItemSpec{MenuItem::Record(), Lit<"EditPaste">(), Lit<"&Paste">(), Lit<"Ctrl+V">()},
-             ItemSpec{MenuItem::Record(), Lit<"EditClear">(), Lit<"&Delete">(), nullptr},
-             ItemSpec{MenuItem::Record(), Lit<"EditSeparator2">(), Lit<"-">(), nullptr},
-             ItemSpec{MenuItem::Record(), Lit<"EditSelectAll">(), Lit<"Select &All">(), Lit<"Ctrl+A">()},
+    for (const ItemRow& row : {
+             ItemRow{MenuItem::Record(), Lit<"EditUndo">(), Lit<"&Undo">(), Lit<"Ctrl+Z">()},
+             ItemRow{MenuItem::Record(), Lit<"EditSeparator1">(), Lit<"-">(), nullptr},
+             ItemRow{MenuItem::Record(), Lit<"EditCut">(), Lit<"Cu&t">(), Lit<"Ctrl+X">()},
+             ItemRow{MenuItem::Record(), Lit<"EditCopy">(), Lit<"&Copy">(), Lit<"Ctrl+C">()},
+             ItemRow{MenuItem::Record(), Lit<"EditPaste">(), Lit<"&Paste">(), Lit<"Ctrl+V">()},
+             ItemRow{MenuItem::Record(), Lit<"EditClear">(), Lit<"&Delete">(), nullptr},
+             ItemRow{MenuItem::Record(), Lit<"EditSeparator2">(), Lit<"-">(), nullptr},
+             ItemRow{MenuItem::Record(), Lit<"EditSelectAll">(), Lit<"Select &All">(), Lit<"Ctrl+A">()},
          }) {
         BuildItem(*this, row, edit);
     }

@@ -16,6 +16,10 @@ public:
     void Constructor();
     void Untitled0();  // the File menu
     void Untitled1();  // the Edit menu
+
+protected:
+    MainMenuBar() = default;
+    friend struct guirt::Construct;
 };
 
 }  // namespace dravello

@@ -21,20 +21,11 @@ using namespace guirt::plist;
 
 inline constexpr std::int64_t kNoControlArray = -2147483648LL;
 
-// Several entries as one piece, so a shared run can sit in a list as one line.
-template <std::size_t... N>
-constexpr Bytes<(N + ... + 0)> run(const Bytes<N>&... entries) {
-    Bytes<(N + ... + 0)> out{};
-    std::size_t at = 0;
-    ((std::copy(entries.begin(), entries.end(), out.begin() + at), at += N), ...);
-    return out;
-}
-
 // Name to TabIndex: where the control sits and how it follows its window.
 template <std::size_t N>
 constexpr auto head(const char (&name)[N], std::int64_t left, std::int64_t top, std::int64_t width,
                     std::int64_t height, std::int64_t tabIndex) {
-    return run(Text("Name", name),
+    return Run(Text("Name", name),
                Int("Index", kNoControlArray),
                Int("Left", left),
                Int("Top", top),
@@ -50,7 +41,7 @@ constexpr auto head(const char (&name)[N], std::int64_t left, std::int64_t top, 
 
 // AutoDeactivate and the font.
 constexpr auto font(float size, bool bold, bool italic) {
-    return run(Bool("AutoDeactivate", true),
+    return Run(Bool("AutoDeactivate", true),
                Text("TextFont", "System"),
                Single("TextSize", size),
                Units("TextUnit", guirt::FontUnits::Default),
@@ -61,13 +52,13 @@ constexpr auto font(float size, bool bold, bool italic) {
 
 // No database binding.
 constexpr auto unbound() {
-    return run(Text("DataSource", ""),
+    return Run(Text("DataSource", ""),
                Text("DataField", ""));
 }
 
 // A label's look between its text and its help tag.
 constexpr auto labelLook(std::int64_t align, std::uint32_t colour, bool multiline) {
-    return run(Int("TextAlign", align),
+    return Run(Int("TextAlign", align),
                Colour("TextColor", colour),
                Bool("Multiline", multiline),
                Bool("Enabled", true),
@@ -78,7 +69,7 @@ constexpr auto labelLook(std::int64_t align, std::uint32_t colour, bool multilin
 
 // The four text fields look alike: TabStop to HelpTag.
 constexpr auto fieldLook() {
-    return run(Bool("TabStop", true),
+    return Run(Bool("TabStop", true),
                Bool("Border", true),
                Bool("Password", false),
                Bool("UseFocusRing", true),
@@ -92,7 +83,7 @@ constexpr auto fieldLook() {
 
 // Mask to AutomaticallyCheckSpelling: plain, editable, unlimited.
 constexpr auto fieldEditing() {
-    return run(Text("Mask", ""),
+    return Run(Text("Mask", ""),
                Bool("ReadOnly", false),
                Int("LimitText", 0),
                Bool("AcceptTabs", false),

@@ -26,11 +26,11 @@ ObjectFunction accessor() {
 }
 template <class C, void (Window1::*M)(const Ref<C>&)>
 ControlHandler handler() {
-    return [](Object& self, Control& sender) { (static_cast<Window1&>(self).*M)(CheckCast<C>(Ref<Object>(&sender))); };
+    return [](Object& self, Object& sender) { (static_cast<Window1&>(self).*M)(CheckCast<C>(Ref<Object>(&sender))); };
 }
 template <void (Window1::*M)(const Ref<TextField>&, const Ref<String>&)>
 KeyHandler keyHandler() {
-    return [](Object& self, Control& sender, const Ref<String>& key) {
+    return [](Object& self, Object& sender, const Ref<String>& key) {
         (static_cast<Window1&>(self).*M)(CheckCast<TextField>(Ref<Object>(&sender)), key);
     };
 }
@@ -49,13 +49,15 @@ Ref<C> menuItem(Window1& window, const Ref<String>& name) {
     return CheckCast<C>(bar->_Lookup(name));
 }
 
-struct ControlSpec {
+// One control of the window: its name, class and property list.
+struct ControlRow {
     Ref<String> name;
     const ClassRecord& cls;
     Ref<String> list;
 };
 
-struct BindingSpec {
+// One event binding: which control's event runs which handler.
+struct BindingRow {
     Ref<String> control;
     const ClassRecord& cls;
     int event;
@@ -133,7 +135,7 @@ void Window1::CreateControls() {
 }
 
 void Window1::_CreateControls0() {
-    const ControlSpec controls[] = {
+    const ControlRow controls[] = {
         {Lit<"PopupMenu1">(), PopupMenu::Record(), Lit<kPopupMenu1List>()},
         {Lit<"Label3">(), Label::Record(), Lit<kLabel3List>()},
         {Lit<"current">(), TextField::Record(), Lit<kCurrentList>()},
@@ -146,7 +148,7 @@ void Window1::_CreateControls0() {
         {Lit<"areafld">(), TextField::Record(), Lit<kAreafldList>()},
         {Lit<"Label4">(), Label::Record(), Lit<kLabel4List>()},
     };
-    const BindingSpec bindings[] = {
+    const BindingRow bindings[] = {
         {Lit<"PopupMenu1">(), PopupMenu::Record(), kOpen, "PopupMenu1_Open", "( PopupMenu )"},
         {Lit<"PopupMenu1">(), PopupMenu::Record(), kChange, "PopupMenu1_Change", "( PopupMenu )"},
         {Lit<"current">(), TextField::Record(), kTextChange, "current_TextChange", "( TextField )"},
@@ -157,14 +159,14 @@ void Window1::_CreateControls0() {
         {Lit<"areafld">(), TextField::Record(), kKeyUp, "areafld_KeyUp", "( TextField, String )"},
     };
     const Ref<Object> self(this);
-    for (const ControlSpec& entry : controls) {
+    for (const ControlRow& entry : controls) {
         {
             Ref<Control> created = __New(entry.cls);
             CallMethod<Procedure>(*created, "Constructor");
             _AddControl(entry.name, created);
         }
         _SetProperties(*RuntimeCheckCast(_ControlByName(entry.name), entry.cls), entry.list);
-        for (const BindingSpec& binding : bindings) {
+        for (const BindingRow& binding : bindings) {
             if (!StringsEqual(binding.control, entry.name)) continue;
             Ref<Control> target = CheckCast<Control>(RuntimeCheckCast(_ControlByName(entry.name), entry.cls));
             const bool withKey = binding.event == kKeyUp;

@@ -59,6 +59,8 @@ public:
     void calculate();
 
 protected:
+    Window1() = default;
+    friend struct guirt::Construct;
     void Layout() override;
     void CreateControls() override;
     void Event_Close() override;

@@ -75,6 +75,14 @@ int ClassRecord::EventNumber(std::string_view name) const noexcept {
     return -1;
 }
 
+int ClassRecord::RequireEvent(std::string_view name) const {
+    const int number = EventNumber(name);
+    if (number < 0) {
+        Raise<RuntimeException>("The class " + std::string(name_) + " has no event " + std::string(name) + ".");
+    }
+    return number;
+}
+
 const EventRecord* ClassRecord::EventByNumber(int number) const noexcept {
     for (const ClassRecord* c = this; c; c = c->base_) {
         for (const EventRecord& e : c->events_) {
@@ -127,7 +135,7 @@ void RuntimeNewVtable(ClassRecord& cls, const std::vector<MethodRecord>& own) {
 Ref<Object> RuntimeNewObject(const ClassRecord& cls) {
     Object* object = cls.Instantiate();
     object->class_ = &cls;
-    return Ref<Object>(object);
+    return Ref<Object>::adopt(object);
 }
 
 Ref<Object> RuntimeCheckCast(const Ref<Object>& object, const ClassRecord& cls) {
@@ -142,10 +150,7 @@ ImageClasses::ImageClasses(std::initializer_list<ClassLookup> lookups) {
     ImageLookups().insert(ImageLookups().end(), lookups.begin(), lookups.end());
 }
 
-void RuntimeBuildOwnClasses();  // defined with the models, which core cannot include
-
-void RuntimePerformInitializers() {
-    RuntimeBuildOwnClasses();
+void RuntimeBuildImageClasses() {
     for (ClassLookup lookup : ImageLookups()) lookup();
 }
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "guirt/Control.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
@@ -30,7 +29,7 @@ const ClassRecord& Delegate::Record() {
     return record;
 }
 
-void Delegate::Invoke(Control& sender, const Ref<String>& key) const {
+void Delegate::Invoke(Object& sender, const Ref<String>& key) const {
     if (!invoker_) RaiseNilObjectException();
     invoker_(*this, sender, key);
 }
@@ -39,34 +38,33 @@ void Delegate::InvokeProcedure() const {
     EntryAs<StaticProcedure> (*this)();
 }
 
-void InvokeControlHandler(const Delegate& delegate, Control& sender, const Ref<String>&) {
+void InvokeControlHandler(const Delegate& delegate, Object& sender, const Ref<String>&) {
     auto handler = EntryAs<ControlHandler>(delegate);
     Ref<Object> target = LiveTarget(delegate);
     handler(*target, sender);
 }
 
-void InvokeKeyHandler(const Delegate& delegate, Control& sender, const Ref<String>& key) {
+void InvokeKeyHandler(const Delegate& delegate, Object& sender, const Ref<String>& key) {
     auto handler = EntryAs<KeyHandler>(delegate);
     Ref<Object> target = LiveTarget(delegate);
     handler(*target, sender, key);
 }
 
 Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any entry, const Ref<Object>& target,
-                                    std::string_view signature, int methodFlag) {
+                                    std::string_view signature, int) {
     Ref<Delegate> delegate = New<Delegate>();
     delegate->invoker_ = invoker;
     delegate->entry_ = std::move(entry);
     delegate->target_ = WeakRef<Object>(target);
     delegate->signature_ = signature;
-    delegate->isMethod_ = methodFlag != 0;
     return delegate;
 }
 
-void ControlEventAdaptor(const Delegate& delegate, Control& sender, const Ref<String>&) {
+void ControlEventAdaptor(const Delegate& delegate, Object& sender, const Ref<String>&) {
     delegate.Invoke(sender, nullptr);
 }
 
-void KeyEventAdaptor(const Delegate& delegate, Control& sender, const Ref<String>& key) {
+void KeyEventAdaptor(const Delegate& delegate, Object& sender, const Ref<String>& key) {
     delegate.Invoke(sender, key);
 }
 

@@ -36,6 +36,9 @@ const ClassRecord& EndException::Record() {
 const ClassRecord& UnsupportedFormatException::Record() {
     return ExceptionClass<UnsupportedFormatException>("UnsupportedFormatException", RuntimeException::Record());
 }
+const ClassRecord& OutOfMemoryException::Record() {
+    return ExceptionClass<OutOfMemoryException>("OutOfMemoryException", RuntimeException::Record());
+}
 
 RuntimeError::RuntimeError(Ref<RuntimeException> exception) : exception_(std::move(exception)) {
     what_ = std::string(exception_ ? exception_->Class().Name() : "RuntimeException");
@@ -57,27 +60,46 @@ Ref<RuntimeException> RuntimeTakeException() noexcept {
     return taken;
 }
 
-void ParkCurrentException() noexcept {
+namespace {
+
+// Made while memory is still there; parked as it stands when it has run out.
+const Ref<RuntimeException>& OutOfMemory() noexcept {
+    static const Ref<RuntimeException> exception = [] {
+        Ref<RuntimeException> made = New<OutOfMemoryException>();
+        made->SetMessage(String::FromBytes("The program ran out of memory."));
+        return made;
+    }();
+    return exception;
+}
+[[maybe_unused]] const bool gOutOfMemoryReady = static_cast<bool>(OutOfMemory());
+
+Ref<RuntimeException> Describe(const std::exception_ptr& exception) {
     try {
-        throw;
+        std::rethrow_exception(exception);
     } catch (const RuntimeError& e) {
-        gCurrentException = e.Exception();
+        return e.Exception();
     } catch (const std::bad_alloc&) {
-        // Nothing more can be allocated to describe it; leave what is pending.
+        return OutOfMemory();
     } catch (const std::exception& e) {
-        try {
-            Ref<RuntimeException> wrapped = New<RuntimeException>();
-            wrapped->SetMessage(String::FromBytes(e.what()));
-            gCurrentException = wrapped;
-        } catch (...) {
-        }
+        Ref<RuntimeException> wrapped = New<RuntimeException>();
+        wrapped->SetMessage(String::FromBytes("A native exception was raised: " + std::string(e.what())));
+        return wrapped;
     } catch (...) {
-        try {
-            Ref<RuntimeException> wrapped = New<RuntimeException>();
-            wrapped->SetMessage(String::FromBytes("An unknown native exception was raised."));
-            gCurrentException = wrapped;
-        } catch (...) {
-        }
+        Ref<RuntimeException> wrapped = New<RuntimeException>();
+        wrapped->SetMessage(String::FromBytes("An unknown native exception was raised."));
+        return wrapped;
+    }
+}
+
+}  // namespace
+
+void ParkException(std::exception_ptr exception) noexcept {
+    if (gCurrentException || !exception) return;
+    try {
+        gCurrentException = Describe(exception);
+    } catch (...) {
+        // Describing it took memory that was not there.
+        gCurrentException = OutOfMemory();
     }
 }
 

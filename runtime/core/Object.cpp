@@ -9,7 +9,7 @@ Object::~Object() = default;
 
 void Object::Destroy() const noexcept {
     if (anchor_) {
-        anchor_->target = nullptr;
+        anchor_->target.store(nullptr, std::memory_order_release);
         if (anchor_->holders.fetch_sub(1, std::memory_order_acq_rel) == 1) delete anchor_;
     }
     delete this;
@@ -18,14 +18,13 @@ void Object::Destroy() const noexcept {
 detail::WeakAnchor* Object::Anchor() const {
     if (!anchor_) {
         anchor_ = new detail::WeakAnchor;
-        anchor_->target = const_cast<Object*>(this);
+        anchor_->target.store(const_cast<Object*>(this), std::memory_order_release);
     }
     return anchor_;
 }
 
 const ClassRecord& Object::Class() const {
-    // An object made outside RuntimeNewObject has no record of its own; it is a plain Object.
-    return class_ ? *class_ : Object::Record();
+    return *class_;
 }
 
 bool Object::IsA(const ClassRecord& cls) const {

@@ -3,17 +3,22 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "guirt/Export.h"
 #include "guirt/PeerKey.h"
+#include "guirt/PropertyValue.h"
 
 namespace guirt {
 
-class Control;
+class Label;
 class MenuBar;
 class MenuItem;
+class PopupMenu;
+class TextField;
 class Window;
 
 // Makes the passkey for peer-only entry points. Backends and the runtime's models include
@@ -25,27 +30,115 @@ struct PeerAccess {
 // The standard editing commands the runtime carries out on the focused text control.
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 
-// The native side of a control. It is created from the model's state and afterwards told
-// which property changed; it reads the new value from the model.
+// A control's place in its window's content area.
+struct Bounds {
+    std::int64_t left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+// The font a control asks for, its size already in one of the two units every toolkit has.
+struct FontRequest {
+    enum class Unit { Pixels, Points };
+    std::string family;  // empty: the platform's user-interface font
+    double size = 0;     // 0: the platform's default size
+    Unit unit = Unit::Pixels;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    friend bool operator==(const FontRequest&, const FontRequest&) = default;
+};
+
+// A window's outer shape: the content size below the menu bar, its limits and buttons.
+struct WindowFrame {
+    std::int64_t width = 0, height = 0;
+    std::int64_t minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
+    bool resizeable = true;
+    bool closeButton = true;
+    bool minimizeButton = true;
+    bool maximizeButton = true;  // only where the window is also resizeable
+    friend bool operator==(const WindowFrame&, const WindowFrame&) = default;
+};
+
+// The native side of a control. A peer is made once from its model's complete state; after
+// that the model calls the setter of what changed. Texts are UTF-8; CR LF and CR in them
+// are line breaks. Each peer reports the user's actions to its model through the model's
+// Peer... entry points, inside CallModel (Guard.h).
 class GUIRT_API ControlPeer {
 public:
     virtual ~ControlPeer() = default;
-    virtual void PropertyChanged(std::string_view property) = 0;
-    virtual bool HasFocus() const { return false; }
-    // Whether the command would do something now (text controls only).
-    virtual bool CanPerform(EditCommand) const { return false; }
-    virtual void Perform(EditCommand) {}
+    virtual void SetName(std::string_view name) = 0;
+    virtual void SetBounds(const Bounds& bounds) = 0;
+    virtual void SetFont(const FontRequest& font) = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual void SetHelpTag(std::string_view text) = 0;
 };
 
-// The native side of a window. Controls' peers are made by the backend as children of it.
+class GUIRT_API LabelPeer : public ControlPeer {
+public:
+    virtual void SetCaption(std::string_view text) = 0;
+    // 0 default (left), 1 left, 2 centre, 3 right.
+    virtual void SetTextAlign(std::int64_t align) = 0;
+    virtual void SetTextColor(Color color) = 0;
+    virtual void SetMultiLine(bool multiLine) = 0;
+    virtual void SetSelectable(bool selectable) = 0;
+};
+
+class GUIRT_API TextEditPeer : public ControlPeer {
+public:
+    // Shows the program's text from its start; it is not reported back as a user's change.
+    virtual void SetText(std::string_view text) = 0;
+    virtual void SetTabStop(bool tabStop) = 0;
+    virtual void SetBorder(bool border) = 0;
+    virtual void SetReadOnly(bool readOnly) = 0;
+    virtual void SetColors(Color text, Color back) = 0;
+    // 0: no limit.
+    virtual void SetLimitText(std::int64_t limit) = 0;
+    virtual void SetAlignment(std::int64_t align) = 0;
+    // Whether the command would do something now. Cheap: it may ask which formats the
+    // clipboard offers, never for its contents.
+    virtual bool CanPerform(EditCommand command) const = 0;
+    virtual void Perform(EditCommand command) = 0;
+};
+
+class GUIRT_API TextFieldPeer : public TextEditPeer {
+public:
+    virtual void SetPassword(bool password) = 0;
+    virtual void SetCueText(std::string_view text) = 0;
+};
+
+class GUIRT_API PopupMenuPeer : public ControlPeer {
+public:
+    virtual void AddRow(std::string_view text) = 0;
+    // -1: no row selected. Not reported back as the user's pick.
+    virtual void SetListIndex(std::int64_t row) = 0;
+    virtual void SetTabStop(bool tabStop) = 0;
+};
+
+// The native side of a window. It makes the peers of the window's controls, one factory
+// method per kind of control, so a backend that lacks a kind does not compile.
 class GUIRT_API WindowPeer {
 public:
     virtual ~WindowPeer() = default;
-    virtual void PropertyChanged(std::string_view property) = 0;
-    virtual std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) = 0;
-    // The menu bar's tree or an item of it changed (item is null when the whole tree did).
-    virtual void MenuChanged(const MenuItem* item, std::string_view property) = 0;
+    virtual std::unique_ptr<LabelPeer> CreateLabel(Label& label) = 0;
+    virtual std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) = 0;
+    virtual std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) = 0;
+
+    virtual void SetTitle(std::string_view title) = 0;
+    virtual void SetFrame(const WindowFrame& frame) = 0;
+    virtual void SetFullScreen(bool fullScreen) = 0;
+    // No colour: the platform's window background.
+    virtual void SetBackColor(std::optional<Color> color) = 0;
+    // The bar to show (null: none) and whether it shows.
+    virtual void SetMenuBar(const MenuBar* bar, bool visible) = 0;
+    // An item of the shown bar changed its text, shortcut or state.
+    virtual void MenuItemChanged(const MenuItem& item) = 0;
+    // Items were added, removed or moved, or an item became or stopped being a separator.
+    virtual void MenuTreeChanged() = 0;
+    // The controls that take the keyboard focus with Tab, in order.
+    virtual void SetTabOrder(const std::vector<ControlPeer*>& order) = 0;
     virtual void Show() = 0;
+    virtual void Hide() = 0;
     virtual void Close() = 0;
 };
 
@@ -53,12 +146,15 @@ public:
 class GUIRT_API PeerFactory {
 public:
     virtual ~PeerFactory() = default;
+    // Made from the window's complete model: title, frame, colours and menu bar.
     virtual std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) = 0;
     // Runs the native event loop until QuitEventLoop is called.
     virtual void RunEventLoop() = 0;
-    virtual void QuitEventLoop() = 0;
+    // Ends a running loop; does nothing while none runs.
+    virtual void QuitEventLoop() noexcept = 0;
     // Shows the item's children as a context menu at the screen position, or at the mouse
-    // pointer without one, until the user chooses an item (then its PeerChosen) or dismisses it.
+    // pointer without one, until the user chooses an item (then its PeerChosen, called
+    // once the native menu has closed) or dismisses it.
     virtual void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) = 0;
 };
 

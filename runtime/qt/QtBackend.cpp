@@ -1,5 +1,8 @@
 #include <QApplication>
 #include <QEvent>
+#include <QProcess>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,18 +15,55 @@ namespace guirt {
 
 namespace {
 
-// The Qt backend: one QApplication for the process and its event loop. Without a display
-// and without a usable platform plugin Qt aborts while making the QApplication.
+// What Qt said while it looked for a display, kept in case it then gives up.
+QStringList& StartupMessages() {
+    static QStringList messages;
+    return messages;
+}
+
+// Qt ends the process when no platform can start (no display, a wrong one, an unknown
+// -platform), after several lines that send a user in the wrong direction. Say in one line
+// what could not be opened instead, and exit with status 1 without a core dump.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        StartupMessages() << message;
+        return;
+    }
+    QString reason = QStringLiteral("no platform to show windows on could be started");
+    for (const QString& said : StartupMessages()) {
+        static const QString kDisplay = QStringLiteral("could not connect to display");
+        static const QString kPlugin = QStringLiteral("Could not find the Qt platform plugin");
+        if (said.contains(kDisplay)) {
+            const QString display = said.mid(said.indexOf(kDisplay) + kDisplay.size()).trimmed();
+            reason = display.isEmpty() ? QStringLiteral("cannot open a display: DISPLAY is not set")
+                                       : QStringLiteral("cannot open the display %1").arg(display);
+        } else if (said.contains(kPlugin)) {
+            reason = QStringLiteral("cannot load the platform %1").arg(said.mid(said.indexOf(kPlugin) + kPlugin.size()).trimmed());
+        }
+    }
+    std::fprintf(stderr, "%s\n", qUtf8Printable(QStringLiteral("dravello: %1").arg(reason)));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// The Qt backend: one QApplication for the process and its event loop.
 class QtBackend final : public PeerFactory {
 public:
-    explicit QtBackend(const std::vector<std::string>& arguments) {
+    explicit QtBackend(std::wstring_view commandLineTail) {
+        // Qt's own splitter reads the tail back into the words it was made from.
+        const QStringList words = QProcess::splitCommand(
+            QString::fromWCharArray(commandLineTail.data(), static_cast<qsizetype>(commandLineTail.size())));
         words_.emplace_back("dravello");
-        words_.insert(words_.end(), arguments.begin(), arguments.end());
+        for (const QString& word : words) words_.push_back(word.toStdString());
         for (std::string& word : words_) argv_.push_back(word.data());
         argv_.push_back(nullptr);
         argc_ = static_cast<int>(words_.size());
         // Qt keeps argc and argv and takes its own options (-platform, -style...) from them.
+        const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
         app_ = std::make_unique<QApplication>(argc_, argv_.data());
+        qInstallMessageHandler(previous);
+        for (const QString& said : StartupMessages()) qWarning("%s", qUtf8Printable(said));
+        StartupMessages().clear();
         // The program decides when to quit, not the last window closing.
         QApplication::setQuitOnLastWindowClosed(false);
     }
@@ -37,24 +77,10 @@ public:
         return std::make_unique<qt::QtWindowPeer>(window);
     }
 
-    void RunEventLoop() override {
-        // A quit asked for before the loop ran (a handler failed while the first window was
-        // being built) ends it at once; Qt would drop that request.
-        if (quitPending_) {
-            quitPending_ = false;
-            return;
-        }
-        running_ = true;
-        QApplication::exec();
-        running_ = false;
-    }
+    void RunEventLoop() override { QApplication::exec(); }
 
-    void QuitEventLoop() override {
-        if (running_) {
-            QCoreApplication::exit(0);  // the runtime keeps the program's exit code
-        } else {
-            quitPending_ = true;
-        }
+    void QuitEventLoop() noexcept override {
+        QCoreApplication::exit(0);  // the runtime keeps the program's exit code
     }
 
     void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
@@ -66,14 +92,12 @@ private:
     std::vector<char*> argv_;
     int argc_ = 0;
     std::unique_ptr<QApplication> app_;
-    bool running_ = false;
-    bool quitPending_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<PeerFactory> CreatePlatformBackend(const std::vector<std::string>& arguments) {
-    return std::make_unique<QtBackend>(arguments);
+std::unique_ptr<PeerFactory> CreatePlatformBackend(std::wstring_view commandLineTail) {
+    return std::make_unique<QtBackend>(commandLineTail);
 }
 
 }  // namespace guirt

@@ -1,76 +1,77 @@
 #include "QtControlPeer.h"
 
+#include "Guard.h"
+#include "ModelState.h"
 #include "QtConversions.h"
 #include "QtGuard.h"
-#include "QtWindowPeer.h"
-#include "guirt/Window.h"
 
 namespace guirt::qt {
 
-QtControlPeer::QtControlPeer(RectControl& model, QWidget* widget)
+template <class Interface>
+QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
     : model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
     // Named like the control, which helps when debugging and in tests.
-    widget_->setObjectName(ToQString(model_.Name()));
+    SetName(TextOf(model_.Name()));
+    SetBounds(BoundsOf(model_));
+    SetFont(FontOf(model_));
+    widget_->setEnabled(model_.Enabled());
+    SetHelpTag(TextOf(model_.HelpTag()));
+    widget_->setVisible(model_.Visible());
+    auto* filter = new EventFilter([this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            const bool gained = event->type() == QEvent::FocusIn;
+            CallModel([&] {
+                const Ref<RectControl> hold(&model_);
+                model_.PeerFocusChanged(PeerAccess::Key(), gained);
+            });
+        }
+        return WidgetEvent(*event);
+    });
+    filter->setParent(context_.get());
+    widget_->installEventFilter(filter);
 }
 
-QtControlPeer::~QtControlPeer() {
+template <class Interface>
+QtControlPeer<Interface>::~QtControlPeer() {
     context_.reset();
     DeleteSoon(widget_.data());
 }
 
-bool QtControlPeer::HasFocus() const {
-    return widget_ && widget_->hasFocus();
+template <class Interface>
+void QtControlPeer<Interface>::SetName(std::string_view name) {
+    if (widget_) widget_->setObjectName(ToQString(name));
 }
 
-void QtControlPeer::ApplyAllCommon() {
-    ApplyGeometry();
-    ApplyFont();
-    widget_->setEnabled(model_.Enabled());
-    widget_->setToolTip(ToolTipText(model_.HelpTag()));
-    widget_->setVisible(model_.Visible());
-}
-
-bool QtControlPeer::ApplyCommon(std::string_view property) {
-    if (!widget_) return true;
-    if (property == "Left" || property == "Top" || property == "Width" || property == "Height") {
-        ApplyGeometry();
-    } else if (property == "TextFont" || property == "TextSize" || property == "TextUnit" || property == "Bold" ||
-               property == "Italic" || property == "Underline") {
-        ApplyFont();
-    } else if (property == "Name") {
-        widget_->setObjectName(ToQString(model_.Name()));
-    } else if (property == "Enabled") {
-        widget_->setEnabled(model_.Enabled());
-    } else if (property == "Visible") {
-        widget_->setVisible(model_.Visible());
-    } else if (property == "HelpTag") {
-        widget_->setToolTip(ToolTipText(model_.HelpTag()));
-    } else if (property == "TabIndex" || property == "TabStop") {
-        TabOrderChanged();
-        return property == "TabIndex";  // subclasses apply TabStop to the widget
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void QtControlPeer::ApplyTabStop(Qt::FocusPolicy tabPolicy) {
-    if (widget_) widget_->setFocusPolicy(TabStop() ? tabPolicy : Qt::ClickFocus);
-}
-
-void QtControlPeer::ApplyGeometry() {
-    widget_->setGeometry(static_cast<int>(model_.Left()), static_cast<int>(model_.Top()),
-                         static_cast<int>(model_.Width()), static_cast<int>(model_.Height()));
-}
-
-void QtControlPeer::ApplyFont() {
-    widget_->setFont(ToQFont(model_, widget_));
-}
-
-void QtControlPeer::TabOrderChanged() {
-    if (Ref<Window> owner = model_.Owner()) {
-        if (auto* window = dynamic_cast<QtWindowPeer*>(owner->Peer(PeerAccess::Key()))) window->ApplyTabOrder();
+template <class Interface>
+void QtControlPeer<Interface>::SetBounds(const Bounds& b) {
+    if (widget_) {
+        widget_->setGeometry(static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
+                             static_cast<int>(b.height));
     }
 }
+
+template <class Interface>
+void QtControlPeer<Interface>::SetFont(const FontRequest& font) {
+    if (widget_) widget_->setFont(ToQFont(font, widget_));
+}
+
+template <class Interface>
+void QtControlPeer<Interface>::SetEnabled(bool enabled) {
+    if (widget_) widget_->setEnabled(enabled);
+}
+
+template <class Interface>
+void QtControlPeer<Interface>::SetVisible(bool visible) {
+    if (widget_) widget_->setVisible(visible);
+}
+
+template <class Interface>
+void QtControlPeer<Interface>::SetHelpTag(std::string_view text) {
+    if (widget_) widget_->setToolTip(ToolTipText(text));
+}
+
+template class QtControlPeer<LabelPeer>;
+template class QtControlPeer<TextFieldPeer>;
+template class QtControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::qt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -11,34 +12,33 @@
 namespace guirt::qt {
 
 // What every control's native side shares: the widget in the window's content area, its
-// place, font, flags and help tag.
-class QtControlPeer : public ControlPeer {
+// name, place, font, flags and help tag, and the focus it reports to the model. Interface
+// is the seam's peer interface of the control's kind.
+template <class Interface>
+class QtControlPeer : public Interface {
 public:
     ~QtControlPeer() override;
 
     QWidget* Widget() const noexcept { return widget_; }
-    RectControl& Model() const noexcept { return model_; }
-    bool HasFocus() const override;
-    // Whether the control belongs in the keyboard focus order (its class's TabStop).
-    virtual bool TabStop() const { return false; }
+
+    void SetName(std::string_view name) override;
+    void SetBounds(const Bounds& bounds) override;
+    void SetFont(const FontRequest& font) override;
+    void SetEnabled(bool enabled) override;
+    void SetVisible(bool visible) override;
+    void SetHelpTag(std::string_view text) override;
 
 protected:
-    // The widget is already a child of the content area; the subclass applies the rest.
+    // The widget is already a child of the content area; this sets what every control
+    // has, from the model, and the subclass sets the rest.
     QtControlPeer(RectControl& model, QWidget* widget);
 
-    // Applies the properties every control has; false when `property` is none of them.
-    bool ApplyCommon(std::string_view property);
-    void ApplyAllCommon();
-    // Keeps the widget out of the tab chain while TabStop is off; clicks still focus it.
-    void ApplyTabStop(Qt::FocusPolicy tabPolicy);
+    // The widget's events pass here first; true swallows one.
+    virtual bool WidgetEvent(QEvent&) { return false; }
     // Owns the connections of this peer: they go when the peer goes, even if the widget stays.
     QObject* Context() const noexcept { return context_.get(); }
 
 private:
-    void ApplyGeometry();
-    void ApplyFont();
-    void TabOrderChanged();
-
     RectControl& model_;
     QPointer<QWidget> widget_;
     std::unique_ptr<QObject> context_;

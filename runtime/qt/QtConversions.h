@@ -3,24 +3,22 @@
 #include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QKeySequence>
 #include <QString>
 #include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
-#include "guirt/PropertyValue.h"
-#include "guirt/RectControl.h"
+#include "Input.h"
+#include "Peers.h"
 #include "guirt/String.h"
 
 namespace guirt::qt {
 
-// Runtime strings are UTF-8.
+// Runtime texts are UTF-8.
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-inline QString ToQString(const Ref<String>& text) {
-    return ToQString(TextOf(text));
 }
 
 inline Ref<String> ToRuntimeString(const QString& text) {
@@ -29,7 +27,7 @@ inline Ref<String> ToRuntimeString(const QString& text) {
 }
 
 // Programs write line breaks as CR LF or CR; Qt wants LF.
-inline QString WithLineFeeds(const Ref<String>& text) {
+inline QString WithLineFeeds(std::string_view text) {
     QString result = ToQString(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -37,7 +35,7 @@ inline QString WithLineFeeds(const Ref<String>& text) {
 }
 
 // A help tag is plain text; Qt would read one that looks like HTML as rich text.
-inline QString ToolTipText(const Ref<String>& helpTag) {
+inline QString ToolTipText(std::string_view helpTag) {
     const QString text = WithLineFeeds(helpTag);
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
@@ -55,37 +53,27 @@ inline Qt::Alignment ToAlignment(std::int64_t code) {
     return horizontal | Qt::AlignVCenter;
 }
 
-// The control's font. "System" or no name is the toolkit's font for that kind of widget;
-// a size in the default unit counts pixels, so layouts measured in pixels keep their text
-// inside the control's box whatever the screen's resolution.
-inline QFont ToQFont(const RectControl& control, const QWidget* widget) {
+// The requested font, starting from the toolkit's font for that kind of widget.
+inline QFont ToQFont(const FontRequest& request, const QWidget* widget) {
     QFont font = QApplication::font(widget);
-    const QString family = ToQString(control.TextFont());
-    if (!family.isEmpty() && family.compare(QLatin1String("System"), Qt::CaseInsensitive) != 0) {
-        font.setFamilies({family});
-    }
-    const double size = control.TextSize();
-    if (size > 0) {
-        switch (control.TextUnit()) {
-            case FontUnits::Default:
-            case FontUnits::Pixel:
-                font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
-                break;
-            case FontUnits::Point:
-                font.setPointSizeF(size);
-                break;
-            case FontUnits::Inch:
-                font.setPointSizeF(size * 72.0);
-                break;
-            case FontUnits::Millimeter:
-                font.setPointSizeF(size * 72.0 / 25.4);
-                break;
+    if (!request.family.empty()) font.setFamilies({ToQString(request.family)});
+    if (request.size > 0) {
+        if (request.unit == FontRequest::Unit::Pixels) {
+            font.setPixelSize(std::max(1, static_cast<int>(std::lround(request.size))));
+        } else {
+            font.setPointSizeF(request.size);
         }
     }
-    font.setBold(control.Bold());
-    font.setItalic(control.Italic());
-    font.setUnderline(control.Underline());
+    font.setBold(request.bold);
+    font.setItalic(request.italic);
+    font.setUnderline(request.underline);
     return font;
 }
+
+// The runtime's key for a Qt key code; None for one it has no name for.
+Key ToKey(int qtKey);
+
+// The shortcut as Qt's key sequence (empty for an empty shortcut).
+QKeySequence ToKeySequence(const Shortcut& shortcut);
 
 }  // namespace guirt::qt

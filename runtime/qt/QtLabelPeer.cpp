@@ -4,56 +4,40 @@
 
 namespace guirt::qt {
 
-QtLabelPeer::QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, new QLabel(parent)), label_(model) {
+QtLabelPeer::QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, new QLabel(parent)) {
     View()->setTextFormat(Qt::PlainText);
-    ApplyText();
-    ApplyAlignment();
-    ApplyColor();
-    ApplyMultiLine();
-    ApplySelectable();
-    ApplyAllCommon();
+    // Labels never take the keyboard focus, selectable or not.
+    View()->setFocusPolicy(Qt::NoFocus);
+    SetCaption(TextOf(model.Caption()));
+    SetTextAlign(model.TextAlign());
+    SetTextColor(model.TextColor());
+    SetMultiLine(model.MultiLine());
+    SetSelectable(model.Selectable());
 }
 
-void QtLabelPeer::PropertyChanged(std::string_view property) {
-    if (!Widget() || ApplyCommon(property)) return;
-    if (property == "Caption" || property == "Text") {
-        ApplyText();
-    } else if (property == "TextAlign") {
-        ApplyAlignment();
-    } else if (property == "TextColor") {
-        ApplyColor();
-    } else if (property == "MultiLine") {
-        ApplyMultiLine();
-    } else if (property == "Selectable") {
-        ApplySelectable();
-    }
+void QtLabelPeer::SetCaption(std::string_view text) {
+    if (View()) View()->setText(WithLineFeeds(text));
 }
 
-void QtLabelPeer::ApplyText() {
-    View()->setText(WithLineFeeds(label_.Caption()));
+void QtLabelPeer::SetTextAlign(std::int64_t align) {
+    if (View()) View()->setAlignment(ToAlignment(align));
 }
 
-void QtLabelPeer::ApplyAlignment() {
-    View()->setAlignment(ToAlignment(label_.TextAlign()));
-}
-
-void QtLabelPeer::ApplyColor() {
+void QtLabelPeer::SetTextColor(Color color) {
+    if (!View()) return;
     // Only the active and inactive looks: a disabled label keeps the style's greyed text.
     QPalette palette = View()->palette();
-    const QColor color = ToQColor(label_.TextColor());
-    palette.setColor(QPalette::Active, QPalette::WindowText, color);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    palette.setColor(QPalette::Active, QPalette::WindowText, ToQColor(color));
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, ToQColor(color));
     View()->setPalette(palette);
 }
 
-void QtLabelPeer::ApplyMultiLine() {
-    View()->setWordWrap(label_.MultiLine());
+void QtLabelPeer::SetMultiLine(bool multiLine) {
+    if (View()) View()->setWordWrap(multiLine);
 }
 
-void QtLabelPeer::ApplySelectable() {
-    View()->setTextInteractionFlags(label_.Selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
-    // Labels never take the keyboard focus, selectable or not.
-    View()->setFocusPolicy(Qt::NoFocus);
+void QtLabelPeer::SetSelectable(bool selectable) {
+    if (View()) View()->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
 }
 
 }  // namespace guirt::qt

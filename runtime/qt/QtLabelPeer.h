@@ -8,20 +8,18 @@
 namespace guirt::qt {
 
 // A Label as a QLabel showing plain text.
-class QtLabelPeer final : public QtControlPeer {
+class QtLabelPeer final : public QtControlPeer<LabelPeer> {
 public:
     QtLabelPeer(Label& model, QWidget* parent);
-    void PropertyChanged(std::string_view property) override;
+
+    void SetCaption(std::string_view text) override;
+    void SetTextAlign(std::int64_t align) override;
+    void SetTextColor(Color color) override;
+    void SetMultiLine(bool multiLine) override;
+    void SetSelectable(bool selectable) override;
 
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
-    void ApplyText();
-    void ApplyAlignment();
-    void ApplyColor();
-    void ApplyMultiLine();
-    void ApplySelectable();
-
-    Label& label_;
 };
 
 }  // namespace guirt::qt

@@ -1,9 +1,9 @@
 #include "QtMenuPeer.h"
 
-#include <QKeySequence>
 #include <QMenuBar>
 
-#include "EditCommands.h"
+#include "Guard.h"
+#include "Input.h"
 #include "QtConversions.h"
 #include "QtGuard.h"
 
@@ -29,16 +29,16 @@ void QtMenuPeer::Clear() {
     index_.clear();
 }
 
-void QtMenuPeer::Rebuild(const Ref<MenuBar>& bar) {
+void QtMenuPeer::Rebuild(const MenuBar* bar) {
     // A fresh context drops the old actions' connections, even those deleted later.
     context_ = std::make_unique<QObject>();
     Clear();
-    bar_ = bar;
+    bar_ = Ref<MenuBar>(const_cast<MenuBar*>(bar));
     if (bar_ && window_) {
         const std::int64_t count = bar_->Count();
         for (std::int64_t i = 0; i < count; ++i) AddItem(*window_->menuBar(), bar_->Item(i));
     }
-    RefreshStates();
+    ApplyStates(false);
 }
 
 void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
@@ -50,16 +50,17 @@ void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
     } else if (item->Count() > 0 || parentBar) {
         // What the bar shows is always a menu, even while it has no items yet.
         QMenu* menu =
-            parentMenu ? parentMenu->addMenu(ToQString(item->Text())) : parentBar->addMenu(ToQString(item->Text()));
+            parentMenu ? parentMenu->addMenu(ToQString(TextOf(item->Text()))) : parentBar->addMenu(ToQString(TextOf(item->Text())));
         if (parentBar) topLevel_.emplace_back(menu);
         entry.action = menu->menuAction();
         entry.isMenu = true;
-        QObject::connect(menu, &QMenu::aboutToShow, context_.get(), [this] { CallModel([&] { RefreshStates(); }); });
+        QObject::connect(menu, &QMenu::aboutToShow, context_.get(), [this] { CallModel([&] { ApplyStates(true); }); });
+        QObject::connect(menu, &QMenu::aboutToHide, context_.get(), [this] { CallModel([&] { ApplyStates(false); }); });
         const std::int64_t count = item->Count();
         for (std::int64_t i = 0; i < count; ++i) AddItem(*menu, item->Item(i));
     } else {
-        QAction* action = parentMenu->addAction(ToQString(item->Text()));
-        action->setShortcut(QKeySequence::fromString(ToQString(item->CommandKey()), QKeySequence::PortableText));
+        QAction* action = parentMenu->addAction(ToQString(TextOf(item->Text())));
+        action->setShortcut(ToKeySequence(ParseShortcut(TextOf(item->CommandKey()))));
         // The window carries the shortcut too, so it works while the bar is hidden.
         window_->addAction(action);
         QObject::connect(action, &QAction::triggered, context_.get(), [chosen = item] {
@@ -75,40 +76,28 @@ void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
     entries_.push_back(std::move(entry));
 }
 
-void QtMenuPeer::ItemChanged(const MenuItem* item, std::string_view property) {
-    const auto it = item ? index_.find(item) : index_.end();
-    if (it == index_.end() || property == "Children") {
-        Rebuild(bar_);
-        return;
-    }
+void QtMenuPeer::ItemChanged(const MenuItem& item) {
+    const auto it = index_.find(&item);
+    if (it == index_.end()) return;
     const Entry& entry = entries_[it->second];
     if (!entry.action) return;
-    if (property == "Text") {
-        // Becoming or ceasing to be a separator changes the kind of native object.
-        if (entry.item->IsSeparator() != entry.action->isSeparator()) {
-            Rebuild(bar_);
-            return;
-        }
-        entry.action->setText(ToQString(entry.item->Text()));
-    } else if (property == "CommandKey" && !entry.isMenu) {
-        entry.action->setShortcut(
-            QKeySequence::fromString(ToQString(entry.item->CommandKey()), QKeySequence::PortableText));
-    } else {
-        RefreshState(entry);
+    if (!entry.isMenu && !entry.action->isSeparator()) {
+        entry.action->setShortcut(ToKeySequence(ParseShortcut(TextOf(item.CommandKey()))));
     }
+    ApplyState(entry, false);
 }
 
-void QtMenuPeer::RefreshStates() {
-    for (const Entry& entry : entries_) RefreshState(entry);
+void QtMenuPeer::ApplyStates(bool shown) {
+    for (const Entry& entry : entries_) ApplyState(entry, shown);
 }
 
-void QtMenuPeer::RefreshState(const Entry& entry) {
+void QtMenuPeer::ApplyState(const Entry& entry, bool shown) {
     if (!entry.action) return;
     const MenuItem& item = *entry.item;
     entry.action->setVisible(item.Visible());
     if (entry.action->isSeparator()) return;
-    const bool enabled = item.AutoEnable() && !entry.isMenu ? MenuItemCanAct(item) : item.Enabled();
-    entry.action->setEnabled(enabled);
+    const bool decidedLater = !shown && item.AutoEnable() && !entry.isMenu;
+    entry.action->setEnabled(decidedLater || item.EnabledNow());
 }
 
 }  // namespace guirt::qt

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <memory>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -15,18 +14,20 @@ namespace guirt::qt {
 
 // Shows a window's menu bar model in the window's QMenuBar: items with children become
 // menus, "-" separators, the rest actions with their shortcuts.
+//
+// An AutoEnable item's state is decided when it can be used: as its menu opens, and as its
+// shortcut fires (the model's PeerChosen asks again). Between those its action stays
+// enabled, since Qt would not deliver the shortcut of a disabled one; so nothing is asked
+// of the model (or the clipboard) while the user types.
 class QtMenuPeer {
 public:
     explicit QtMenuPeer(QMainWindow& window);
     ~QtMenuPeer();
 
-    // Builds the native menus afresh from the bar (nil: no menus).
-    void Rebuild(const Ref<MenuBar>& bar);
-    // Applies a change of one item, or rebuilds when the tree's shape changed.
-    void ItemChanged(const MenuItem* item, std::string_view property);
-    // Sets every item's enabled and visible state from the model; run before a menu shows
-    // and whenever what the edit commands could do may have changed.
-    void RefreshStates();
+    // Builds the native menus afresh from the bar (null: no menus).
+    void Rebuild(const MenuBar* bar);
+    // Applies a change of one item's shortcut or state.
+    void ItemChanged(const MenuItem& item);
 
 private:
     struct Entry {
@@ -36,7 +37,9 @@ private:
     };
 
     void AddItem(QWidget& parent, const Ref<MenuItem>& item);
-    void RefreshState(const Entry& entry);
+    // shown: as the menu it is in opens; otherwise waiting to be used.
+    void ApplyState(const Entry& entry, bool shown);
+    void ApplyStates(bool shown);
     void Clear();
 
     QPointer<QMainWindow> window_;

@@ -1,21 +1,16 @@
 #include "QtPopUp.h"
 
 #include <QCursor>
-#include <QKeySequence>
 #include <QMenu>
 #include <map>
 
-#include "EditCommands.h"
+#include "Input.h"
 #include "Peers.h"
 #include "QtConversions.h"
 
 namespace guirt::qt {
 
 namespace {
-
-bool EnabledNow(const MenuItem& item) {
-    return item.AutoEnable() ? MenuItemCanAct(item) : item.Enabled();
-}
 
 void Fill(QMenu& menu, const MenuItem& parent, std::map<QAction*, Ref<MenuItem>>& items) {
     const std::int64_t count = parent.Count();
@@ -25,12 +20,12 @@ void Fill(QMenu& menu, const MenuItem& parent, std::map<QAction*, Ref<MenuItem>>
         if (item->IsSeparator()) {
             menu.addSeparator();
         } else if (item->Count() > 0) {
-            QMenu* sub = menu.addMenu(ToQString(item->Text()));
+            QMenu* sub = menu.addMenu(ToQString(TextOf(item->Text())));
             Fill(*sub, *item, items);
         } else {
-            QAction* action = menu.addAction(ToQString(item->Text()));
-            action->setShortcut(QKeySequence::fromString(ToQString(item->CommandKey()), QKeySequence::PortableText));
-            action->setEnabled(EnabledNow(*item));
+            QAction* action = menu.addAction(ToQString(TextOf(item->Text())));
+            action->setShortcut(ToKeySequence(ParseShortcut(TextOf(item->CommandKey()))));
+            action->setEnabled(item->EnabledNow());
             items[action] = item;
         }
     }

@@ -2,48 +2,44 @@
 
 #include <QSignalBlocker>
 
+#include "Guard.h"
 #include "QtConversions.h"
-#include "QtGuard.h"
 
 namespace guirt::qt {
 
-QtPopupMenuPeer::QtPopupMenuPeer(PopupMenu& model, QWidget* parent)
-    : QtControlPeer(model, new QComboBox(parent)), popup_(model) {
+QtPopupMenuPeer::QtPopupMenuPeer(PopupMenu& model, QWidget* parent) : QtControlPeer(model, new QComboBox(parent)) {
     Combo()->setEditable(false);
-    ApplyRows();
-    ApplyTabStop(Qt::WheelFocus);
-    ApplyAllCommon();
+    const std::int64_t count = model.ListCount();
+    for (std::int64_t row = 0; row < count; ++row) AddRow(TextOf(model.List(row)));
+    SetListIndex(model.ListIndex());
+    SetTabStop(model.TabStop());
     // activated comes only from the user, never from setCurrentIndex.
-    QObject::connect(Combo(), &QComboBox::activated, Context(), [this](int row) {
+    QObject::connect(Combo(), &QComboBox::activated, Context(), [&model](int row) {
         CallModel([&] {
-            const Ref<PopupMenu> hold(&popup_);
-            popup_.PeerPicked(PeerAccess::Key(), row);
+            const Ref<PopupMenu> hold(&model);
+            model.PeerPicked(PeerAccess::Key(), row);
         });
     });
 }
 
-void QtPopupMenuPeer::PropertyChanged(std::string_view property) {
-    if (!Widget() || ApplyCommon(property)) return;
-    if (property == "List") {
-        ApplyRows();
-    } else if (property == "ListIndex") {
-        ApplySelection();
-    } else if (property == "TabStop") {
-        ApplyTabStop(Qt::WheelFocus);
-    }
+void QtPopupMenuPeer::AddRow(std::string_view text) {
+    if (!Combo()) return;
+    const QSignalBlocker blocker(Combo());
+    const int selected = Combo()->currentIndex();
+    Combo()->addItem(ToQString(text));
+    // A combo selects its first row by itself; the model decides.
+    Combo()->setCurrentIndex(selected);
 }
 
-void QtPopupMenuPeer::ApplyRows() {
+void QtPopupMenuPeer::SetListIndex(std::int64_t row) {
+    if (!Combo()) return;
     const QSignalBlocker blocker(Combo());
-    Combo()->clear();
-    const std::int64_t count = popup_.ListCount();
-    for (std::int64_t row = 0; row < count; ++row) Combo()->addItem(ToQString(popup_.List(row)));
-    ApplySelection();
+    Combo()->setCurrentIndex(static_cast<int>(row));
 }
 
-void QtPopupMenuPeer::ApplySelection() {
-    const QSignalBlocker blocker(Combo());
-    Combo()->setCurrentIndex(static_cast<int>(popup_.ListIndex()));
+void QtPopupMenuPeer::SetTabStop(bool tabStop) {
+    // Out of the tab chain, a click still focuses it.
+    if (Combo()) Combo()->setFocusPolicy(tabStop ? Qt::WheelFocus : Qt::ClickFocus);
 }
 
 }  // namespace guirt::qt

@@ -9,18 +9,16 @@ namespace guirt::qt {
 
 // A PopupMenu as a non-editable QComboBox. The model owns the selection: the combo shows
 // it and reports only what the user picks.
-class QtPopupMenuPeer final : public QtControlPeer {
+class QtPopupMenuPeer final : public QtControlPeer<PopupMenuPeer> {
 public:
     QtPopupMenuPeer(PopupMenu& model, QWidget* parent);
-    void PropertyChanged(std::string_view property) override;
-    bool TabStop() const override { return popup_.TabStop(); }
+
+    void AddRow(std::string_view text) override;
+    void SetListIndex(std::int64_t row) override;
+    void SetTabStop(bool tabStop) override;
 
 private:
     QComboBox* Combo() const { return static_cast<QComboBox*>(Widget()); }
-    void ApplyRows();
-    void ApplySelection();
-
-    PopupMenu& popup_;
 };
 
 }  // namespace guirt::qt

@@ -3,111 +3,114 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
+#include <QMimeData>
+#include <limits>
 
+#include "Guard.h"
 #include "QtConversions.h"
-#include "QtGuard.h"
 
 namespace guirt::qt {
 
 QtTextFieldPeer::QtTextFieldPeer(TextField& model, QWidget* parent)
     : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
-    ApplyLimit();  // first: setting the limit sets the text again, cursor at the end
-    ApplyText();
-    ApplyColors();
-    Edit()->setAlignment(ToAlignment(field_.Alignment()));
-    Edit()->setReadOnly(field_.ReadOnly());
-    Edit()->setFrame(field_.Border());
-    Edit()->setEchoMode(field_.Password() ? QLineEdit::Password : QLineEdit::Normal);
-    Edit()->setPlaceholderText(ToQString(field_.CueText()));
-    ApplyTabStop(Qt::StrongFocus);
-    ApplyAllCommon();
-
+    SetLimitText(field_.LimitText());  // first: setting the limit sets the text again
+    SetText(TextOf(field_.Text()));
+    SetColors(field_.TextColor(), field_.BackColor());
+    SetAlignment(field_.Alignment());
+    SetReadOnly(field_.ReadOnly());
+    SetBorder(field_.Border());
+    SetPassword(field_.Password());
+    SetCueText(TextOf(field_.CueText()));
+    SetTabStop(field_.TabStop());
     QObject::connect(Edit(), &QLineEdit::textChanged, Context(), [this](const QString& text) { TextEdited(text); });
-    auto* filter = new EventFilter([this](QObject*, QEvent* event) {
-        if (event->type() == QEvent::KeyRelease) KeyReleased(static_cast<const QKeyEvent&>(*event));
-        return false;
-    });
-    filter->setParent(Context());
-    Edit()->installEventFilter(filter);
 }
 
-void QtTextFieldPeer::PropertyChanged(std::string_view property) {
-    if (!Widget() || ApplyCommon(property)) return;
-    if (property == "Text") {
-        ApplyText();
-    } else if (property == "TextColor" || property == "BackColor") {
-        ApplyColors();
-    } else if (property == "Alignment") {
-        Edit()->setAlignment(ToAlignment(field_.Alignment()));
-    } else if (property == "ReadOnly") {
-        Edit()->setReadOnly(field_.ReadOnly());
-    } else if (property == "Border") {
-        Edit()->setFrame(field_.Border());
-    } else if (property == "Password") {
-        Edit()->setEchoMode(field_.Password() ? QLineEdit::Password : QLineEdit::Normal);
-    } else if (property == "CueText") {
-        Edit()->setPlaceholderText(ToQString(field_.CueText()));
-    } else if (property == "LimitText") {
-        ApplyLimit();
-    } else if (property == "TabStop") {
-        ApplyTabStop(Qt::StrongFocus);
-    }
-}
-
-void QtTextFieldPeer::ApplyText() {
-    const QString text = ToQString(field_.Text());
-    if (Edit()->text() == text) return;
+void QtTextFieldPeer::SetText(std::string_view text) {
+    if (!Edit()) return;
+    const QString shown = ToQString(text);
+    if (Edit()->text() == shown) return;
     applyingText_ = true;
-    Edit()->setText(text);
+    Edit()->setText(shown);
     applyingText_ = false;
     // A long number the program writes is read from its start, as the user types it.
     Edit()->setCursorPosition(0);
 }
 
-void QtTextFieldPeer::ApplyColors() {
+void QtTextFieldPeer::SetTabStop(bool tabStop) {
+    // Out of the tab chain, a click still focuses it.
+    if (Edit()) Edit()->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void QtTextFieldPeer::SetBorder(bool border) {
+    if (Edit()) Edit()->setFrame(border);
+}
+
+void QtTextFieldPeer::SetReadOnly(bool readOnly) {
+    if (Edit()) Edit()->setReadOnly(readOnly);
+}
+
+void QtTextFieldPeer::SetColors(Color text, Color back) {
+    if (!Edit()) return;
     QPalette palette = Edit()->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Text, ToQColor(field_.TextColor()));
-        palette.setColor(group, QPalette::Base, ToQColor(field_.BackColor()));
+        palette.setColor(group, QPalette::Text, ToQColor(text));
+        palette.setColor(group, QPalette::Base, ToQColor(back));
     }
     Edit()->setPalette(palette);
 }
 
-void QtTextFieldPeer::ApplyLimit() {
-    const std::int64_t limit = field_.LimitText();
-    // 32767 is the line edit's own default: no limit of the program's. The line edit sets
+void QtTextFieldPeer::SetLimitText(std::int64_t limit) {
+    if (!Edit()) return;
+    // No limit means none at all, not the line edit's default of 32767. The line edit sets
     // its text again, which would move the cursor to the end.
     const int cursor = Edit()->cursorPosition();
-    Edit()->setMaxLength(limit > 0 && limit < 32767 ? static_cast<int>(limit) : 32767);
+    const std::int64_t most = std::numeric_limits<int>::max();
+    Edit()->setMaxLength(static_cast<int>(limit > 0 && limit < most ? limit : most));
     Edit()->setCursorPosition(cursor);
+}
+
+void QtTextFieldPeer::SetAlignment(std::int64_t align) {
+    if (Edit()) Edit()->setAlignment(ToAlignment(align));
+}
+
+void QtTextFieldPeer::SetPassword(bool password) {
+    if (Edit()) Edit()->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void QtTextFieldPeer::SetCueText(std::string_view text) {
+    if (Edit()) Edit()->setPlaceholderText(ToQString(text));
 }
 
 void QtTextFieldPeer::TextEdited(const QString& text) {
     // The program's own SetText already raised TextChange in the model.
     if (applyingText_) return;
     CallModel([&] {
-        if (ToQString(field_.Text()) == text) return;
         const Ref<TextField> hold(&field_);
         field_.PeerTextChanged(PeerAccess::Key(), ToRuntimeString(text));
     });
 }
 
-void QtTextFieldPeer::KeyReleased(const QKeyEvent& event) {
-    if (event.isAutoRepeat()) return;
-    QString key = event.text();
-    if (key.isEmpty() && event.key() != 0 && event.key() != Qt::Key_unknown) {
-        key = QKeySequence(event.key()).toString(QKeySequence::PortableText);
-    }
-    if (key.isEmpty()) return;
+bool QtTextFieldPeer::WidgetEvent(QEvent& event) {
+    const bool press = event.type() == QEvent::KeyPress;
+    if (!press && event.type() != QEvent::KeyRelease) return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    // One press and one release per physical key, as the program counts them.
+    if (key.isAutoRepeat()) return false;
     CallModel([&] {
         const Ref<TextField> hold(&field_);
-        field_.PeerKeyUp(PeerAccess::Key(), ToRuntimeString(key));
+        if (press) {
+            field_.PeerKeyPressed(PeerAccess::Key());
+        } else {
+            const QByteArray typed = key.text().toUtf8();
+            field_.PeerKeyUp(PeerAccess::Key(), std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
+                             ToKey(key.key()));
+        }
     });
+    return false;
 }
 
 bool QtTextFieldPeer::CanPerform(EditCommand command) const {
-    if (!Widget()) return false;
+    if (!Edit()) return false;
     const QLineEdit& edit = *Edit();
     const bool writable = !edit.isReadOnly();
     // A password's text never leaves the field.
@@ -119,12 +122,15 @@ bool QtTextFieldPeer::CanPerform(EditCommand command) const {
             return writable && readable && edit.hasSelectedText();
         case EditCommand::Copy:
             return readable && edit.hasSelectedText();
-        case EditCommand::Paste:
-            return writable && !QGuiApplication::clipboard()->text().isEmpty();
+        case EditCommand::Paste: {
+            // Whether text is offered, not the text itself: that can be huge, or slow to come.
+            const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+            return writable && offered && offered->hasText();
+        }
         case EditCommand::Clear:
             return writable && edit.hasSelectedText();
         case EditCommand::SelectAll:
-            return !edit.text().isEmpty() && edit.selectedText() != edit.text();
+            return edit.selectionLength() < edit.text().size();
     }
     return false;
 }

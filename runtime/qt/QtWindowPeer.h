@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "Peers.h"
@@ -30,35 +31,35 @@ public:
     explicit QtWindowPeer(Window& model);
     ~QtWindowPeer() override;
 
-    void PropertyChanged(std::string_view property) override;
-    std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) override;
-    void MenuChanged(const MenuItem* item, std::string_view property) override;
+    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
+    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
+    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+
+    void SetTitle(std::string_view title) override;
+    void SetFrame(const WindowFrame& frame) override;
+    void SetFullScreen(bool fullScreen) override;
+    void SetBackColor(std::optional<Color> color) override;
+    void SetMenuBar(const MenuBar* bar, bool visible) override;
+    void MenuItemChanged(const MenuItem& item) override;
+    void MenuTreeChanged() override;
+    void SetTabOrder(const std::vector<ControlPeer*>& order) override;
     void Show() override;
+    void Hide() override;
     void Close() override;
 
-    // Orders keyboard focus by TabIndex among the controls that are tab stops, ties in the
-    // order the controls were created.
-    void ApplyTabOrder();
-
 private:
-    void ApplySize();
-    void ApplyFlags();
-    void ApplyBackColor();
-    void ApplyMenuBarVisible();
-    void RefreshMenus();
-
-    struct Placed {
-        WeakRef<Control> control;
-        QPointer<QWidget> widget;
-    };
+    template <class Peer>
+    std::unique_ptr<Peer> Placed(std::unique_ptr<Peer> peer);
 
     Window& model_;
     QPointer<NativeWindow> native_;
     QPointer<QWidget> content_;
     std::unique_ptr<QtMenuPeer> menus_;
-    std::unique_ptr<QObject> context_;
-    std::vector<Placed> placed_;
-    bool shown_ = false;
+    const MenuBar* bar_ = nullptr;
+    WindowFrame frame_;
+    bool fullScreen_ = false;
+    // The widget of each control peer this window made, for the tab order.
+    std::unordered_map<const ControlPeer*, QPointer<QWidget>> widgets_;
     bool closed_ = false;
 };
 

@@ -7,8 +7,8 @@ const ClassRecord& Application::Record() {
         ClassRecord& c = RuntimeNewClass("Application", &Object::Record(), FactoryOf<Application>);
         c.AddEvents({"Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems", "NewDocument", "Open",
                      "OpenDocument", "UnhandledException"});
+        // The C++ constructor is the application's; a subclass adds its own Constructor.
         const std::vector<MethodRecord> methods{
-            {"Constructor", "%%", "", Procedure{[](Object&) {}}},
             {"_x_SetVersionData", "%%i8i8i8i8i8sss", "Hidden",
              SetVersionDataEntry{[](Object& self, std::int64_t major, std::int64_t minor, std::int64_t bug,
                                     std::int64_t nonRelease, std::int64_t stage, const Ref<String>& longVersion,

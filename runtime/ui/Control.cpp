@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Focus.h"
 #include "Peers.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Window.h"
@@ -16,7 +17,7 @@ const ClassRecord& Control::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("Control", &Object::Record(), nullptr);
         c.AddEvents({"Close", "CreatePane", "Open"});
-        c.AddProperties({Property<&Control::SetName>("Name"), Property<&Control::SetIndex>("Index")});
+        AddOwnProperties(c);
         return std::ref(c);
     }();
     return record;
@@ -27,12 +28,17 @@ Ref<Window> Control::Owner() const {
     return owner_.Lock();
 }
 
-void Control::Changed(std::string_view property) {
-    if (peer_) peer_->PropertyChanged(property);
+void Control::ShowName() {
+    if (peer_) peer_->SetName(TextOf(Name_));
 }
 
-void Control::AttachPeer(const PeerKey&, std::unique_ptr<ControlPeer> peer) {
-    peer_ = std::move(peer);
+void Control::ShowTabOrder() {
+    if (Ref<Window> owner = owner_.Lock()) owner->ShowTabOrder();
+}
+
+void Control::PeerFocusChanged(const PeerKey&, bool gained) {
+    if (gained) SetFocusedControl(*this);
+    FocusChanged(gained);
 }
 
 int Control::EventNumber(std::string_view name) const noexcept {
@@ -41,6 +47,10 @@ int Control::EventNumber(std::string_view name) const noexcept {
 
 void Control::RaiseEvent(int number, const Ref<String>& key) {
     UIThreadOnly();
+    if (!Class().EventByNumber(number)) {
+        Raise<RuntimeException>("The class " + std::string(Class().Name()) + " has no event number " +
+                                std::to_string(number) + " to raise.");
+    }
     auto it = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.number == number; });
     if (it == bindings_.end()) return;
     // Hold the control and the delegate: the handler may rebind or drop either.

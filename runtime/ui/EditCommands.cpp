@@ -3,9 +3,9 @@
 #include <array>
 #include <utility>
 
-#include "WindowRegistry.h"
-#include "guirt/Control.h"
+#include "Focus.h"
 #include "guirt/QuitMenuItem.h"
+#include "guirt/TextEdit.h"
 
 namespace guirt {
 
@@ -20,18 +20,6 @@ constexpr std::array<std::pair<std::string_view, EditCommand>, 6> kEditItems{{
     {"EditSelectAll", EditCommand::SelectAll},
 }};
 
-// The peer of the control that has the keyboard focus in an open window, if any.
-ControlPeer* FocusedPeer() {
-    ControlPeer* focused = nullptr;
-    ForEachOpenWindow([&](Window& window) {
-        for (const Ref<Control>& control : window.Controls()) {
-            ControlPeer* peer = control->Peer(PeerAccess::Key());
-            if (peer && peer->HasFocus()) focused = peer;
-        }
-    });
-    return focused;
-}
-
 }  // namespace
 
 std::optional<EditCommand> EditCommandOf(const MenuItem& item) {
@@ -42,21 +30,35 @@ std::optional<EditCommand> EditCommandOf(const MenuItem& item) {
     return std::nullopt;
 }
 
-bool MenuItemCanAct(const MenuItem& item) {
-    if (item.IsSeparator()) return false;
-    if (std::optional<EditCommand> command = EditCommandOf(item)) {
-        ControlPeer* peer = FocusedPeer();
+TextEditPeer* FocusedTextPeer() {
+    Ref<Control> focused = FocusedControl();
+    if (!focused || !focused->IsA(TextEdit::Record())) return nullptr;
+    // A text control's peer is a text control's peer.
+    return static_cast<TextEditPeer*>(focused->Peer(PeerAccess::Key()));
+}
+
+bool MenuItem::CanAct() const {
+    if (IsSeparator()) return false;
+    if (std::optional<EditCommand> command = EditCommandOf(*this)) {
+        TextEditPeer* peer = FocusedTextPeer();
         return peer && peer->CanPerform(*command);
     }
     // A menu can always open, and quitting is always possible.
-    if (item.Count() > 0 || item.IsA(QuitMenuItem::Record())) return true;
-    return item.Enabled();
+    if (Count() > 0 || IsA(QuitMenuItem::Record())) return true;
+    return Enabled();
+}
+
+bool MenuItem::EnabledNow() const {
+    UIThreadOnly();
+    if (!AutoEnable_ || !children_.empty()) return Enabled_;
+    return CanAct();
 }
 
 bool MenuItem::Action() {
+    UIThreadOnly();
     std::optional<EditCommand> command = EditCommandOf(*this);
     if (!command) return false;
-    ControlPeer* peer = FocusedPeer();
+    TextEditPeer* peer = FocusedTextPeer();
     if (!peer || !peer->CanPerform(*command)) return false;
     peer->Perform(*command);
     return true;

@@ -11,10 +11,7 @@ namespace guirt {
 // EditPaste, EditClear, EditSelectAll); none for other items.
 std::optional<EditCommand> EditCommandOf(const MenuItem& item);
 
-// Whether choosing the item would do something now: an editing command only when the
-// focused text control can carry it out; a menu or a quit item always; any other item
-// as its Enabled says. Backends ask before they show a menu or run a
-// shortcut, for items with AutoEnable set.
-GUIRT_API bool MenuItemCanAct(const MenuItem& item);
+// The peer of the focused text control of an open window, if the focused control is one.
+TextEditPeer* FocusedTextPeer();
 
 }  // namespace guirt

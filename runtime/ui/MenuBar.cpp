@@ -25,12 +25,14 @@ const ClassRecord& MenuBar::Record() {
 }
 
 std::int64_t MenuBar::_DependencyList() const {
+    UIThreadOnly();
     std::int64_t windows = 0;
     ForEachOpenWindow([&](Window& window) { windows += window.MenuBar().get() == this ? 1 : 0; });
     return windows;
 }
 
 void MenuBar::_InstallClone(Window& window) const {
+    UIThreadOnly();
     window.SetMenuBar(CheckCast<MenuBar>(Clone()));
 }
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "EditCommands.h"
 #include "MenuItemMethods.h"
 #include "Peers.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
+#include "guirt/MenuBar.h"
+#include "guirt/Window.h"
 
 namespace guirt {
 
@@ -17,25 +18,40 @@ const ClassRecord& MenuItem::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("MenuItem", &Object::Record(), FactoryOf<MenuItem>);
         c.AddEvents({"Action", "EnableMenu"});
-        c.AddProperties({
-            Property<&MenuItem::SetName>("Name"),
-            Property<&MenuItem::SetText>("Text"),
-            Property<&MenuItem::SetCommandKey>("CommandKey"),
-            Property<&MenuItem::SetAutoEnable>("AutoEnable"),
-            Property<&MenuItem::SetVisible>("Visible"),
-            Property<&MenuItem::SetEnabled>("Enabled"),
-        });
+        AddOwnProperties(c);
         RuntimeNewVtable(c, MenuItemMethods());
         return std::ref(c);
     }();
     return record;
 }
 
-void MenuItem::Changed(std::string_view property) {
-    const MenuItem* root = this;
+namespace {
+
+// Tells the peers of the windows that show the tree this item belongs to.
+template <class F>
+void TellWindowsShowing(const MenuItem& item, F&& tell) {
+    const MenuItem* root = &item;
     Ref<MenuItem> parent;
-    while ((parent = root->parent_.Lock())) root = parent.get();
-    NotifyMenuChanged(*root, this, property);
+    while ((parent = root->Parent())) root = parent.get();
+    ForEachOpenWindow([&](Window& window) {
+        WindowPeer* peer = window.Peer(PeerAccess::Key());
+        if (peer && static_cast<const MenuItem*>(window.MenuBar().get()) == root) tell(*peer);
+    });
+}
+
+}  // namespace
+
+void MenuItem::ShowItem() {
+    TellWindowsShowing(*this, [&](WindowPeer& peer) { peer.MenuItemChanged(*this); });
+}
+
+void MenuItem::ShowTree() {
+    TellWindowsShowing(*this, [](WindowPeer& peer) { peer.MenuTreeChanged(); });
+}
+
+// Becoming or ceasing to be a separator changes what kind of native object shows the item.
+void MenuItem::ShowText() {
+    ShowTree();
 }
 
 void MenuItem::Append(const Ref<MenuItem>& item) {
@@ -43,7 +59,7 @@ void MenuItem::Append(const Ref<MenuItem>& item) {
     if (!item) RaiseNilObjectException();
     children_.push_back(item);
     item->parent_ = WeakRef<MenuItem>(Ref<MenuItem>(this));
-    Changed("Children");
+    ShowTree();
 }
 
 Ref<Variant> MenuItem::Tag() const {
@@ -70,7 +86,7 @@ void MenuItem::Insert(std::int64_t index, const Ref<MenuItem>& item) {
     std::size_t at = CheckedIndex(index, children_.size() + 1);
     children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(at), item);
     item->parent_ = WeakRef<MenuItem>(Ref<MenuItem>(this));
-    Changed("Children");
+    ShowTree();
 }
 
 void MenuItem::Remove(std::int64_t index) {
@@ -78,7 +94,7 @@ void MenuItem::Remove(std::int64_t index) {
     std::size_t at = CheckedIndex(index, children_.size());
     children_[at]->parent_ = WeakRef<MenuItem>();
     children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(at));
-    Changed("Children");
+    ShowTree();
 }
 
 void MenuItem::Remove(const Ref<MenuItem>& item) {
@@ -106,7 +122,7 @@ void MenuItem::CopyFrom(const MenuItem& other) {
     Visible_ = other.Visible_;
     Enabled_ = other.Enabled_;
     tag_ = other.tag_;
-    Changed("Text");
+    ShowTree();
 }
 
 Ref<MenuItem> MenuItem::Clone() const {
@@ -118,6 +134,7 @@ Ref<MenuItem> MenuItem::Clone() const {
 }
 
 void MenuItem::Enable() {
+    UIThreadOnly();
     SetEnabled(true);
 }
 
@@ -132,19 +149,20 @@ void MenuItem::PopUp(std::int64_t x, std::int64_t y) {
 }
 
 void MenuItem::_DisableEntirely() {
+    UIThreadOnly();
     SetEnabled(false);
     for (const Ref<MenuItem>& child : children_) child->_DisableEntirely();
 }
 
 void MenuItem::_SelfEnable() {
-    if (AutoEnable()) SetEnabled(MenuItemCanAct(*this));
+    if (AutoEnable()) SetEnabled(CanAct());
     for (const Ref<MenuItem>& child : children_) child->_SelfEnable();
 }
 
 void MenuItem::_Swap(std::int64_t first, std::int64_t second) {
     UIThreadOnly();
     std::swap(children_[CheckedIndex(first, children_.size())], children_[CheckedIndex(second, children_.size())]);
-    Changed("Children");
+    ShowTree();
 }
 
 std::int64_t MenuItem::Count() const {
@@ -166,6 +184,7 @@ Ref<MenuItem> MenuItem::Child(const Ref<String>& name) const {
 }
 
 Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name) const {
+    UIThreadOnly();
     return _Lookup(name, 0);
 }
 
@@ -190,11 +209,12 @@ Ref<MenuItem> MenuItem::Parent() const {
 }
 
 bool MenuItem::IsSeparator() const {
+    UIThreadOnly();
     return TextOf(Text_) == "-";
 }
 
 void MenuItem::PeerChosen(const PeerKey&) {
-    if (Enabled_) Action();
+    if (EnabledNow()) Action();
 }
 
 }  // namespace guirt

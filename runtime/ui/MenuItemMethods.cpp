@@ -35,7 +35,9 @@ void ConstructWithText(Object& self, const Ref<String>& text, const Ref<Variant>
     Self(self).SetTag(tag);
 }
 // The C++ constructor has already given the item its defaults.
-void ConstructDefault(Object&) {}
+void ConstructDefault(Object&) {
+    UIThreadOnly();
+}
 
 }  // namespace
 
@@ -52,7 +54,10 @@ const std::vector<MethodRecord>& MenuItemMethods() {
         {"Count", "%i8%", "", Number{[](Object& s) { return Self(s).Count(); }}},
         {"Enable", "%%", "", Procedure{[](Object& s) { Self(s).Enable(); }}},
         // Menus have no native handle of their own: backends draw them from the model.
-        {"Handle", "%i8%", "", Number{[](Object&) -> std::int64_t { return 0; }}},
+        {"Handle", "%i8%", "", Number{[](Object&) -> std::int64_t {
+             UIThreadOnly();
+             return 0;
+         }}},
         {"Insert", "%%i8o<MenuItem>", "",
          WithIndexAndItem{[](Object& s, std::int64_t at, const Ref<Object>& i) { Self(s).Insert(at, ItemArg(i)); }}},
         {"Item", "%o<MenuItem>%i8", "",
@@ -65,7 +70,10 @@ const std::vector<MethodRecord>& MenuItemMethods() {
         {"Remove", "%%o<MenuItem>", "", WithItem{[](Object& s, const Ref<Object>& i) { Self(s).Remove(ItemArg(i)); }}},
         {"Remove", "%%s", "", WithText{[](Object& s, const Ref<String>& n) { Self(s).Remove(n); }}},
         // Only a menu bar is shown by windows; a plain item has none depending on it.
-        {"_DependencyList", "%i8%", "Hidden", Number{[](Object&) -> std::int64_t { return 0; }}},
+        {"_DependencyList", "%i8%", "Hidden", Number{[](Object&) -> std::int64_t {
+             UIThreadOnly();
+             return 0;
+         }}},
         {"_DisableEntirely", "%%", "Hidden", Procedure{[](Object& s) { Self(s)._DisableEntirely(); }}},
         {"_Lookup", "%o<MenuItem>%s", "Hidden",
          FindByText{[](Object& s, const Ref<String>& n) -> Ref<Object> { return Self(s)._Lookup(n); }}},
@@ -77,6 +85,7 @@ const std::vector<MethodRecord>& MenuItemMethods() {
          WithTwoIndexes{[](Object& s, std::int64_t a, std::int64_t b) { Self(s)._Swap(a, b); }}},
         // Only a menu bar can be installed in a window.
         {"_InstallClone", "%%o<Window>", "Hidden", WithItem{[](Object& s, const Ref<Object>& w) {
+             UIThreadOnly();
              CheckCast<MenuBar>(Ref<Object>(&s))->_InstallClone(*CheckCast<Window>(w));
          }}},
     };

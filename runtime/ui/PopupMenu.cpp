@@ -7,18 +7,36 @@
 
 namespace guirt {
 
+namespace {
+int ChangeEvent() {
+    static const int number = PopupMenu::Record().RequireEvent("Change");
+    return number;
+}
+}  // namespace
+
 const ClassRecord& PopupMenu::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("PopupMenu", &RectControl::Record(), FactoryOf<PopupMenu>);
         c.AddEvents({"Change"});
-        c.AddProperties({
-            Property<&PopupMenu::SetTabStop>("TabStop"),
-            Property<&PopupMenu::SetInitialValue>("InitialValue"),
-            Property<&PopupMenu::SetListIndex>("ListIndex"),
-        });
+        AddOwnProperties(c);
+        c.AddProperties({Property<&PopupMenu::SetListIndex>("ListIndex")});
         return std::ref(c);
     }();
     return record;
+}
+
+std::unique_ptr<ControlPeer> PopupMenu::CreatePeer(WindowPeer& window) {
+    return window.CreatePopupMenu(*this);
+}
+
+// Made by CreatePopupMenu, so it is a popup's peer.
+PopupMenuPeer* PopupMenu::Shown() const noexcept {
+    return static_cast<PopupMenuPeer*>(NativePeer());
+}
+
+void PopupMenu::ShowTabStop() {
+    if (PopupMenuPeer* peer = Shown()) peer->SetTabStop(TabStop_);
+    ShowTabOrder();
 }
 
 const PopupMenu::Row& PopupMenu::RowAt(std::int64_t row) const {
@@ -32,7 +50,7 @@ const PopupMenu::Row& PopupMenu::RowAt(std::int64_t row) const {
 void PopupMenu::AddRow(const Ref<String>& text) {
     UIThreadOnly();
     rows_.push_back({text, nullptr});
-    Changed("List");
+    if (PopupMenuPeer* peer = Shown()) peer->AddRow(TextOf(text));
 }
 
 std::int64_t PopupMenu::ListCount() const {
@@ -67,8 +85,8 @@ void PopupMenu::SetListIndex(std::int64_t row) {
     if (row != -1) RowAt(row);
     if (row == listIndex_) return;
     listIndex_ = row;
-    Changed("ListIndex");
-    RaiseEvent(EventNumber("Change"));
+    if (PopupMenuPeer* peer = Shown()) peer->SetListIndex(listIndex_);
+    RaiseEvent(ChangeEvent());
 }
 
 void PopupMenu::PeerPicked(const PeerKey&, std::int64_t row) {

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <type_traits>
-#include <vector>
 
 #include "Backend.h"
 #include "RuntimeClasses.h"
@@ -30,66 +28,19 @@ RuntimeState& State() {
     return state;
 }
 
-// wchar_t holds UTF-32 on Linux and UTF-16 on Windows; both become UTF-8 here.
-std::string Utf8Of(const wchar_t* text) {
-    std::string out;
-    for (const wchar_t* p = text; p && *p; ++p) {
-        auto cp = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(*p));
-        if constexpr (sizeof(wchar_t) == 2) {
-            if (cp >= 0xD800 && cp < 0xDC00 && p[1] >= 0xDC00 && p[1] < 0xE000) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<std::uint32_t>(*++p) - 0xDC00);
-            }
-        }
-        if (cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) cp = 0xFFFD;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
-
-// Splits a command-line tail into words: blanks separate, double quotes group.
-std::vector<std::string> WordsOf(const std::string& line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false, inWord = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if ((c == ' ' || c == '\t') && !quoted) {
-            if (inWord) words.push_back(std::move(word));
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) words.push_back(std::move(word));
-    return words;
-}
-
 }  // namespace
 
 std::int64_t RuntimeInit(void*, void*, const wchar_t* commandLine, int) {
     SetUIThread(std::this_thread::get_id());
     RuntimeState& state = State();
-    state.backend = CreatePlatformBackend(WordsOf(Utf8Of(commandLine)));
+    state.backend = CreatePlatformBackend(commandLine ? std::wstring_view(commandLine) : std::wstring_view());
     InstallPeerFactory(state.backend.get());
     return 0;
+}
+
+void RuntimePerformInitializers() {
+    RuntimeBuildOwnClasses();
+    RuntimeBuildImageClasses();
 }
 
 Ref<Object> _CallFunctionWithExceptionHandling(void* function, void* argument) {
@@ -116,7 +67,8 @@ void _RuntimeRegisterAppObject(const Ref<Application>& app) {
     State().app = app;
 }
 
-Ref<Application> RuntimeApplication() noexcept {
+Ref<Application> RuntimeApplication() {
+    UIThreadOnly();
     return State().app;
 }
 
@@ -129,7 +81,9 @@ void _RunFrameworkInitialization(const Ref<Delegate>& lateStartup) {
 void _RuntimeRun() {
     UIThreadOnly();
     RuntimeState& state = State();
-    if (!state.quitCode && state.backend) {
+    // A quit or a failure before the loop runs (while the first window was built) ends the
+    // run before it starts.
+    if (!state.quitCode && !gCurrentException && state.backend) {
         state.running = true;
         state.backend->RunEventLoop();
         state.running = false;
@@ -141,6 +95,7 @@ void _RuntimeRun() {
 }
 
 void Quit(std::int64_t code) {
+    UIThreadOnly();
     RuntimeState& state = State();
     state.quitCode = code;
     if (state.running && state.backend) state.backend->QuitEventLoop();

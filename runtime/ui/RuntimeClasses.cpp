@@ -24,6 +24,7 @@ void RuntimeBuildOwnClasses() {
              &EndException::Record,
              &Application::Record,
              &UnsupportedFormatException::Record,
+             &OutOfMemoryException::Record,
              &Variant::Record,
              &Delegate::Record,
              &Control::Record,

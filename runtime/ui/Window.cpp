@@ -4,10 +4,12 @@
 #include <map>
 #include <string>
 
+#include "ModelState.h"
 #include "Peers.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
+#include "guirt/RectControl.h"
 
 namespace guirt {
 
@@ -16,6 +18,11 @@ namespace {
 std::map<std::string, Ref<Window>, std::less<>>& ImplicitWindows() {
     static std::map<std::string, Ref<Window>, std::less<>> windows;
     return windows;
+}
+
+int OpenEvent() {
+    static const int number = Control::Record().RequireEvent("Open");
+    return number;
 }
 }  // namespace
 
@@ -29,44 +36,14 @@ void CloseAllWindows() {
     ImplicitWindows().clear();
 }
 
-void NotifyMenuChanged(const MenuItem& root, const MenuItem* item, std::string_view property) {
-    for (auto& [name, window] : ImplicitWindows()) {
-        if (window->peer_ && window->menuBar_.get() == &root) window->peer_->MenuChanged(item, property);
-    }
-}
-
 Window::Window() = default;
 Window::~Window() = default;
 
 const ClassRecord& Window::Record() {
     static const ClassRecord& record = [] {
-        using W = Window;
         ClassRecord& c = RuntimeNewClass("Window", &Object::Record(), FactoryOf<Window>);
         c.AddEvents({"Close", "CreateControls", "Layout", "Open"});
-        c.AddProperties({
-            Property<&W::SetWidth>("Width"),
-            Property<&W::SetHeight>("Height"),
-            Property<&W::SetMinWidth>("MinWidth"),
-            Property<&W::SetMinHeight>("MinHeight"),
-            Property<&W::SetMaxWidth>("MaxWidth"),
-            Property<&W::SetMaxHeight>("MaxHeight"),
-            Property<&W::SetFrame>("Frame"),
-            Property<&W::SetPlacement>("Placement"),
-            Property<&W::SetMacProcId>("MacProcId"),
-            Property<&W::SetTitle>("Title"),
-            Property<&W::SetCloseButton>("CloseButton"),
-            Property<&W::SetResizeable>("Resizeable"),
-            Property<&W::SetMaximizeButton>("MaximizeButton"),
-            Property<&W::SetMinimizeButton>("MinimizeButton"),
-            Property<&W::SetFullScreenButton>("FullScreenButton"),
-            Property<&W::SetComposite>("Composite"),
-            Property<&W::SetLiveResize>("LiveResize"),
-            Property<&W::SetFullScreen>("FullScreen"),
-            Property<&W::SetHasBackColor>("HasBackColor"),
-            Property<&W::SetBackColor>("BackColor"),
-            Property<&W::SetMenuBarVisible>("MenuBarVisible"),
-            Property<&W::SetVisible>("Visible"),
-        });
+        AddOwnProperties(c);
         RuntimeNewVtable(c,
                          {
                              {"Constructor", "%%", "",
@@ -78,8 +55,48 @@ const ClassRecord& Window::Record() {
     return record;
 }
 
-void Window::Changed(std::string_view property) {
-    if (peer_) peer_->PropertyChanged(property);
+void Window::ShowFrame() {
+    if (peer_) peer_->SetFrame(FrameOf(*this));
+}
+void Window::ShowTitle() {
+    if (peer_) peer_->SetTitle(TextOf(Title_));
+}
+void Window::ShowFullScreen() {
+    if (peer_) peer_->SetFullScreen(FullScreen_);
+}
+void Window::ShowBackColor() {
+    if (peer_) peer_->SetBackColor(BackColorOf(*this));
+}
+void Window::ShowMenuBar() {
+    if (peer_) peer_->SetMenuBar(menuBar_.get(), MenuBarVisible_);
+}
+void Window::ShowVisible() {
+    if (!peer_) return;
+    if (Visible_) {
+        peer_->Show();
+    } else {
+        peer_->Hide();
+    }
+}
+
+std::vector<Ref<Control>> Window::TabOrder() const {
+    UIThreadOnly();
+    std::vector<Ref<Control>> stops;
+    std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(stops),
+                 [](const Ref<Control>& c) { return c->IsTabStop(); });
+    auto tabIndex = [](const Ref<Control>& c) { return static_cast<const RectControl&>(*c).TabIndex(); };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](const Ref<Control>& a, const Ref<Control>& b) { return tabIndex(a) < tabIndex(b); });
+    return stops;
+}
+
+void Window::ShowTabOrder() {
+    if (!peer_) return;
+    std::vector<ControlPeer*> order;
+    for (const Ref<Control>& control : TabOrder()) {
+        if (control->peer_) order.push_back(control->peer_.get());
+    }
+    peer_->SetTabOrder(order);
 }
 
 Ref<MenuBar> Window::MenuBar() const {
@@ -90,7 +107,7 @@ Ref<MenuBar> Window::MenuBar() const {
 void Window::SetMenuBar(const Ref<class MenuBar>& bar) {
     UIThreadOnly();
     menuBar_ = bar;
-    Changed("MenuBar");
+    ShowMenuBar();
 }
 
 Ref<Control> Window::__New(const ClassRecord& cls) {
@@ -107,7 +124,11 @@ void Window::_AddControl(const Ref<String>& name, const Ref<Control>& control) {
     control->owner_ = WeakRef<Window>(Ref<Window>(this));
     control->SetName(name);
     controls_.push_back(control);
-    if (peer_) control->AttachPeer(PeerAccess::Key(), peer_->CreateControlPeer(*control));
+    // Added to a window that is already shown: its peer comes at once.
+    if (peer_) {
+        control->peer_ = control->CreatePeer(*peer_);
+        ShowTabOrder();
+    }
 }
 
 Ref<Control> Window::_ControlByName(const Ref<String>& name) const {
@@ -117,18 +138,27 @@ Ref<Control> Window::_ControlByName(const Ref<String>& name) const {
     return it == controls_.end() ? nullptr : *it;
 }
 
+void Window::CreatePeers() {
+    PeerFactory* factory = InstalledPeerFactory();
+    if (!factory) return;
+    peer_ = factory->CreateWindowPeer(*this);
+    for (const Ref<Control>& control : controls_) control->peer_ = control->CreatePeer(*peer_);
+    ShowTabOrder();
+}
+
 void WindowDefaultConstructor(Window& window) {
     UIThreadOnly();
     const Ref<Window> self(&window);
     ImplicitWindows()[std::string(window.Class().Name())] = self;
     window.open_ = true;
-    if (PeerFactory* factory = InstalledPeerFactory()) window.peer_ = factory->CreateWindowPeer(window);
     window.Layout();
     window.CreateControls();
     for (const Ref<Control>& control : std::vector<Ref<Control>>(window.controls_)) {
-        control->RaiseEvent(control->EventNumber("Open"));
+        control->RaiseEvent(OpenEvent());
     }
-    if (window.peer_ && window.Visible_) window.peer_->Show();
+    // The model is complete: each native object is made once, from its full state.
+    window.CreatePeers();
+    if (window.Visible_) window.ShowVisible();
 }
 
 Ref<Window> RuntimeGetImplicitWindow(std::string_view className) {

@@ -6,9 +6,12 @@
 #include <string>
 
 #include "calc/Materials.h"
+#include "ExpectedResult.h"
 #include "calc/VoltageDrop.h"
 
 using namespace dravello;
+using dravello::testing::Inputs;
+using dravello::testing::resultFor;
 
 namespace {
 

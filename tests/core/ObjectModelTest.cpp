@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <new>
+#include <stdexcept>
 #include <cstring>
 #include <thread>
 
@@ -9,6 +11,7 @@
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
 #include "guirt/PopupMenu.h"
+#include "guirt/Runtime.h"
 #include "guirt/TextField.h"
 #include "guirt/Variant.h"
 #include "guirt/Window.h"
@@ -177,12 +180,16 @@ TEST(ClassRecords, CheckCastPassesNilAndRefusesOtherClasses) {
     ExpectRaises<RuntimeException>([] { RuntimeNewObject(Control::Record()); });
 }
 
-TEST(Exceptions, ParkInThePendingSlotUntilTaken) {
-    try {
-        Raise<OutOfBoundsException>("row 7");
-    } catch (...) {
-        ParkCurrentException();
-    }
+TEST(Exceptions, ParkInThePendingSlotUntilTakenAndTheFirstOneWins) {
+    auto park = [](auto&& raise) {
+        try {
+            raise();
+        } catch (...) {
+            ParkCurrentException();
+        }
+    };
+    park([] { Raise<OutOfBoundsException>("row 7"); });
+    park([] { Raise<NilObjectException>("later"); });  // released: the first is reported
     ASSERT_TRUE(gCurrentException);
     EXPECT_TRUE(gCurrentException->IsA(OutOfBoundsException::Record()));
     Ref<RuntimeException> taken = RuntimeTakeException();
@@ -190,14 +197,17 @@ TEST(Exceptions, ParkInThePendingSlotUntilTaken) {
     EXPECT_EQ(TextOf(taken->Message()), "row 7");
     EXPECT_EQ(taken->RefCount(), 1);
 
-    try {
-        throw std::runtime_error("native trouble");
-    } catch (...) {
-        ParkCurrentException();
-    }
+    // Whatever C++ throws becomes the runtime's own exception, never nothing.
+    park([] { throw std::runtime_error("native trouble"); });
     taken = RuntimeTakeException();
     EXPECT_EQ(&taken->Class(), &RuntimeException::Record());
-    EXPECT_EQ(TextOf(taken->Message()), "native trouble");
+    EXPECT_NE(TextOf(taken->Message()).find("native trouble"), std::string_view::npos);
+    park([] { throw std::bad_alloc(); });
+    taken = RuntimeTakeException();
+    ASSERT_TRUE(taken);
+    EXPECT_TRUE(taken->IsA(OutOfMemoryException::Record()));
+    park([] { throw 42; });
+    EXPECT_TRUE(RuntimeTakeException());
 }
 
 TEST(Variants, HoldTheMaterialResistivitiesBitForBit) {

@@ -3,7 +3,7 @@
 
 namespace guirt {
 
-std::unique_ptr<PeerFactory> CreatePlatformBackend(const std::vector<std::string>&) {
+std::unique_ptr<PeerFactory> CreatePlatformBackend(std::wstring_view) {
     return nullptr;
 }
 

@@ -16,6 +16,7 @@
 
 #include "app/Startup.h"
 #include "calc/Materials.h"
+#include "ExpectedResult.h"
 #include "calc/VoltageDrop.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Runtime.h"
@@ -74,7 +75,7 @@ inline std::string ExpectedResult() {
     auto w = W();
     auto popup = w->PopupMenu1();
     const std::string d = Str(w->diameter()->Text()), l = Str(w->lenght()->Text()), c = Str(w->current()->Text());
-    return dravello::resultFor(
+    return dravello::testing::resultFor(
         {d, l, c, dravello::kMaterials.at(static_cast<std::size_t>(popup->ListIndex())).resistivity});
 }
 

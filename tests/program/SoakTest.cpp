@@ -68,7 +68,7 @@ TEST_F(ProgramSoak, RandomKeysKeepTheResultInStepWithTheFields) {
         const std::int64_t row = w->PopupMenu1()->ListIndex();
         ASSERT_TRUE(row >= 0 && row < 6) << "after " << lastKey;
         const std::string expected =
-            dravello::resultFor({d, l, c, dravello::kMaterials[static_cast<std::size_t>(row)].resistivity});
+            dravello::testing::resultFor({d, l, c, dravello::kMaterials[static_cast<std::size_t>(row)].resistivity});
         ASSERT_EQ(Result(), expected) << "key " << sent << ": " << lastKey << " with diameter '" << d << "' lenght '"
                                       << l << "' current '" << c << "' material " << row;
         ASSERT_FALSE(gCurrentException) << "key " << sent << ": " << lastKey;

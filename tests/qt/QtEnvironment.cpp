@@ -1,25 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "Backend.h"
+#include "guirt/Runtime.h"
 
 namespace {
 
-// One QApplication per test process, on the offscreen platform.
+// One QApplication per test process, on the offscreen platform, made as a program makes it.
 class QtEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override {
-        backend_ = guirt::CreatePlatformBackend({"-platform", "offscreen"});
-        guirt::InstallPeerFactory(backend_.get());
-    }
-    void TearDown() override {
-        guirt::InstallPeerFactory(nullptr);
-        backend_.reset();
-    }
-
-private:
-    std::unique_ptr<guirt::PeerFactory> backend_;
+    void SetUp() override { guirt::RuntimeInit(nullptr, nullptr, L"-platform offscreen", 1); }
+    void TearDown() override { guirt::RuntimePerformFinalizers(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const gEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "Backend.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
 #include "guirt/MenuBar.h"
@@ -50,16 +49,16 @@ public:
     std::size_t Count(const std::string& call) const { return std::count(calls.begin(), calls.end(), call); }
 
 private:
-    static void OnChange(Object& self, Control& sender) { Note(self, sender, ".Change"); }
-    static void OnTextChange(Object& self, Control& sender) {
+    static void OnChange(Object& self, Object& sender) { Note(self, sender, ".Change"); }
+    static void OnTextChange(Object& self, Object& sender) {
         Note(self, sender, ".TextChange");
         if (static_cast<Listener&>(self).failOnTextChange) Raise<OutOfBoundsException>("the handler failed");
     }
-    static void OnKey(Object& self, Control& sender, const Ref<String>& key) {
+    static void OnKey(Object& self, Object& sender, const Ref<String>& key) {
         Note(self, sender, ".KeyUp:" + std::string(TextOf(key)));
     }
-    static void Note(Object& self, Control& sender, const std::string& what) {
-        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(sender.Name())) + what);
+    static void Note(Object& self, Object& sender, const std::string& what) {
+        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(static_cast<Control&>(sender).Name())) + what);
     }
 };
 

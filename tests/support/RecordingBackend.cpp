@@ -1,46 +1,117 @@
 #include "RecordingBackend.h"
 
-#include "guirt/Control.h"
+#include <map>
+
+#include "guirt/Label.h"
 #include "guirt/MenuItem.h"
+#include "guirt/PopupMenu.h"
+#include "guirt/TextField.h"
 #include "guirt/Window.h"
 
 namespace guirt::testing {
 
 namespace {
 
-std::string NameOf(const Control& control) {
-    return std::string(TextOf(control.Name()));
-}
-
-class RecordingControlPeer : public ControlPeer {
+// The calls every control peer takes, logged under the control's name.
+template <class Interface>
+class Recording : public Interface {
 public:
-    RecordingControlPeer(Control& control, std::vector<std::string>& log) : control_(control), log_(log) {
-        log_.push_back("create " + NameOf(control_));
+    Recording(const Control& control, std::vector<std::string>& log, const char* kind)
+        : name_(TextOf(control.Name())), log_(log) {
+        log_.push_back("create " + std::string(kind) + " " + name_);
     }
-    void PropertyChanged(std::string_view property) override {
-        log_.push_back(NameOf(control_) + "." + std::string(property));
+    void SetName(std::string_view name) override {
+        name_ = name;
+        Note("SetName");
     }
+    void SetBounds(const Bounds&) override { Note("SetBounds"); }
+    void SetFont(const FontRequest&) override { Note("SetFont"); }
+    void SetEnabled(bool) override { Note("SetEnabled"); }
+    void SetVisible(bool) override { Note("SetVisible"); }
+    void SetHelpTag(std::string_view) override { Note("SetHelpTag"); }
+
+    const std::string& Name() const { return name_; }
+
+protected:
+    void Note(const char* call) { log_.push_back(name_ + "." + call); }
 
 private:
-    Control& control_;
+    std::string name_;
     std::vector<std::string>& log_;
 };
 
-class RecordingWindowPeer : public WindowPeer {
+class RecordingLabel final : public Recording<LabelPeer> {
 public:
-    explicit RecordingWindowPeer(std::vector<std::string>& log) : log_(log) { log_.push_back("create window"); }
-    void PropertyChanged(std::string_view property) override { log_.push_back("window." + std::string(property)); }
-    std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) override {
-        return std::make_unique<RecordingControlPeer>(control, log_);
+    using Recording::Recording;
+    void SetCaption(std::string_view) override { Note("SetCaption"); }
+    void SetTextAlign(std::int64_t) override { Note("SetTextAlign"); }
+    void SetTextColor(Color) override { Note("SetTextColor"); }
+    void SetMultiLine(bool) override { Note("SetMultiLine"); }
+    void SetSelectable(bool) override { Note("SetSelectable"); }
+};
+
+class RecordingField final : public Recording<TextFieldPeer> {
+public:
+    using Recording::Recording;
+    void SetText(std::string_view) override { Note("SetText"); }
+    void SetTabStop(bool) override { Note("SetTabStop"); }
+    void SetBorder(bool) override { Note("SetBorder"); }
+    void SetReadOnly(bool) override { Note("SetReadOnly"); }
+    void SetColors(Color, Color) override { Note("SetColors"); }
+    void SetLimitText(std::int64_t) override { Note("SetLimitText"); }
+    void SetAlignment(std::int64_t) override { Note("SetAlignment"); }
+    void SetPassword(bool) override { Note("SetPassword"); }
+    void SetCueText(std::string_view) override { Note("SetCueText"); }
+    bool CanPerform(EditCommand) const override { return false; }
+    void Perform(EditCommand) override { Note("Perform"); }
+};
+
+class RecordingPopup final : public Recording<PopupMenuPeer> {
+public:
+    using Recording::Recording;
+    void AddRow(std::string_view) override { Note("AddRow"); }
+    void SetListIndex(std::int64_t) override { Note("SetListIndex"); }
+    void SetTabStop(bool) override { Note("SetTabStop"); }
+};
+
+class RecordingWindow final : public WindowPeer {
+public:
+    explicit RecordingWindow(std::vector<std::string>& log) : log_(log) { log_.push_back("create window"); }
+    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override {
+        return Named(std::make_unique<RecordingLabel>(label, log_, "label"));
     }
-    void MenuChanged(const MenuItem* item, std::string_view property) override {
-        log_.push_back("menu " + std::string(item ? TextOf(item->Name()) : "*") + "." + std::string(property));
+    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override {
+        return Named(std::make_unique<RecordingField>(field, log_, "field"));
+    }
+    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override {
+        return Named(std::make_unique<RecordingPopup>(popup, log_, "popup"));
+    }
+    void SetTitle(std::string_view) override { log_.push_back("window.SetTitle"); }
+    void SetFrame(const WindowFrame&) override { log_.push_back("window.SetFrame"); }
+    void SetFullScreen(bool) override { log_.push_back("window.SetFullScreen"); }
+    void SetBackColor(std::optional<Color>) override { log_.push_back("window.SetBackColor"); }
+    void SetMenuBar(const MenuBar*, bool) override { log_.push_back("window.SetMenuBar"); }
+    void MenuItemChanged(const MenuItem& item) override {
+        log_.push_back("menu " + std::string(TextOf(item.Name())) + " changed");
+    }
+    void MenuTreeChanged() override { log_.push_back("menu tree changed"); }
+    void SetTabOrder(const std::vector<ControlPeer*>& order) override {
+        std::string names;
+        for (ControlPeer* peer : order) names += (names.empty() ? "" : ",") + names_.at(peer);
+        log_.push_back("tab order " + names);
     }
     void Show() override { log_.push_back("show window"); }
+    void Hide() override { log_.push_back("hide window"); }
     void Close() override { log_.push_back("close window"); }
 
 private:
+    template <class Peer>
+    std::unique_ptr<Peer> Named(std::unique_ptr<Peer> peer) {
+        names_[peer.get()] = peer->Name();
+        return peer;
+    }
     std::vector<std::string>& log_;
+    std::map<const ControlPeer*, std::string> names_;
 };
 
 }  // namespace
@@ -53,13 +124,13 @@ RecordingBackend::~RecordingBackend() {
 }
 
 std::unique_ptr<WindowPeer> RecordingBackend::CreateWindowPeer(Window&) {
-    return std::make_unique<RecordingWindowPeer>(log);
+    return std::make_unique<RecordingWindow>(log);
 }
 
 void RecordingBackend::RunEventLoop() {
     log.push_back("run");
 }
-void RecordingBackend::QuitEventLoop() {
+void RecordingBackend::QuitEventLoop() noexcept {
     ++quitRequests;
 }
 

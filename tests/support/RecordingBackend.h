@@ -8,8 +8,9 @@
 
 namespace guirt::testing {
 
-// A backend without a toolkit: every peer writes what it was told into one log, so tests
-// can check that the models tell their peers the right things in the right order.
+// A backend without a toolkit: every peer writes each call it gets into one log, as
+// "name.Method" (the window is "window"), so tests can check what the models tell their
+// peers and in which order.
 class RecordingBackend : public PeerFactory {
 public:
     RecordingBackend();
@@ -17,7 +18,7 @@ public:
 
     std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override;
     void RunEventLoop() override;
-    void QuitEventLoop() override;
+    void QuitEventLoop() noexcept override;
     void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
 
     std::vector<std::string> log;

@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "Input.h"
 #include "Raises.h"
 #include "RecordingBackend.h"
 #include "guirt/Exceptions.h"
@@ -27,13 +28,13 @@ public:
     }
     std::vector<std::string> calls;
 
-    static void OnControl(Object& self, Control& sender) {
-        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(sender.Name())));
+    static void OnControl(Object& self, Object& sender) {
+        static_cast<Listener&>(self).calls.push_back(NameOf(sender));
     }
-    static void OnKey(Object& self, Control& sender, const Ref<String>& key) {
-        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(sender.Name())) + ":" +
-                                                     std::string(TextOf(key)));
+    static void OnKey(Object& self, Object& sender, const Ref<String>& key) {
+        static_cast<Listener&>(self).calls.push_back(NameOf(sender) + ":" + std::string(TextOf(key)));
     }
+    static std::string NameOf(Object& sender) { return std::string(TextOf(static_cast<Control&>(sender).Name())); }
 };
 
 void Bind(Control& control, std::string_view event, const Ref<Listener>& listener) {
@@ -86,7 +87,7 @@ TEST(PopupMenuModel, RowsSelectionAndChange) {
     EXPECT_EQ(TextOf(popup->List(1)), "Aluminium");
 }
 
-TEST(TextFieldModel, EveryTextChangeRaisesTextChangeAndKeysReachKeyUp) {
+TEST(TextFieldModel, EveryTextChangeRaisesTextChangeAndEveryKeyReachesKeyUp) {
     Ref<TextField> field = New<TextField>();
     field->SetName(Lit<"diameter">());
     Ref<Listener> listener = New<Listener>();
@@ -97,8 +98,43 @@ TEST(TextFieldModel, EveryTextChangeRaisesTextChangeAndKeysReachKeyUp) {
     field->SetText(String::FromBytes("0.51054"));  // same text: no change
     field->PeerTextChanged(PeerAccess::Key(), Lit<"0.5105">());
     EXPECT_EQ(field->Text(), "0.5105");
-    field->PeerKeyUp(PeerAccess::Key(), Lit<"4">());
-    EXPECT_EQ(listener->calls, (std::vector<std::string>{"diameter", "diameter", "diameter:4"}));
+    field->PeerKeyUp(PeerAccess::Key(), "4", Key::Character);
+    field->PeerKeyUp(PeerAccess::Key(), "", Key::Left);  // types nothing: its name
+    field->PeerKeyUp(PeerAccess::Key(), "", Key::None);  // no name: still raised
+    EXPECT_EQ(listener->calls,
+              (std::vector<std::string>{"diameter", "diameter", "diameter:4", "diameter:Left", "diameter:"}));
+}
+
+// Typing changes the text while a key is down, and the key's release follows; a paste with
+// the mouse or a menu command has no release, and says so while TextChange is raised.
+TEST(TextFieldModel, AnEditWithoutAKeySaysSoDuringItsTextChange) {
+    Ref<TextField> field = New<TextField>();
+    std::vector<bool> seen;
+    struct Watcher : Object {
+        static const ClassRecord& Record() {
+            static const ClassRecord& record = RuntimeNewClass("Watcher", &Object::Record(), FactoryOf<Watcher>);
+            return record;
+        }
+        std::vector<bool>* seen = nullptr;
+    };
+    Ref<Watcher> watcher = New<Watcher>();
+    watcher->seen = &seen;
+    RuntimeAddEventHandler(*field, field->EventNumber("TextChange"), ControlEventAdaptor,
+                           RuntimeCreateDelegate(InvokeControlHandler, ControlHandler{[](Object& self, Object& sender) {
+                                                     static_cast<Watcher&>(self).seen->push_back(
+                                                         static_cast<TextField&>(sender).EditedWithoutKey());
+                                                 }},
+                                                 watcher, "( TextField )", 1));
+    field->PeerKeyPressed(PeerAccess::Key());
+    field->PeerTextChanged(PeerAccess::Key(), Lit<"1">());  // typed
+    field->PeerKeyUp(PeerAccess::Key(), "1", Key::Character);
+    field->PeerTextChanged(PeerAccess::Key(), Lit<"12">());  // pasted with the mouse
+    field->SetText(Lit<"3">());                               // the program's own
+    field->PeerKeyPressed(PeerAccess::Key());
+    field->PeerFocusChanged(PeerAccess::Key(), false);  // released elsewhere
+    field->PeerTextChanged(PeerAccess::Key(), Lit<"4">());
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
+    EXPECT_FALSE(field->EditedWithoutKey());
 }
 
 TEST(Events, BindingChecksTheNumberAndTheTarget) {
@@ -119,7 +155,7 @@ TEST(Events, AHandlerOfTheWrongShapeIsRefused) {
     RuntimeAddEventHandler(
         *field, field->EventNumber("KeyUp"), KeyEventAdaptor,
         RuntimeCreateDelegate(InvokeKeyHandler, ControlHandler{&Listener::OnControl}, listener, "( TextField )", 1));
-    ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), Lit<"a">()); });
+    ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), "a", Key::Character); });
     EXPECT_TRUE(listener->calls.empty());
 }
 
@@ -155,15 +191,18 @@ public:
 };
 }  // namespace
 
-TEST(WindowModel, ConstructionRaisesLayoutCreateControlsAndOpenThenShows) {
+// The native side is made once the model is complete, from its whole state: no property
+// notices before the window shows.
+TEST(WindowModel, ConstructionRaisesLayoutCreateControlsAndOpenThenMakesPeersAndShows) {
     guirt::testing::RecordingBackend backend;
     {
         Ref<TestWindow> window = New<TestWindow>();
         CallMethod<Procedure>(*window, "Constructor");
         EXPECT_EQ(window->events, (std::vector<std::string>{"Layout", "CreateControls"}));
         EXPECT_EQ(window->listener_->calls, std::vector<std::string>{"PopupMenu1"});
-        EXPECT_EQ(backend.log, (std::vector<std::string>{"create window", "window.Title", "create PopupMenu1",
-                                                         "create current", "show window"}));
+        EXPECT_EQ(backend.log,
+                  (std::vector<std::string>{"create window", "create popup PopupMenu1", "create field current",
+                                            "tab order PopupMenu1,current", "show window"}));
         EXPECT_EQ(RuntimeGetImplicitWindow("TestWindow"), window);
         EXPECT_EQ(CheckCast<TextField>(window->_ControlByName(Lit<"current">()))->Owner(), window);
         EXPECT_FALSE(window->_ControlByName(Lit<"nothing">()));
@@ -186,7 +225,11 @@ TEST(WindowModel, SettersChangeTheModelBeforeTellingThePeer) {
     current->SetLeft(196);
     current->SetText(Lit<"0.350">());
     window->SetResizeable(false);
-    EXPECT_EQ(backend.log, (std::vector<std::string>{"current.Left", "current.Text", "window.Resizeable"}));
+    window->SetComposite(true);  // no peer shows it: no call
+    current->SetTabIndex(-1);
+    EXPECT_EQ(backend.log, (std::vector<std::string>{"current.SetBounds", "current.SetText", "window.SetFrame",
+                                                     "tab order current,PopupMenu1"}));
+    ExpectRaises<RuntimeException>([&] { current->RaiseEvent(23); });  // TextField has 0 to 22
     EXPECT_EQ(current->Left(), 196);
     window->Close();
 }

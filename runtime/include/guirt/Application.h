@@ -29,6 +29,10 @@ public:
 
     static const ClassRecord& Record();
 
+protected:
+    Application() = default;
+    friend struct Construct;
+
 private:
     Ref<class MenuBar> menuBar_;
     std::int64_t major_ = 0, minor_ = 0, bug_ = 0, nonRelease_ = 0, stage_ = 0;

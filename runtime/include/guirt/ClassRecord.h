@@ -63,6 +63,9 @@ public:
     int EventCount() const noexcept;  // including the base classes'
     // Number of the event with that name in this class or a base; -1 if none.
     int EventNumber(std::string_view name) const noexcept;
+    // The same, for code that raises the event: a name the class lacks raises a
+    // RuntimeException instead of giving a number that raises nothing.
+    int RequireEvent(std::string_view name) const;
     const EventRecord* EventByNumber(int number) const noexcept;
 
     const std::vector<PropertyRecord>& Properties() const noexcept { return properties_; }
@@ -92,10 +95,19 @@ inline void RuntimeNewVtable(ClassRecord& cls, std::initializer_list<MethodRecor
     RuntimeNewVtable(cls, std::vector<MethodRecord>(own));
 }
 
+// Makes instances for class records. Model classes keep their constructors protected and
+// befriend it, so the only way to a new object is through its class record.
+struct Construct {
+    template <class T>
+    static Object* New() {
+        return new T();
+    }
+};
+
 // The factory for a concrete C++ class.
 template <class T>
 Object* FactoryOf() {
-    return new T();
+    return Construct::New<T>();
 }
 
 // A new, unconstructed instance of the class, holding one reference for the caller.
@@ -127,8 +139,8 @@ public:
     ImageClasses(std::initializer_list<ClassLookup> lookups);
 };
 
-// Builds the runtime's own class records, then those of the registered images.
-GUIRT_API void RuntimePerformInitializers();
+// Builds the class records of the registered images, in order of registration.
+GUIRT_API void RuntimeBuildImageClasses();
 
 }  // namespace guirt
 

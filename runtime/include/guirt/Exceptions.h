@@ -50,6 +50,11 @@ class GUIRT_API UnsupportedFormatException : public RuntimeException {
 public:
     static const ClassRecord& Record();
 };
+// Memory ran out. One instance is made in advance, since none could be made then.
+class GUIRT_API OutOfMemoryException : public RuntimeException {
+public:
+    static const ClassRecord& Record();
+};
 
 // The C++ carrier of a runtime exception object.
 class GUIRT_API RuntimeError : public std::exception {
@@ -78,8 +83,16 @@ GUIRT_API extern Ref<RuntimeException> gCurrentException;
 // Takes the pending exception (clearing the slot).
 GUIRT_API Ref<RuntimeException> RuntimeTakeException() noexcept;
 
-// Parks whatever the current C++ exception is in gCurrentException; call from a catch
-// block. Foreign C++ exceptions become a RuntimeException naming what they said.
-GUIRT_API void ParkCurrentException() noexcept;
+// Parks the exception in gCurrentException. The first exception parked wins: while one is
+// pending, later ones are released. std::bad_alloc becomes the OutOfMemoryException, any
+// other C++ exception a RuntimeException naming what it said.
+GUIRT_API void ParkException(std::exception_ptr exception) noexcept;
+
+// Parks the exception being handled; call from a catch block. Inline, so the exception is
+// taken in the caller's own module: a program linked with its own copy of the C++ runtime
+// could not rethrow it from inside the library.
+inline void ParkCurrentException() noexcept {
+    ParkException(std::current_exception());
+}
 
 }  // namespace guirt

@@ -4,18 +4,35 @@
 
 namespace guirt {
 
+class LabelPeer;
+
 // Static text. Labels take no keyboard focus and raise no events of their own.
 class GUIRT_API Label : public RectControl {
-    // The label's text; property lists call it "Text".
-    GUIRT_PROPERTY(Ref<String>, Caption, nullptr)
-    GUIRT_PROPERTY(std::int64_t, TextAlign, 0)  // 0 default, 1 left, 2 centre, 3 right
-    GUIRT_PROPERTY(Color, TextColor, Color{})
-    GUIRT_PROPERTY(bool, MultiLine, false)
-    GUIRT_PROPERTY(bool, Selectable, false)
-    GUIRT_PROPERTY(bool, Transparent, false)
+    // The label's text is its Caption; property lists call it "Text".
+#define GUIRT_LABEL_PROPERTIES(X)                                   \
+    X(Ref<String>, Caption, "Text", nullptr, ShowCaption)          \
+    X(std::int64_t, TextAlign, "TextAlign", 0, ShowTextAlign)      \
+    X(Color, TextColor, "TextColor", Color{}, ShowTextColor)       \
+    X(bool, MultiLine, "MultiLine", false, ShowMultiLine)          \
+    X(bool, Selectable, "Selectable", false, ShowSelectable)       \
+    X(bool, Transparent, "Transparent", false, Stored)
+    GUIRT_PROPERTIES(Label, GUIRT_LABEL_PROPERTIES)
 
 public:
     static const ClassRecord& Record();
+
+protected:
+    Label() = default;
+    friend struct Construct;
+    std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) override;
+
+private:
+    LabelPeer* Shown() const noexcept;
+    void ShowCaption();
+    void ShowTextAlign();
+    void ShowTextColor();
+    void ShowMultiLine();
+    void ShowSelectable();
 };
 
 }  // namespace guirt

@@ -15,6 +15,10 @@ public:
     void _InstallClone(Window& window) const;
 
     static const ClassRecord& Record();
+
+protected:
+    MenuBar() = default;
+    friend struct Construct;
 };
 
 }  // namespace guirt

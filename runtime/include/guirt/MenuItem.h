@@ -14,17 +14,17 @@
 
 namespace guirt {
 
-class MenuPeer;
-
 // A menu item; an item with children is a menu. "-" as the text makes a separator;
 // "&" marks the access key; CommandKey holds the shortcut as text ("Ctrl+Z").
 class GUIRT_API MenuItem : public Object {
-    GUIRT_PROPERTY(Ref<String>, Name, nullptr)
-    GUIRT_PROPERTY(Ref<String>, Text, nullptr)
-    GUIRT_PROPERTY(Ref<String>, CommandKey, nullptr)
-    GUIRT_PROPERTY(bool, AutoEnable, true)
-    GUIRT_PROPERTY(bool, Visible, true)
-    GUIRT_PROPERTY(bool, Enabled, true)
+#define GUIRT_MENU_ITEM_PROPERTIES(X)                                 \
+    X(Ref<String>, Name, "Name", nullptr, Stored)                    \
+    X(Ref<String>, Text, "Text", nullptr, ShowText)                  \
+    X(Ref<String>, CommandKey, "CommandKey", nullptr, ShowItem)      \
+    X(bool, AutoEnable, "AutoEnable", true, ShowItem)                \
+    X(bool, Visible, "Visible", true, ShowItem)                      \
+    X(bool, Enabled, "Enabled", true, ShowItem)
+    GUIRT_PROPERTIES(MenuItem, GUIRT_MENU_ITEM_PROPERTIES)
 
 public:
     ~MenuItem() override;
@@ -69,20 +69,33 @@ public:
     Ref<MenuItem> Parent() const;
     bool IsSeparator() const;
 
-    // What choosing the item does; true when it was handled. The plain item does nothing.
+    // Whether the item is to be shown enabled now. An AutoEnable item that is no menu is
+    // enabled by whether choosing it would do something: an editing command only when the
+    // focused text control can carry it out, a quit item always, any other by Enabled.
+    // Everything else goes by Enabled. Backends ask as a menu opens and as a shortcut fires.
+    bool EnabledNow() const;
+
+    // What choosing the item does; true when it was handled. The plain item carries out
+    // the editing command its name stands for, if any.
     virtual bool Action();
 
-    // The user chose the item in the native menu.
+    // The user chose the item in the native menu or by its shortcut; it acts if it is
+    // enabled now.
     void PeerChosen(const PeerKey&);
 
     static const ClassRecord& Record();
 
 protected:
-    void Changed(std::string_view property);
+    MenuItem() = default;
+    friend struct Construct;
 
 private:
     std::size_t CheckedIndex(std::int64_t index, std::size_t limit) const;
     void LookupAll(const Ref<String>& name, std::vector<Ref<MenuItem>>& found) const;
+    bool CanAct() const;
+    void ShowText();
+    void ShowItem();
+    void ShowTree();
 
     Ref<Variant> tag_;
     std::vector<Ref<MenuItem>> children_;

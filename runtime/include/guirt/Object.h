@@ -24,7 +24,7 @@ namespace detail {
 // "gone" from "alive" without touching freed memory.
 struct WeakAnchor {
     std::atomic<std::int64_t> holders{1};  // the object itself counts as one holder
-    Object* target = nullptr;
+    std::atomic<Object*> target{nullptr};
 };
 }  // namespace detail
 
@@ -35,7 +35,8 @@ public:
     Object& operator=(const Object&) = delete;
     virtual ~Object();
 
-    // The class record the object was created from (RuntimeNewObject sets it).
+    // The class record the object was created from. Objects are made only through their
+    // class record (RuntimeNewObject), which sets it.
     const ClassRecord& Class() const;
     bool IsA(const ClassRecord& cls) const;
 
@@ -46,6 +47,8 @@ public:
 
 protected:
     Object() = default;
+    // The notice of a property that the model keeps and no native peer shows.
+    static void Stored() noexcept {}
 
 private:
     template <class>
@@ -58,11 +61,20 @@ private:
     void Release() const noexcept {
         if (refs_.fetch_sub(1, std::memory_order_acq_rel) == 1) Destroy();
     }
+    // Adds a reference unless the count already reached zero (the object is on its way out).
+    bool TryAddRef() const noexcept {
+        std::int64_t count = refs_.load(std::memory_order_relaxed);
+        while (count > 0) {
+            if (refs_.compare_exchange_weak(count, count + 1, std::memory_order_acq_rel)) return true;
+        }
+        return false;
+    }
     // Detaches weak references before any destructor runs, then deletes.
     void Destroy() const noexcept;
     detail::WeakAnchor* Anchor() const;
 
-    mutable std::atomic<std::int64_t> refs_{0};
+    // A new object starts with the one reference that RuntimeNewObject adopts.
+    mutable std::atomic<std::int64_t> refs_{1};
     mutable detail::WeakAnchor* anchor_ = nullptr;
     const ClassRecord* class_ = nullptr;
 };
@@ -141,8 +153,9 @@ public:
     }
 
     Ref<T> Lock() const noexcept {
-        if (!anchor_ || !anchor_->target) return nullptr;
-        return Ref<T>(static_cast<T*>(anchor_->target));
+        Object* target = anchor_ ? anchor_->target.load(std::memory_order_acquire) : nullptr;
+        if (!target || !target->TryAddRef()) return nullptr;
+        return Ref<T>::adopt(static_cast<T*>(target));
     }
 
 private:

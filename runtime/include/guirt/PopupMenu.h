@@ -8,11 +8,15 @@
 
 namespace guirt {
 
+class PopupMenuPeer;
+
 // A drop-down list of rows, each with a text and a tag. The model decides the selection
 // and when "Change" is raised; the peer only shows it and reports what the user picked.
 class GUIRT_API PopupMenu : public RectControl {
-    GUIRT_PROPERTY(bool, TabStop, true)
-    GUIRT_PROPERTY(Ref<String>, InitialValue, nullptr)
+#define GUIRT_POPUP_MENU_PROPERTIES(X)                               \
+    X(bool, TabStop, "TabStop", true, ShowTabStop)                   \
+    X(Ref<String>, InitialValue, "InitialValue", nullptr, Stored)
+    GUIRT_PROPERTIES(PopupMenu, GUIRT_POPUP_MENU_PROPERTIES)
 
 public:
     // Appends a row; the selection stays as it is.
@@ -30,10 +34,17 @@ public:
     // any other popup an index out of range raises OutOfBoundsException.
     void SetListIndex(std::int64_t row);
 
+    bool IsTabStop() const override { return TabStop_; }
+
     // The user picked a row in the native control.
     void PeerPicked(const PeerKey&, std::int64_t row);
 
     static const ClassRecord& Record();
+
+protected:
+    PopupMenu() = default;
+    friend struct Construct;
+    std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) override;
 
 private:
     struct Row {
@@ -41,6 +52,8 @@ private:
         Ref<Variant> tag;
     };
     const Row& RowAt(std::int64_t row) const;
+    PopupMenuPeer* Shown() const noexcept;
+    void ShowTabStop();
 
     std::vector<Row> rows_;
     std::int64_t listIndex_ = -1;

@@ -76,11 +76,21 @@ constexpr auto Text(const char (&name)[N], const char (&text)[M]) {
     return Join(Join(Name(name), LittleEndian<4>(M - 1)), body);
 }
 
+// Several entries as one piece, so a run that several lists share can sit in each as one.
+template <std::size_t... N>
+constexpr Bytes<(N + ... + 0)> Run(const Bytes<N>&... entries) {
+    Bytes<(N + ... + 0)> out{};
+    std::size_t at = 0;
+    ((std::copy(entries.begin(), entries.end(), out.begin() + at), at += N), ...);
+    return out;
+}
+
+// The whole list, as the bytes of a literal.
 template <std::size_t... N>
 constexpr FixedBytes<(N + ... + 0)> List(const Bytes<N>&... entries) {
+    const Bytes<(N + ... + 0)> bytes = Run(entries...);
     FixedBytes<(N + ... + 0)> out{};
-    std::size_t at = 0;
-    ((std::copy(entries.begin(), entries.end(), out.bytes + at), at += N), ...);
+    std::copy(bytes.begin(), bytes.end(), out.bytes);
     return out;
 }
 

@@ -9,6 +9,10 @@ class GUIRT_API QuitMenuItem : public MenuItem {
 public:
     bool Action() override;
     static const ClassRecord& Record();
+
+protected:
+    QuitMenuItem() = default;
+    friend struct Construct;
 };
 
 }  // namespace guirt

@@ -7,32 +7,44 @@ namespace guirt {
 
 // A control with a place and a size in its window, a font and the common flags.
 class GUIRT_API RectControl : public Control {
-    GUIRT_PROPERTY(std::int64_t, Left, 0)
-    GUIRT_PROPERTY(std::int64_t, Top, 0)
-    GUIRT_PROPERTY(std::int64_t, Width, 80)
-    GUIRT_PROPERTY(std::int64_t, Height, 22)
-    GUIRT_PROPERTY(bool, LockLeft, true)
-    GUIRT_PROPERTY(bool, LockTop, true)
-    GUIRT_PROPERTY(bool, LockRight, false)
-    GUIRT_PROPERTY(bool, LockBottom, false)
-    GUIRT_PROPERTY(std::int64_t, TabPanelIndex, 0)
-    GUIRT_PROPERTY(std::int64_t, TabIndex, 0)
-    GUIRT_PROPERTY(bool, Enabled, true)
-    GUIRT_PROPERTY(bool, Visible, true)
-    GUIRT_PROPERTY(bool, AutoDeactivate, true)
-    GUIRT_PROPERTY(Ref<String>, HelpTag, nullptr)
-    GUIRT_PROPERTY(Ref<String>, TextFont, nullptr)
-    GUIRT_PROPERTY(float, TextSize, 0.0F)
-    GUIRT_PROPERTY(FontUnits, TextUnit, FontUnits::Default)
-    GUIRT_PROPERTY(bool, Bold, false)
-    GUIRT_PROPERTY(bool, Italic, false)
-    GUIRT_PROPERTY(bool, Underline, false)
-    GUIRT_PROPERTY(Ref<String>, DataSource, nullptr)
-    GUIRT_PROPERTY(Ref<String>, DataField, nullptr)
-    GUIRT_PROPERTY(Ref<String>, InitialParent, nullptr)
+#define GUIRT_RECT_CONTROL_PROPERTIES(X)                                \
+    X(std::int64_t, Left, "Left", 0, ShowBounds)                        \
+    X(std::int64_t, Top, "Top", 0, ShowBounds)                          \
+    X(std::int64_t, Width, "Width", 80, ShowBounds)                     \
+    X(std::int64_t, Height, "Height", 22, ShowBounds)                   \
+    X(bool, LockLeft, "LockLeft", true, Stored)                         \
+    X(bool, LockTop, "LockTop", true, Stored)                           \
+    X(bool, LockRight, "LockRight", false, Stored)                      \
+    X(bool, LockBottom, "LockBottom", false, Stored)                    \
+    X(std::int64_t, TabPanelIndex, "TabPanelIndex", 0, Stored)          \
+    X(std::int64_t, TabIndex, "TabIndex", 0, ShowTabOrder)              \
+    X(bool, Enabled, "Enabled", true, ShowEnabled)                      \
+    X(bool, Visible, "Visible", true, ShowVisible)                      \
+    X(bool, AutoDeactivate, "AutoDeactivate", true, Stored)             \
+    X(Ref<String>, HelpTag, "HelpTag", nullptr, ShowHelpTag)            \
+    X(Ref<String>, TextFont, "TextFont", nullptr, ShowFont)             \
+    X(float, TextSize, "TextSize", 0.0F, ShowFont)                      \
+    X(FontUnits, TextUnit, "TextUnit", FontUnits::Default, ShowFont)    \
+    X(bool, Bold, "Bold", false, ShowFont)                              \
+    X(bool, Italic, "Italic", false, ShowFont)                          \
+    X(bool, Underline, "Underline", false, ShowFont)                    \
+    X(Ref<String>, DataSource, "DataSource", nullptr, Stored)           \
+    X(Ref<String>, DataField, "DataField", nullptr, Stored)             \
+    X(Ref<String>, InitialParent, "InitialParent", nullptr, Stored)
+    GUIRT_PROPERTIES(RectControl, GUIRT_RECT_CONTROL_PROPERTIES)
 
 public:
     static const ClassRecord& Record();
+
+protected:
+    RectControl() = default;
+
+private:
+    void ShowBounds();
+    void ShowEnabled();
+    void ShowVisible();
+    void ShowHelpTag();
+    void ShowFont();
 };
 
 }  // namespace guirt

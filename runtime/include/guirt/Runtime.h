@@ -16,8 +16,12 @@ namespace guirt {
 //   end RuntimePerformFinalizers and RuntimeExit.
 
 // Initialises the runtime and its native backend with the process's entry arguments; the
-// command-line text is handed to the toolkit, which may read its own options from it.
+// command-line tail is handed to the backend as it came, and the toolkit may read its own
+// options from it.
 GUIRT_API std::int64_t RuntimeInit(void* instance, void* previousInstance, const wchar_t* commandLine, int showMode);
+
+// Builds the runtime's own class records, then those of the registered program images.
+GUIRT_API void RuntimePerformInitializers();
 
 // Entry shape of the runtime's exception-handling routine: ( Ptr, Ptr ) as Object.
 using ExceptionHelperEntry = Ref<Object> (*)(void* function, void* argument);
@@ -30,7 +34,7 @@ GUIRT_API void _InitPluginEntrypoints();
 
 // The runtime keeps the application object until the process ends.
 GUIRT_API void _RuntimeRegisterAppObject(const Ref<Application>& app);
-GUIRT_API Ref<Application> RuntimeApplication() noexcept;
+GUIRT_API Ref<Application> RuntimeApplication();
 
 // Calls the late start-up entry once, when the framework is ready.
 GUIRT_API void _RunFrameworkInitialization(const Ref<Delegate>& lateStartup);

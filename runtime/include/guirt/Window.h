@@ -22,31 +22,32 @@ class WindowPeer;
 // A top-level window: its own properties, its controls by name, and its menu bar.
 // A program's window class overrides Layout, CreateControls and Event_Close.
 class GUIRT_API Window : public Object {
-    GUIRT_PROPERTY(std::int64_t, Width, 300)
-    GUIRT_PROPERTY(std::int64_t, Height, 300)
-    GUIRT_PROPERTY(std::int64_t, MinWidth, 64)
-    GUIRT_PROPERTY(std::int64_t, MinHeight, 64)
-    GUIRT_PROPERTY(std::int64_t, MaxWidth, 32000)
-    GUIRT_PROPERTY(std::int64_t, MaxHeight, 32000)
-    GUIRT_PROPERTY(std::int64_t, Frame, 0)      // 0: an ordinary document window
-    GUIRT_PROPERTY(std::int64_t, Placement, 0)  // 0: where the platform puts new windows
-    GUIRT_PROPERTY(std::int64_t, MacProcId, 0)
-    GUIRT_PROPERTY(Ref<String>, Title, nullptr)
-    GUIRT_PROPERTY(bool, CloseButton, true)
-    GUIRT_PROPERTY(bool, Resizeable, true)
-    GUIRT_PROPERTY(bool, MaximizeButton, true)
-    GUIRT_PROPERTY(bool, MinimizeButton, true)
-    GUIRT_PROPERTY(bool, FullScreenButton, false)
-    GUIRT_PROPERTY(bool, Composite, false)
-    GUIRT_PROPERTY(bool, LiveResize, true)
-    GUIRT_PROPERTY(bool, FullScreen, false)
-    GUIRT_PROPERTY(bool, HasBackColor, false)
-    GUIRT_PROPERTY(Color, BackColor, Color{0x00FFFFFF})
-    GUIRT_PROPERTY(bool, MenuBarVisible, true)
-    GUIRT_PROPERTY(bool, Visible, true)
+#define GUIRT_WINDOW_PROPERTIES(X)                                             \
+    X(std::int64_t, Width, "Width", 300, ShowFrame)                            \
+    X(std::int64_t, Height, "Height", 300, ShowFrame)                          \
+    X(std::int64_t, MinWidth, "MinWidth", 64, ShowFrame)                       \
+    X(std::int64_t, MinHeight, "MinHeight", 64, ShowFrame)                     \
+    X(std::int64_t, MaxWidth, "MaxWidth", 32000, ShowFrame)                    \
+    X(std::int64_t, MaxHeight, "MaxHeight", 32000, ShowFrame)                  \
+    X(std::int64_t, Frame, "Frame", 0, Stored)         /* an ordinary window */ \
+    X(std::int64_t, Placement, "Placement", 0, Stored) /* where new ones go */  \
+    X(std::int64_t, MacProcId, "MacProcId", 0, Stored)                         \
+    X(Ref<String>, Title, "Title", nullptr, ShowTitle)                         \
+    X(bool, CloseButton, "CloseButton", true, ShowFrame)                       \
+    X(bool, Resizeable, "Resizeable", true, ShowFrame)                         \
+    X(bool, MaximizeButton, "MaximizeButton", true, ShowFrame)                 \
+    X(bool, MinimizeButton, "MinimizeButton", true, ShowFrame)                 \
+    X(bool, FullScreenButton, "FullScreenButton", false, Stored)               \
+    X(bool, Composite, "Composite", false, Stored)                             \
+    X(bool, LiveResize, "LiveResize", true, Stored)                            \
+    X(bool, FullScreen, "FullScreen", false, ShowFullScreen)                   \
+    X(bool, HasBackColor, "HasBackColor", false, ShowBackColor)                \
+    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowBackColor)         \
+    X(bool, MenuBarVisible, "MenuBarVisible", true, ShowMenuBar)               \
+    X(bool, Visible, "Visible", true, ShowVisible)
+    GUIRT_PROPERTIES(Window, GUIRT_WINDOW_PROPERTIES)
 
 public:
-    Window();
     ~Window() override;
 
     Ref<class MenuBar> MenuBar() const;
@@ -60,6 +61,9 @@ public:
     Ref<Control> _ControlByName(const Ref<String>& name) const;
     // The controls in the order they were added.
     const std::vector<Ref<Control>>& Controls() const noexcept { return controls_; }
+    // The controls that Tab visits, in order: tab stops by TabIndex, ties in the order
+    // the controls were added.
+    std::vector<Ref<Control>> TabOrder() const;
 
     // Closes the window: raises "Close" (Event_Close) and lets the runtime drop it.
     void Close();
@@ -72,15 +76,27 @@ public:
     static const ClassRecord& Record();
 
 protected:
+    Window();
+    friend struct Construct;
     // The events a window class implements, raised while the runtime builds and closes it.
     virtual void Layout() {}
     virtual void CreateControls() {}
     virtual void Event_Close() {}
-    void Changed(std::string_view property);
 
 private:
     friend GUIRT_API void WindowDefaultConstructor(Window& window);
-    friend void NotifyMenuChanged(const MenuItem& root, const MenuItem* item, std::string_view property);
+    friend class Control;
+    friend class MenuItem;
+
+    void ShowFrame();
+    void ShowTitle();
+    void ShowFullScreen();
+    void ShowBackColor();
+    void ShowMenuBar();
+    void ShowVisible();
+    void ShowTabOrder();
+    // Makes the native window and its controls' peers from the complete model.
+    void CreatePeers();
 
     std::vector<Ref<Control>> controls_;
     Ref<class MenuBar> menuBar_;
@@ -89,8 +105,8 @@ private:
 };
 
 // The default window constructor: registers the window as its class's open implicit
-// instance, raises Layout and CreateControls, gives the window and its controls their
-// native peers, raises the controls' "Open" events and shows the window if it is visible.
+// instance, raises Layout and CreateControls and the controls' "Open" events, and then
+// gives the complete window and its controls their native peers and shows it if visible.
 GUIRT_API void WindowDefaultConstructor(Window& window);
 
 // The open implicit instance of the named window class, or nil.

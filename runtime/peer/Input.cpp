@@ -1,0 +1,84 @@
+#include "Input.h"
+
+#include <array>
+#include <utility>
+
+namespace guirt {
+
+namespace {
+
+constexpr std::array<std::pair<Key, std::string_view>, 32> kNames{{
+    {Key::Backspace, "Backspace"}, {Key::Tab, "Tab"},   {Key::Return, "Return"}, {Key::Escape, "Escape"},
+    {Key::Space, "Space"},         {Key::Delete, "Delete"}, {Key::Insert, "Insert"}, {Key::Home, "Home"},
+    {Key::End, "End"},             {Key::PageUp, "PageUp"}, {Key::PageDown, "PageDown"}, {Key::Left, "Left"},
+    {Key::Up, "Up"},               {Key::Right, "Right"}, {Key::Down, "Down"},     {Key::Shift, "Shift"},
+    {Key::Ctrl, "Ctrl"},           {Key::Alt, "Alt"},     {Key::Meta, "Meta"},     {Key::CapsLock, "CapsLock"},
+    {Key::F1, "F1"},               {Key::F2, "F2"},       {Key::F3, "F3"},         {Key::F4, "F4"},
+    {Key::F5, "F5"},               {Key::F6, "F6"},       {Key::F7, "F7"},         {Key::F8, "F8"},
+    {Key::F9, "F9"},               {Key::F10, "F10"},     {Key::F11, "F11"},       {Key::F12, "F12"},
+}};
+
+char Upper(char c) noexcept {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool SameLetters(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Upper(a[i]) != Upper(b[i])) return false;
+    }
+    return true;
+}
+
+// Other spellings that shortcut texts commonly use.
+Key KeyNamed(std::string_view name) noexcept {
+    for (const auto& [key, keyName] : kNames) {
+        if (SameLetters(name, keyName)) return key;
+    }
+    if (SameLetters(name, "Del")) return Key::Delete;
+    if (SameLetters(name, "Ins")) return Key::Insert;
+    if (SameLetters(name, "Esc")) return Key::Escape;
+    if (SameLetters(name, "Enter")) return Key::Return;
+    if (SameLetters(name, "PgUp")) return Key::PageUp;
+    if (SameLetters(name, "PgDown")) return Key::PageDown;
+    return Key::None;
+}
+
+}  // namespace
+
+std::string_view KeyName(Key key) noexcept {
+    for (const auto& [named, name] : kNames) {
+        if (named == key) return name;
+    }
+    return {};
+}
+
+Shortcut ParseShortcut(std::string_view text) noexcept {
+    Shortcut shortcut;
+    while (!text.empty()) {
+        // A '+' right at the end is the key itself ("Ctrl++").
+        std::size_t plus = text.find('+', 1);
+        std::string_view part = text.substr(0, plus);
+        text = plus == std::string_view::npos ? std::string_view{} : text.substr(plus + 1);
+        if (!shortcut.Empty()) return {};  // something after the key
+        if (SameLetters(part, "Ctrl") || SameLetters(part, "Control")) {
+            shortcut.ctrl = true;
+        } else if (SameLetters(part, "Shift")) {
+            shortcut.shift = true;
+        } else if (SameLetters(part, "Alt")) {
+            shortcut.alt = true;
+        } else if (SameLetters(part, "Meta")) {
+            shortcut.meta = true;
+        } else if (part.size() == 1 && static_cast<unsigned char>(part[0]) > 0x20 &&
+                   static_cast<unsigned char>(part[0]) < 0x7F) {
+            shortcut.key = Key::Character;
+            shortcut.character = Upper(part[0]);
+        } else {
+            shortcut.key = KeyNamed(part);
+            if (shortcut.Empty()) return {};
+        }
+    }
+    return shortcut.Empty() ? Shortcut{} : shortcut;
+}
+
+}  // namespace guirt

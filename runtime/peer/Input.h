@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "guirt/Export.h"
+
+namespace guirt {
+
+// A key as the runtime knows it, whatever toolkit reported it. Character stands for a key
+// that types a letter, digit or sign; the others are named.
+enum class Key : std::uint8_t {
+    None,
+    Character,
+    Backspace,
+    Tab,
+    Return,
+    Escape,
+    Space,
+    Delete,
+    Insert,
+    Home,
+    End,
+    PageUp,
+    PageDown,
+    Left,
+    Up,
+    Right,
+    Down,
+    Shift,
+    Ctrl,
+    Alt,
+    Meta,
+    CapsLock,
+    F1,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12,
+};
+
+// The name KeyUp gives a key that types nothing ("Left", "Shift", "F5"); empty for None and
+// Character. Shortcut texts use the same names.
+GUIRT_API std::string_view KeyName(Key key) noexcept;
+
+// A keyboard shortcut parsed once from its text ("Ctrl+Z", "Ctrl+Shift+F5"); each backend
+// maps it to its own key codes.
+struct Shortcut {
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+    bool meta = false;
+    Key key = Key::None;
+    char character = 0;  // the upper-case letter or the digit or sign, when key is Character
+
+    bool Empty() const noexcept { return key == Key::None; }
+    friend bool operator==(const Shortcut&, const Shortcut&) = default;
+};
+
+// Modifiers and a key joined by '+', case ignored: "Ctrl+Z", "shift+ctrl+del". Empty or
+// unreadable text gives an empty shortcut.
+GUIRT_API Shortcut ParseShortcut(std::string_view text) noexcept;
+
+}  // namespace guirt
