@@ -156,6 +156,9 @@ public:
     // pointer without one, until the user chooses an item (then its PeerChosen, called
     // once the native menu has closed) or dismisses it.
     virtual void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) = 0;
+    // The one-line report of an exception that nothing handled, already written to
+    // standard error; a backend whose programs have no console shows it to the user too.
+    virtual void AlertUnhandledException(std::string_view report) = 0;
 };
 
 // The installed backend, or null while none is (the models then work on their own).

@@ -87,6 +87,9 @@ public:
         qt::PopUpMenu(menu, at);
     }
 
+    // Standard error is where a program started from a desktop on Linux reports.
+    void AlertUnhandledException(std::string_view) override {}
+
 private:
     std::vector<std::string> words_;
     std::vector<char*> argv_;

@@ -115,9 +115,10 @@ void _UnhandledException(const Ref<RuntimeException>& exception) {
     RuntimeState& state = State();
     if (state.reported) return;
     state.reported = true;
-    std::string what = RuntimeError(exception).what();
-    std::fprintf(stderr, "Unhandled exception %s\n", what.c_str());
+    const std::string report = "Unhandled exception " + std::string(RuntimeError(exception).what());
+    std::fprintf(stderr, "%s\n", report.c_str());
     std::fflush(stderr);
+    if (state.backend) state.backend->AlertUnhandledException(report);
 }
 
 void RuntimePerformFinalizers() {

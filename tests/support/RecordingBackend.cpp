@@ -139,4 +139,8 @@ void RecordingBackend::PopUp(MenuItem& menu, std::optional<std::pair<std::int64_
                   (at ? " at " + std::to_string(at->first) + "," + std::to_string(at->second) : ""));
 }
 
+void RecordingBackend::AlertUnhandledException(std::string_view report) {
+    log.push_back("alert " + std::string(report));
+}
+
 }  // namespace guirt::testing

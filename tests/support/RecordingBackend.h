@@ -20,6 +20,7 @@ public:
     void RunEventLoop() override;
     void QuitEventLoop() noexcept override;
     void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
+    void AlertUnhandledException(std::string_view report) override;
 
     std::vector<std::string> log;
     int quitRequests = 0;
