@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "ProgramSupport.h"
+#include "guirt/Numbers.h"
 
 namespace programtest {
 namespace {
@@ -81,6 +82,15 @@ TEST_F(ProgramMenus, TheMenuAccessorsGiveTheItemsOfTheirNames) {
     EXPECT_EQ(Str(quit->Name()), "FileQuit");
     EXPECT_TRUE(quit->IsA(QuitMenuItem::Record()));
     EXPECT_EQ(quit->Parent().get(), w->FileMenu().get());
+    // Every item shows and enables itself; Exit and the menus carry no shortcut.
+    for (const auto& [name, accessor] : items) {
+        Ref<MenuItem> item = (w.get()->*accessor)();
+        EXPECT_TRUE(item->Visible() && item->AutoEnable()) << name;
+    }
+    for (const Ref<MenuItem>& item : {w->FileMenu(), w->EditMenu(), Ref<MenuItem>(quit), w->EditClear()}) {
+        EXPECT_EQ(Str(item->CommandKey()), "") << Str(item->Name());
+        EXPECT_FALSE(item->CommandKey() == nullptr) << "set explicitly: " << Str(item->Name());
+    }
 }
 
 TEST_F(ProgramMenus, CutAndPasteActOnTheFocusedFieldAndRecalculate) {
@@ -106,6 +116,39 @@ TEST_F(ProgramMenus, CutAndPasteActOnTheFocusedFieldAndRecalculate) {
     paste->trigger();
     EXPECT_EQ(Str(w->current()->Text()), "0.350");
     EXPECT_EQ(Result(), "Voltage drop = 1.795V");
+}
+
+// A size field changed without a key release (the Edit menu chosen with the mouse) still
+// converts the other size field and recalculates; pasted text is kept whole, past the
+// 32,767 characters a line edit keeps by default.
+TEST_F(ProgramMenus, PastingIntoASizeFieldConvertsAndNothingIsCut) {
+    QMenu* edit = MenuNamed(native->menuBar(), "&Edit");
+    ASSERT_NE(edit, nullptr);
+    QAction* paste = ActionNamed(edit, "&Paste");
+    QAction* selectAll = ActionNamed(edit, "Select &All");
+    ASSERT_TRUE(paste && selectAll);
+    Focus(Widget<QLineEdit>("diameter"));
+    QGuiApplication::clipboard()->setText("2");
+    selectAll->trigger();
+    paste->trigger();
+    EXPECT_EQ(Str(w->diameter()->Text()), "2");
+    EXPECT_EQ(Str(w->areafld()->Text()), Str(guirt::Str(dravello::crossSectionArea(2))));
+    EXPECT_EQ(Result(), ExpectedResult());
+
+    Focus(Widget<QLineEdit>("areafld"));
+    selectAll->trigger();
+    paste->trigger();
+    EXPECT_EQ(Str(w->areafld()->Text()), "2");  // kept as pasted
+    EXPECT_EQ(Str(w->diameter()->Text()), Str(guirt::Str(dravello::diameterFromArea(2))));
+    EXPECT_EQ(Result(), ExpectedResult());
+
+    const std::string digits(40000, '1');
+    QGuiApplication::clipboard()->setText(QString::fromStdString(digits));
+    Focus(Widget<QLineEdit>("current"));
+    selectAll->trigger();
+    paste->trigger();
+    EXPECT_EQ(Str(w->current()->Text()).size(), digits.size());
+    EXPECT_EQ(Result(), ExpectedResult());
 }
 
 TEST_F(ProgramMenus, TheEditShortcutsWorkFromTheKeyboard) {

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "ProgramSupport.h"
+#include "Raises.h"
 #include "app/App.h"
 #include "guirt/Variant.h"
 
@@ -134,6 +135,40 @@ TEST(ProgramStartup, TheApplicationIsVersionOneZero) {
     EXPECT_EQ(app->BugVersion(), 0);
     EXPECT_EQ(app->NonReleaseVersion(), 0);
     EXPECT_EQ(app->StageCode(), 0);
+    EXPECT_FALSE(app->LongVersion());
+    EXPECT_FALSE(app->ShortVersion());
+    EXPECT_FALSE(app->PackageInfo());
+}
+
+// The window as start-up built it: Tab visits the popup and the fields top to bottom,
+// never a label, although two labels share their TabIndex with fields.
+TEST(ProgramStartup, TabVisitsThePopupAndTheFieldsTopToBottom) {
+    std::vector<std::string> order;
+    for (const Ref<Control>& control : W()->TabOrder()) order.push_back(Str(control->Name()));
+    EXPECT_EQ(order, (std::vector<std::string>{"PopupMenu1", "lenght", "diameter", "areafld", "current"}));
+    QWidget* from = Widget<QWidget>("PopupMenu1");
+    ASSERT_NE(from, nullptr);
+    std::vector<std::string> chain;
+    for (QWidget* next = from->nextInFocusChain(); next != from && chain.size() < 20; next = next->nextInFocusChain()) {
+        if (next->focusPolicy() & Qt::TabFocus) chain.push_back(next->objectName().toStdString());
+    }
+    EXPECT_EQ(chain, (std::vector<std::string>{"lenght", "diameter", "areafld", "current"}));
+}
+
+// The menu accessors' failures: a window without a menu bar, an item of another class.
+TEST(ProgramStartup, MenuAccessorsRaiseOnNilAndOnTheWrongClass) {
+    Ref<dravello::Window1> w = W();
+    Ref<MenuBar> bar = w->MenuBar();
+    w->SetMenuBar(nullptr);
+    guirt::testing::ExpectRaises<NilObjectException>([&] { w->EditCut(); });
+    Ref<MenuBar> other = New<MenuBar>();
+    Ref<MenuItem> plain = New<MenuItem>();
+    plain->SetName(Text("FileQuit"));
+    other->Append(plain);
+    w->SetMenuBar(other);
+    guirt::testing::ExpectRaises<IllegalCastException>([&] { w->FileQuit(); });
+    w->SetMenuBar(bar);
+    EXPECT_TRUE(w->FileQuit());
 }
 
 }  // namespace

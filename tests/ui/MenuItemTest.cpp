@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Raises.h"
@@ -8,6 +9,7 @@
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 #include "guirt/QuitMenuItem.h"
+#include "guirt/Runtime.h"
 #include "guirt/Window.h"
 
 using namespace guirt;
@@ -128,4 +130,50 @@ TEST(MenuItemTable, BarsInstallClonesAndCountTheirWindows) {
     bar->PopUp(10, 20);
     EXPECT_EQ(backend.log.back(), "popup Bar at 10,20");
     window->Close();
+}
+
+// Every operation of the table, and Quit, refuse any thread but the UI thread: a worker
+// must not change the menus or end the program behind the event loop's back.
+TEST(MenuItemTable, EveryOperationAndQuitRefuseOtherThreads) {
+    Ref<MenuBar> bar = CheckCast<MenuBar>(Item("Bar", MenuBar::Record()));
+    bar->Append(Item("FileMenu"));
+    Ref<MenuItem> other = Item("Other");
+    Ref<Window> window = New<Window>();
+    using WithItem = void (*)(Object&, const Ref<Object>&);
+    using WithText = void (*)(Object&, const Ref<String>&);
+    using WithIndex = void (*)(Object&, std::int64_t);
+    using WithTwoIndexes = void (*)(Object&, std::int64_t, std::int64_t);
+    using WithIndexAndItem = void (*)(Object&, std::int64_t, const Ref<Object>&);
+    using WithTextAndTag = void (*)(Object&, const Ref<String>&, const Ref<Variant>&);
+    using FindByText = Ref<Object> (*)(Object&, const Ref<String>&);
+    using FindByTextAndIndex = Ref<Object> (*)(Object&, const Ref<String>&, std::int64_t);
+    using FindByIndex = Ref<Object> (*)(Object&, std::int64_t);
+    using Number = std::int64_t (*)(Object&);
+    auto call = [&](const MethodRecord& m) {
+        const std::any& e = m.entry;
+        const Ref<String> name = Lit<"FileMenu">();
+        if (auto f = std::any_cast<Procedure>(&e)) return (*f)(*bar);
+        if (auto f = std::any_cast<ObjectFunction>(&e)) return (void)(*f)(*bar);
+        if (auto f = std::any_cast<WithItem>(&e)) return (*f)(*bar, m.name == "_InstallClone" ? Ref<Object>(window) : Ref<Object>(other));
+        if (auto f = std::any_cast<WithText>(&e)) return (*f)(*bar, name);
+        if (auto f = std::any_cast<WithIndex>(&e)) return (*f)(*bar, 0);
+        if (auto f = std::any_cast<WithTwoIndexes>(&e)) return (*f)(*bar, 0, 0);
+        if (auto f = std::any_cast<WithIndexAndItem>(&e)) return (*f)(*bar, 0, other);
+        if (auto f = std::any_cast<WithTextAndTag>(&e)) return (*f)(*bar, name, nullptr);
+        if (auto f = std::any_cast<FindByText>(&e)) return (void)(*f)(*bar, name);
+        if (auto f = std::any_cast<FindByTextAndIndex>(&e)) return (void)(*f)(*bar, name, 0);
+        if (auto f = std::any_cast<FindByIndex>(&e)) return (void)(*f)(*bar, 0);
+        if (auto f = std::any_cast<Number>(&e)) return (void)(*f)(*bar);
+        ADD_FAILURE() << m.name << " has a shape this test does not know";
+    };
+    std::thread worker([&] {
+        for (const MethodRecord& m : MenuBar::Record().Methods()) {
+            SCOPED_TRACE(std::string(m.name) + std::string(m.signature));
+            ExpectRaises<ThreadAccessingUIException>([&] { call(m); });
+        }
+        ExpectRaises<ThreadAccessingUIException>([] { Quit(7); });
+    });
+    worker.join();
+    EXPECT_EQ(Names(*bar), std::vector<std::string>{"FileMenu"});
+    EXPECT_EQ(RuntimeExit(), 0);
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Runtime.h"
@@ -63,6 +64,18 @@ class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
+
+// The words a program is started with reach the toolkit unchanged, quotes and blanks too.
+TEST_F(ProgramRun, CommandLineWordsSurviveTheTripThroughTheRuntime) {
+    auto run = [] {
+        const char* argv[] = {"dravello", "a\"b c", "d e", "\"\"x", "-platform", "offscreen"};
+        const std::wstring tail = dravello::commandLineTail(6, argv);
+        guirt::RuntimeInit(nullptr, nullptr, tail.c_str(), 1);
+        const QStringList expected{"dravello", "a\"b c", "d e", "\"\"x"};
+        std::_Exit(QCoreApplication::arguments() == expected ? 0 : 1);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(ProgramRun, FileExitEndsTheEventLoopWithCodeZero) {
     EXPECT_EXIT(RunProgram([] {
