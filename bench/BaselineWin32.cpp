@@ -1,0 +1,153 @@
+// The start-up baseline on Windows: the same window as dravello.exe made with the Win32 API
+// directly, no runtime in between. The same client size, the eleven controls in the same
+// order at the same places with the same fonts, a menu bar with two menus, the Edit
+// accelerators and a dialog-style message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int kClientWidth = 296;
+constexpr int kClientHeight = 247;
+constexpr int kFirstControlId = 1000;
+constexpr int kResultIndex = 3;
+constexpr UINT kExit = 1, kUndo = 2, kCut = 3, kCopy = 4, kPaste = 5, kDelete = 6, kSelectAll = 7;
+
+struct Control {
+    const wchar_t* className;
+    const wchar_t* text;
+    int left, top, width, height;
+    enum Font { kPlain, kBold14, kItalic10 } font;
+};
+
+// Creation order, as dravello.exe makes them.
+constexpr Control kControls[] = {
+    {L"COMBOBOX", L"", 20, 14, 256, 200, Control::kPlain},
+    {L"STATIC", L"Current (A):", 20, 175, 142, 20, Control::kPlain},
+    {L"EDIT", L"0.350", 196, 174, 80, 22, Control::kPlain},
+    {L"STATIC", L"Voltage drop = 1.795V", 20, 207, 256, 20, Control::kBold14},
+    {L"STATIC", L"Vd (20\u00B0C) = ( Length x Current x 0.0175 ) / Area", 20, 46, 256, 16, Control::kItalic10},
+    {L"EDIT", L"0.51054", 196, 106, 80, 22, Control::kPlain},
+    {L"EDIT", L"60", 196, 74, 80, 22, Control::kPlain},
+    {L"STATIC", L"Cable diameter (mm):", 20, 107, 142, 20, Control::kPlain},
+    {L"STATIC", L"Total cable length (m):", 20, 75, 142, 20, Control::kPlain},
+    {L"EDIT", L"0.20471", 196, 140, 80, 22, Control::kPlain},
+    {L"STATIC", L"Cable area (mm2):", 20, 141, 142, 20, Control::kPlain},
+};
+constexpr const wchar_t* kMaterials[] = {L"Copper", L"Aluminium", L"Gold", L"Silver", L"Iron", L"Lead"};
+
+HFONT makeFont(LOGFONTW font, int points, bool bold, bool italic) {
+    if (points > 0) {
+        HDC screen = GetDC(nullptr);
+        font.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        ReleaseDC(nullptr, screen);
+    }
+    if (bold) font.lfWeight = FW_BOLD;
+    font.lfItalic = italic;
+    return CreateFontIndirectW(&font);
+}
+
+HMENU makeMenuBar() {
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, kExit, L"E&xit");
+    HMENU edit = CreatePopupMenu();
+    AppendMenuW(edit, MF_STRING, kUndo, L"&Undo\tCtrl+Z");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(edit, MF_STRING, kCut, L"Cu&t\tCtrl+X");
+    AppendMenuW(edit, MF_STRING, kCopy, L"&Copy\tCtrl+C");
+    AppendMenuW(edit, MF_STRING, kPaste, L"&Paste\tCtrl+V");
+    AppendMenuW(edit, MF_STRING, kDelete, L"&Delete");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(edit, MF_STRING, kSelectAll, L"Select &All\tCtrl+A");
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
+    return bar;
+}
+
+void createControls(HWND window, HINSTANCE instance) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    const HFONT fonts[] = {makeFont(metrics.lfMessageFont, 0, false, false),
+                           makeFont(metrics.lfMessageFont, 14, true, false),
+                           makeFont(metrics.lfMessageFont, 10, false, true)};
+    int id = kFirstControlId;
+    for (const Control& c : kControls) {
+        const bool edit = lstrcmpW(c.className, L"EDIT") == 0;
+        const bool combo = lstrcmpW(c.className, L"COMBOBOX") == 0;
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        if (edit) style |= WS_TABSTOP | ES_AUTOHSCROLL;
+        if (combo) style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        HWND child =
+            CreateWindowExW(edit ? WS_EX_CLIENTEDGE : 0, c.className, c.text, style, c.left, c.top, c.width, c.height,
+                            window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[c.font]), FALSE);
+        if (edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+        if (combo) {
+            for (const wchar_t* row : kMaterials) SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
+            SendMessageW(child, CB_SETCURSEL, 0, 0);
+        }
+    }
+}
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CTLCOLORSTATIC:
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kFirstControlId + kResultIndex) {
+                SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 255));
+            }
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kExit) DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = L"BaselineWindow";
+    RegisterClassExW(&windowClass);
+
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, style, TRUE, 0);
+    HWND window =
+        CreateWindowExW(0, windowClass.lpszClassName, L"Baseline", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, makeMenuBar(), instance, nullptr);
+    createControls(window, instance);
+
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'Z', kUndo},
+                    {FVIRTKEY | FCONTROL, 'X', kCut},
+                    {FVIRTKEY | FCONTROL, 'C', kCopy},
+                    {FVIRTKEY | FCONTROL, 'V', kPaste},
+                    {FVIRTKEY | FCONTROL, 'A', kSelectAll}};
+    HACCEL accelerators = CreateAcceleratorTableW(keys, ARRAYSIZE(keys));
+    ShowWindow(window, showMode);
+    UpdateWindow(window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorW(window, accelerators, &message) || IsDialogMessageW(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

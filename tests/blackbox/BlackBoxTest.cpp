@@ -1,0 +1,169 @@
+// dravello.exe from the outside, as a user drives it: started as a process, typed into
+// through its window's controls, read back from them and closed. Nothing here knows the
+// program's insides beyond its controls' IDs (1000 + creation index).
+// Usage: blackbox_tests <path of dravello.exe> [GoogleTest flags]
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "ProgramProcess.h"
+#include "UserInput.h"
+#include "Utf8.h"
+
+namespace blackbox {
+namespace {
+
+std::wstring programPath;
+
+// The window's controls by creation index.
+enum ControlId : int {
+    kMaterial = 1000,
+    kCurrent = 1002,
+    kResult = 1003,
+    kFormula = 1004,
+    kDiameter = 1005,
+    kLength = 1006,
+    kArea = 1009,
+};
+constexpr int kLeadRow = 5;
+
+// How long the program may take to show what a change leads to.
+constexpr auto kSettleTime = 10s;
+
+class BlackBox : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // An unhandled exception must end the program with its report, not wait on a box.
+        SetEnvironmentVariableW(L"DRAVELLO_NO_ALERT", L"1");
+        program = std::make_unique<ProgramProcess>(programPath);
+        window = program->waitForWindow(L"Dravello", 60s);
+        ASSERT_NE(window, nullptr) << "no visible window titled Dravello within 60 s";
+        for (int id : {kMaterial, kCurrent, kResult, kFormula, kDiameter, kLength, kArea}) {
+            ASSERT_NE(GetDlgItem(window, id), nullptr) << "no control with ID " << id;
+        }
+    }
+
+    void TearDown() override {
+        if (HasFailure()) std::cerr << "--- the program's output:\n" << program->output() << "---\n";
+    }
+
+    HWND control(int id) const { return GetDlgItem(window, id); }
+
+    // Whether the control comes to show `expected` in time; on failure, what it showed.
+    ::testing::AssertionResult shows(int id, std::wstring_view expected) const {
+        const bool label = id == kResult || id == kFormula;
+        std::wstring seen;
+        const auto deadline = std::chrono::steady_clock::now() + kSettleTime;
+        do {
+            seen = label ? labelText(control(id)) : editText(control(id));
+            if (seen == expected) return ::testing::AssertionSuccess();
+            std::this_thread::sleep_for(20ms);
+        } while (program->running() && std::chrono::steady_clock::now() < deadline);
+        auto failure = ::testing::AssertionFailure()
+                       << "control " << id << " shows \"" << utf8(seen) << "\", expected \"" << utf8(expected) << "\"";
+        if (!program->running())
+            failure << " (the program has exited with status " << *program->waitForExit(0ms) << ")";
+        return failure;
+    }
+
+    ::testing::AssertionResult alive() const {
+        if (!program->running()) {
+            return ::testing::AssertionFailure() << "the program has exited with status " << *program->waitForExit(0ms);
+        }
+        if (!answers(window)) return ::testing::AssertionFailure() << "the window does not answer within 5 s";
+        return ::testing::AssertionSuccess();
+    }
+
+    ::testing::AssertionResult closesWithStatusZero() const {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        const std::optional<DWORD> status = program->waitForExit(10s);
+        if (!status) return ::testing::AssertionFailure() << "still running 10 s after WM_CLOSE";
+        if (*status != 0) return ::testing::AssertionFailure() << "exited with status " << *status;
+        return ::testing::AssertionSuccess();
+    }
+
+    std::unique_ptr<ProgramProcess> program;
+    HWND window = nullptr;
+};
+
+TEST_F(BlackBox, CalculatesAsTheUserTypesAndChoosesAndExitsWithZeroWhenClosed) {
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 1.795V"));
+
+    chooseRow(control(kMaterial), kLeadRow);
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.671V"));
+    EXPECT_TRUE(shows(kFormula, L"Vd (20\u00B0C) = ( Length x Current x 0.221 ) / Area"));
+    chooseRow(control(kMaterial), 0);
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 1.795V"));
+
+    typeOver(control(kLength), L"100");
+    typeOver(control(kCurrent), L"10");
+    typeOver(control(kDiameter), L"1");
+    EXPECT_TRUE(shows(kArea, L"0.7853981633974483"));
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.282V"));
+
+    typeOver(control(kArea), L"1");
+    EXPECT_TRUE(shows(kDiameter, L"1.1283791670955126"));
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 17.5V"));
+
+    EXPECT_TRUE(closesWithStatusZero());
+}
+
+// What the fields cannot read gives the runtime's INF and NAN texts, never a crash; the
+// program recovers and still exits cleanly when closed in the middle of a keystroke.
+TEST_F(BlackBox, SurvivesTextThatIsNoSizeAndClosingWhileTyping) {
+    typeOver(control(kDiameter), L"abc");
+    EXPECT_TRUE(shows(kArea, L"0"));
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = INFV"));
+    typeOver(control(kCurrent), L"-2");
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = -INFV"));
+    typeOver(control(kLength), L"0");
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = NANV"));
+    EXPECT_TRUE(alive());
+
+    typeOver(control(kLength), L"60");
+    typeOver(control(kCurrent), L"0.350");
+    typeOver(control(kDiameter), L"0.51054");
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 1.795V"));
+
+    pressKey(control(kDiameter), L'7');
+    EXPECT_TRUE(closesWithStatusZero());
+}
+
+// A megabyte pasted into a size field is kept whole, as on Linux, converts the other size at
+// once (no key release follows a paste), and leaves the program answering.
+TEST_F(BlackBox, KeepsAMegabytePasteWholeAndStaysResponsive) {
+    const std::wstring pasted = L"1." + std::wstring(1'000'000, L'0');
+    std::string error;
+    ASSERT_TRUE(pasteOver(control(kDiameter), pasted, error)) << error;
+    const std::wstring kept = editText(control(kDiameter));
+    EXPECT_EQ(kept.size(), pasted.size()) << "the diameter starts \"" << utf8(kept.substr(0, 40)) << "\"";
+    EXPECT_TRUE(shows(kArea, L"0.7853981633974483"));
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 0.468V"));
+    EXPECT_TRUE(alive());
+
+    typeOver(control(kLength), L"100");
+    typeOver(control(kCurrent), L"10");
+    EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.282V"));
+    EXPECT_TRUE(closesWithStatusZero());
+}
+
+}  // namespace
+}  // namespace blackbox
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: blackbox_tests <path of dravello.exe> [GoogleTest flags]\n";
+        return 2;
+    }
+    const int size = MultiByteToWideChar(CP_ACP, 0, argv[1], -1, nullptr, 0);
+    blackbox::programPath.resize(static_cast<std::size_t>(size));
+    MultiByteToWideChar(CP_ACP, 0, argv[1], -1, blackbox::programPath.data(), size);
+    blackbox::programPath.resize(static_cast<std::size_t>(size - 1));
+    return RUN_ALL_TESTS();
+}
