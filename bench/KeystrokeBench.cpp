@@ -109,8 +109,14 @@ void BM_Paste_Dravello(benchmark::State& state) {
     gCurrent->setText(kept);
     QGuiApplication::clipboard()->clear();
 }
-BENCHMARK(BM_Paste_Dravello)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond)->UseRealTime()
-    ->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Paste_Dravello)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 void BM_Keystroke_Baseline(benchmark::State& state) {
     QWidget window;

@@ -38,7 +38,8 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
             reason = display.isEmpty() ? QStringLiteral("cannot open a display: DISPLAY is not set")
                                        : QStringLiteral("cannot open the display %1").arg(display);
         } else if (said.contains(kPlugin)) {
-            const QString plugin = said.mid(said.indexOf(kPlugin) + kPlugin.size()).section(QStringLiteral(" in "), 0, 0);
+            const QString plugin =
+                said.mid(said.indexOf(kPlugin) + kPlugin.size()).section(QStringLiteral(" in "), 0, 0);
             reason = QStringLiteral("cannot load the platform %1").arg(plugin.trimmed());
         }
     }

@@ -49,8 +49,8 @@ void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
         entry.action = parentMenu ? parentMenu->addSeparator() : parentBar->addSeparator();
     } else if (item->Count() > 0 || parentBar) {
         // What the bar shows is always a menu, even while it has no items yet.
-        QMenu* menu =
-            parentMenu ? parentMenu->addMenu(ToQString(TextOf(item->Text()))) : parentBar->addMenu(ToQString(TextOf(item->Text())));
+        QMenu* menu = parentMenu ? parentMenu->addMenu(ToQString(TextOf(item->Text())))
+                                 : parentBar->addMenu(ToQString(TextOf(item->Text())));
         if (parentBar) topLevel_.emplace_back(menu);
         entry.action = menu->menuAction();
         entry.isMenu = true;

@@ -102,7 +102,8 @@ bool QtTextFieldPeer::WidgetEvent(QEvent& event) {
             field_.PeerKeyPressed(PeerAccess::Key());
         } else {
             const QByteArray typed = key.text().toUtf8();
-            field_.PeerKeyUp(PeerAccess::Key(), std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
+            field_.PeerKeyUp(PeerAccess::Key(),
+                             std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
                              ToKey(key.key()));
         }
     });

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstring>
 #include <new>
 #include <stdexcept>
-#include <cstring>
 #include <thread>
 
 #include "Raises.h"

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -12,6 +14,50 @@
 namespace nt = guirt::numtext;
 
 namespace {
+
+// The number at the start of text by val's grammar, cut here so that strtod's own extra
+// forms (hex, INF, NAN) never reach it; empty where no number starts the text.
+std::string_view numberPrefix(std::string_view text) {
+    const auto digitsFrom = [&](std::size_t at) {
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        return at;
+    };
+    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
+    std::size_t at = start;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    const std::size_t intEnd = digitsFrom(at);
+    std::size_t mantissaDigits = intEnd - at;
+    at = intEnd;
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fracEnd = digitsFrom(at + 1);
+        mantissaDigits += fracEnd - (at + 1);
+        at = fracEnd;
+    }
+    if (mantissaDigits == 0) return {};
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t exponent = at + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+        const std::size_t exponentEnd = digitsFrom(exponent);
+        if (exponentEnd > exponent) at = exponentEnd;  // an exponent without digits is not read
+    }
+    return text.substr(start, at - start);
+}
+
+// val must give what strtod gives for the same number, bit for bit. The fuzzer never sets a
+// locale, so strtod reads in the C locale.
+void requireSameAsStrtod(std::string_view text, double read) {
+    const std::string prefix(numberPrefix(text));
+    double expected = 0.0;
+    if (!prefix.empty()) {
+        char* end = nullptr;
+        expected = std::strtod(prefix.c_str(), &end);
+        if (end != prefix.c_str() + prefix.size()) std::abort();  // the cut must be a whole number
+    }
+    if (std::bit_cast<std::uint64_t>(read) != std::bit_cast<std::uint64_t>(expected)) {
+        std::fprintf(stderr, "val read %.17g, strtod %.17g from \"%.200s\"\n", read, expected, prefix.c_str());
+        std::abort();
+    }
+}
 
 void requireRoundTrip(double x) {
     if (!std::isfinite(x)) {
@@ -43,6 +89,7 @@ void requirePlainNumber(double x, const std::string& pattern) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double read = nt::val(text);
+    requireSameAsStrtod(text, read);
     requireRoundTrip(read);
     (void)nt::format(read, text);
 

@@ -3,8 +3,8 @@
 #include <QToolTip>
 
 #include "Peers.h"
-#include "guirt/Runtime.h"
 #include "QtTestSupport.h"
+#include "guirt/Runtime.h"
 
 namespace qttest {
 namespace {
@@ -197,7 +197,7 @@ TEST_F(QtWindowTest, AFailingHandlerIsParkedAndEndsTheLoopInsteadOfUnwindingThro
     ASSERT_TRUE(gCurrentException);
     EXPECT_TRUE(gCurrentException->IsA(OutOfBoundsException::Record()));
     EXPECT_EQ(window->Get<TextField>("length")->Text(), "7");  // the model changed first
-    Type("8");  // nothing more runs once a failure is pending
+    Type("8");                                                 // nothing more runs once a failure is pending
     EXPECT_EQ(window->listener->Count("length.TextChange"), 1u);
     // A failure while no loop ran: the run ends before it starts, with that exception.
     EXPECT_THROW(_RuntimeRun(), RuntimeError);

@@ -20,7 +20,8 @@ struct Inputs {
 // then the pure computation.
 inline std::string resultFor(const Inputs& inputs) {
     auto read = [](std::string_view text) { return guirt::Val(guirt::String::FromBytes(text)); };
-    return resultText(voltageDrop(read(inputs.length), read(inputs.current), inputs.resistivity, read(inputs.diameter)));
+    return resultText(
+        voltageDrop(read(inputs.length), read(inputs.current), inputs.resistivity, read(inputs.diameter)));
 }
 
 }  // namespace dravello::testing

@@ -129,7 +129,7 @@ TEST(TextFieldModel, AnEditWithoutAKeySaysSoDuringItsTextChange) {
     field->PeerTextChanged(PeerAccess::Key(), Lit<"1">());  // typed
     field->PeerKeyUp(PeerAccess::Key(), "1", Key::Character);
     field->PeerTextChanged(PeerAccess::Key(), Lit<"12">());  // pasted with the mouse
-    field->SetText(Lit<"3">());                               // the program's own
+    field->SetText(Lit<"3">());                              // the program's own
     field->PeerKeyPressed(PeerAccess::Key());
     field->PeerFocusChanged(PeerAccess::Key(), false);  // released elsewhere
     field->PeerTextChanged(PeerAccess::Key(), Lit<"4">());

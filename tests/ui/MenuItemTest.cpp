@@ -154,7 +154,8 @@ TEST(MenuItemTable, EveryOperationAndQuitRefuseOtherThreads) {
         const Ref<String> name = Lit<"FileMenu">();
         if (auto f = std::any_cast<Procedure>(&e)) return (*f)(*bar);
         if (auto f = std::any_cast<ObjectFunction>(&e)) return (void)(*f)(*bar);
-        if (auto f = std::any_cast<WithItem>(&e)) return (*f)(*bar, m.name == "_InstallClone" ? Ref<Object>(window) : Ref<Object>(other));
+        if (auto f = std::any_cast<WithItem>(&e))
+            return (*f)(*bar, m.name == "_InstallClone" ? Ref<Object>(window) : Ref<Object>(other));
         if (auto f = std::any_cast<WithText>(&e)) return (*f)(*bar, name);
         if (auto f = std::any_cast<WithIndex>(&e)) return (*f)(*bar, 0);
         if (auto f = std::any_cast<WithTwoIndexes>(&e)) return (*f)(*bar, 0, 0);

@@ -21,7 +21,7 @@ class WindowPeer;
 // A control of a window. It keeps its bound event handlers and raises its numbered events;
 // its native peer, once the window has one, mirrors the model and reports what the user did.
 class GUIRT_API Control : public Object {
-#define GUIRT_CONTROL_PROPERTIES(X)                   \
+#define GUIRT_CONTROL_PROPERTIES(X)                 \
     X(Ref<String>, Name, "Name", nullptr, ShowName) \
     X(std::int64_t, Index, "Index", -2147483648LL, Stored)  // -2147483648: no control array
     GUIRT_PROPERTIES(Control, GUIRT_CONTROL_PROPERTIES)
@@ -39,11 +39,15 @@ public:
     int EventNumber(std::string_view name) const noexcept;
 
     // Whether Tab moves the keyboard focus to the control.
-    virtual bool IsTabStop() const { return false; }
+    virtual bool IsTabStop() const {
+        return false;
+    }
 
     // The user moved the keyboard focus into the control, or out of it.
     void PeerFocusChanged(const PeerKey&, bool gained);
-    ControlPeer* Peer(const PeerKey&) const noexcept { return peer_.get(); }
+    ControlPeer* Peer(const PeerKey&) const noexcept {
+        return peer_.get();
+    }
 
     static const ClassRecord& Record();
 
@@ -53,7 +57,9 @@ protected:
     // of the window peer for this kind of control.
     virtual std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) = 0;
     virtual void FocusChanged(bool) {}
-    ControlPeer* NativePeer() const noexcept { return peer_.get(); }
+    ControlPeer* NativePeer() const noexcept {
+        return peer_.get();
+    }
     // The owner window orders its tab stops again.
     void ShowTabOrder();
 

@@ -17,12 +17,12 @@ namespace guirt {
 // A menu item; an item with children is a menu. "-" as the text makes a separator;
 // "&" marks the access key; CommandKey holds the shortcut as text ("Ctrl+Z").
 class GUIRT_API MenuItem : public Object {
-#define GUIRT_MENU_ITEM_PROPERTIES(X)                                 \
-    X(Ref<String>, Name, "Name", nullptr, Stored)                    \
-    X(Ref<String>, Text, "Text", nullptr, ShowText)                  \
-    X(Ref<String>, CommandKey, "CommandKey", nullptr, ShowItem)      \
-    X(bool, AutoEnable, "AutoEnable", true, ShowItem)                \
-    X(bool, Visible, "Visible", true, ShowItem)                      \
+#define GUIRT_MENU_ITEM_PROPERTIES(X)                           \
+    X(Ref<String>, Name, "Name", nullptr, Stored)               \
+    X(Ref<String>, Text, "Text", nullptr, ShowText)             \
+    X(Ref<String>, CommandKey, "CommandKey", nullptr, ShowItem) \
+    X(bool, AutoEnable, "AutoEnable", true, ShowItem)           \
+    X(bool, Visible, "Visible", true, ShowItem)                 \
     X(bool, Enabled, "Enabled", true, ShowItem)
     GUIRT_PROPERTIES(MenuItem, GUIRT_MENU_ITEM_PROPERTIES)
 

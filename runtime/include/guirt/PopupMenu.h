@@ -13,8 +13,8 @@ class PopupMenuPeer;
 // A drop-down list of rows, each with a text and a tag. The model decides the selection
 // and when "Change" is raised; the peer only shows it and reports what the user picked.
 class GUIRT_API PopupMenu : public RectControl {
-#define GUIRT_POPUP_MENU_PROPERTIES(X)                               \
-    X(bool, TabStop, "TabStop", true, ShowTabStop)                   \
+#define GUIRT_POPUP_MENU_PROPERTIES(X)             \
+    X(bool, TabStop, "TabStop", true, ShowTabStop) \
     X(Ref<String>, InitialValue, "InitialValue", nullptr, Stored)
     GUIRT_PROPERTIES(PopupMenu, GUIRT_POPUP_MENU_PROPERTIES)
 
@@ -34,7 +34,9 @@ public:
     // any other popup an index out of range raises OutOfBoundsException.
     void SetListIndex(std::int64_t row);
 
-    bool IsTabStop() const override { return TabStop_; }
+    bool IsTabStop() const override {
+        return TabStop_;
+    }
 
     // The user picked a row in the native control.
     void PeerPicked(const PeerKey&, std::int64_t row);

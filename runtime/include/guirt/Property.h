@@ -30,13 +30,13 @@ private:                                                            \
 #define GUIRT_PROPERTY_RECORD(Type, Name, ListName, Initial, Show) ::guirt::Property<&Self::Set##Name>(ListName),
 
 // Declares the listed properties and AddOwnProperties, which enters them in the class record.
-#define GUIRT_PROPERTIES(Class, LIST)                                   \
-    LIST(GUIRT_DECLARE_PROPERTY)                                        \
-                                                                        \
-protected:                                                              \
-    static void AddOwnProperties(::guirt::ClassRecord& record) {        \
-        using Self = Class;                                             \
-        record.AddProperties({LIST(GUIRT_PROPERTY_RECORD)});            \
-    }                                                                   \
-                                                                        \
+#define GUIRT_PROPERTIES(Class, LIST)                            \
+    LIST(GUIRT_DECLARE_PROPERTY)                                 \
+                                                                 \
+protected:                                                       \
+    static void AddOwnProperties(::guirt::ClassRecord& record) { \
+        using Self = Class;                                      \
+        record.AddProperties({LIST(GUIRT_PROPERTY_RECORD)});     \
+    }                                                            \
+                                                                 \
 private:

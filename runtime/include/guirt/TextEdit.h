@@ -13,17 +13,17 @@ enum class Key : std::uint8_t;
 // user types reaches the model from the peer before any event is raised, and every key
 // released in the control raises "KeyUp" with the key's text.
 class GUIRT_API TextEdit : public RectControl {
-#define GUIRT_TEXT_EDIT_PROPERTIES(X)                                                      \
-    X(bool, TabStop, "TabStop", true, ShowTabStop)                                         \
-    X(bool, Border, "Border", true, ShowBorder)                                            \
-    X(bool, UseFocusRing, "UseFocusRing", true, Stored)                                    \
-    X(bool, ReadOnly, "ReadOnly", false, ShowReadOnly)                                     \
-    X(bool, AcceptTabs, "AcceptTabs", false, Stored)                                       \
-    X(bool, AutomaticallyCheckSpelling, "AutomaticallyCheckSpelling", false, Stored)       \
-    X(Color, TextColor, "TextColor", Color{}, ShowColors)                                  \
-    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowColors)                        \
-    X(Ref<String>, Format, "Format", nullptr, Stored)                                      \
-    X(std::int64_t, LimitText, "LimitText", 0, ShowLimitText) /* 0: no limit */            \
+#define GUIRT_TEXT_EDIT_PROPERTIES(X)                                                \
+    X(bool, TabStop, "TabStop", true, ShowTabStop)                                   \
+    X(bool, Border, "Border", true, ShowBorder)                                      \
+    X(bool, UseFocusRing, "UseFocusRing", true, Stored)                              \
+    X(bool, ReadOnly, "ReadOnly", false, ShowReadOnly)                               \
+    X(bool, AcceptTabs, "AcceptTabs", false, Stored)                                 \
+    X(bool, AutomaticallyCheckSpelling, "AutomaticallyCheckSpelling", false, Stored) \
+    X(Color, TextColor, "TextColor", Color{}, ShowColors)                            \
+    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowColors)                  \
+    X(Ref<String>, Format, "Format", nullptr, Stored)                                \
+    X(std::int64_t, LimitText, "LimitText", 0, ShowLimitText) /* 0: no limit */      \
     X(std::int64_t, Alignment, "Alignment", 0, ShowAlignment)
     GUIRT_PROPERTIES(TextEdit, GUIRT_TEXT_EDIT_PROPERTIES)
 
@@ -31,7 +31,9 @@ public:
     Ref<String> Text() const;
     void SetText(const Ref<String>& text);
 
-    bool IsTabStop() const override { return TabStop_; }
+    bool IsTabStop() const override {
+        return TabStop_;
+    }
 
     // True while "TextChange" is raised for a change the user made without a key held in
     // the control: a paste or drop with the mouse, an Edit command chosen from a menu.

@@ -8,9 +8,9 @@ class TextFieldPeer;
 
 // A one-line text field.
 class GUIRT_API TextField : public TextEdit {
-#define GUIRT_TEXT_FIELD_PROPERTIES(X)                           \
-    X(bool, Password, "Password", false, ShowPassword)          \
-    X(Ref<String>, CueText, "CueText", nullptr, ShowCueText)    \
+#define GUIRT_TEXT_FIELD_PROPERTIES(X)                       \
+    X(bool, Password, "Password", false, ShowPassword)       \
+    X(Ref<String>, CueText, "CueText", nullptr, ShowCueText) \
     X(Ref<String>, Mask, "Mask", nullptr, Stored)
     GUIRT_PROPERTIES(TextField, GUIRT_TEXT_FIELD_PROPERTIES)
 

@@ -22,28 +22,28 @@ class WindowPeer;
 // A top-level window: its own properties, its controls by name, and its menu bar.
 // A program's window class overrides Layout, CreateControls and Event_Close.
 class GUIRT_API Window : public Object {
-#define GUIRT_WINDOW_PROPERTIES(X)                                             \
-    X(std::int64_t, Width, "Width", 300, ShowFrame)                            \
-    X(std::int64_t, Height, "Height", 300, ShowFrame)                          \
-    X(std::int64_t, MinWidth, "MinWidth", 64, ShowFrame)                       \
-    X(std::int64_t, MinHeight, "MinHeight", 64, ShowFrame)                     \
-    X(std::int64_t, MaxWidth, "MaxWidth", 32000, ShowFrame)                    \
-    X(std::int64_t, MaxHeight, "MaxHeight", 32000, ShowFrame)                  \
+#define GUIRT_WINDOW_PROPERTIES(X)                                              \
+    X(std::int64_t, Width, "Width", 300, ShowFrame)                             \
+    X(std::int64_t, Height, "Height", 300, ShowFrame)                           \
+    X(std::int64_t, MinWidth, "MinWidth", 64, ShowFrame)                        \
+    X(std::int64_t, MinHeight, "MinHeight", 64, ShowFrame)                      \
+    X(std::int64_t, MaxWidth, "MaxWidth", 32000, ShowFrame)                     \
+    X(std::int64_t, MaxHeight, "MaxHeight", 32000, ShowFrame)                   \
     X(std::int64_t, Frame, "Frame", 0, Stored)         /* an ordinary window */ \
     X(std::int64_t, Placement, "Placement", 0, Stored) /* where new ones go */  \
-    X(std::int64_t, MacProcId, "MacProcId", 0, Stored)                         \
-    X(Ref<String>, Title, "Title", nullptr, ShowTitle)                         \
-    X(bool, CloseButton, "CloseButton", true, ShowFrame)                       \
-    X(bool, Resizeable, "Resizeable", true, ShowFrame)                         \
-    X(bool, MaximizeButton, "MaximizeButton", true, ShowFrame)                 \
-    X(bool, MinimizeButton, "MinimizeButton", true, ShowFrame)                 \
-    X(bool, FullScreenButton, "FullScreenButton", false, Stored)               \
-    X(bool, Composite, "Composite", false, Stored)                             \
-    X(bool, LiveResize, "LiveResize", true, Stored)                            \
-    X(bool, FullScreen, "FullScreen", false, ShowFullScreen)                   \
-    X(bool, HasBackColor, "HasBackColor", false, ShowBackColor)                \
-    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowBackColor)         \
-    X(bool, MenuBarVisible, "MenuBarVisible", true, ShowMenuBar)               \
+    X(std::int64_t, MacProcId, "MacProcId", 0, Stored)                          \
+    X(Ref<String>, Title, "Title", nullptr, ShowTitle)                          \
+    X(bool, CloseButton, "CloseButton", true, ShowFrame)                        \
+    X(bool, Resizeable, "Resizeable", true, ShowFrame)                          \
+    X(bool, MaximizeButton, "MaximizeButton", true, ShowFrame)                  \
+    X(bool, MinimizeButton, "MinimizeButton", true, ShowFrame)                  \
+    X(bool, FullScreenButton, "FullScreenButton", false, Stored)                \
+    X(bool, Composite, "Composite", false, Stored)                              \
+    X(bool, LiveResize, "LiveResize", true, Stored)                             \
+    X(bool, FullScreen, "FullScreen", false, ShowFullScreen)                    \
+    X(bool, HasBackColor, "HasBackColor", false, ShowBackColor)                 \
+    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowBackColor)          \
+    X(bool, MenuBarVisible, "MenuBarVisible", true, ShowMenuBar)                \
     X(bool, Visible, "Visible", true, ShowVisible)
     GUIRT_PROPERTIES(Window, GUIRT_WINDOW_PROPERTIES)
 
@@ -60,18 +60,24 @@ public:
     // The control registered under the name, or nil.
     Ref<Control> _ControlByName(const Ref<String>& name) const;
     // The controls in the order they were added.
-    const std::vector<Ref<Control>>& Controls() const noexcept { return controls_; }
+    const std::vector<Ref<Control>>& Controls() const noexcept {
+        return controls_;
+    }
     // The controls that Tab visits, in order: tab stops by TabIndex, ties in the order
     // the controls were added.
     std::vector<Ref<Control>> TabOrder() const;
 
     // Closes the window: raises "Close" (Event_Close) and lets the runtime drop it.
     void Close();
-    bool IsOpen() const noexcept { return open_; }
+    bool IsOpen() const noexcept {
+        return open_;
+    }
 
     // The user asked to close the window (title bar button, window manager).
     void PeerCloseRequested(const PeerKey&);
-    WindowPeer* Peer(const PeerKey&) const noexcept { return peer_.get(); }
+    WindowPeer* Peer(const PeerKey&) const noexcept {
+        return peer_.get();
+    }
 
     static const ClassRecord& Record();
 

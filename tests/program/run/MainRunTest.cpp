@@ -19,6 +19,7 @@
 #include "app/Startup.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Runtime.h"
+#include "menus/MainMenuBar.h"
 #include "window/Window1.h"
 
 namespace {
@@ -60,6 +61,24 @@ std::size_t Occurrences(const std::string& text, const std::string& what) {
     return count;
 }
 
+// A class the program images register after the program's own; it fails to build when a
+// test asks it to, as an initializer of the program could.
+bool gFailInitializer = false;
+const guirt::ClassRecord& FailingClass() {
+    if (gFailInitializer) guirt::Raise<guirt::OutOfBoundsException>("an initializer failed");
+    return guirt::Object::Record();
+}
+const guirt::ImageClasses kFailingImage{&FailingClass};
+
+// The process entry itself, as the platform calls it.
+[[noreturn]] void RunEntry() {
+    std::exit(dravello::wWinMain(nullptr, nullptr, L"-platform offscreen", 1));
+}
+
+bool ReportedOnce(const std::string& err, const std::string& what) {
+    return Occurrences(err, "Unhandled exception") == 1 && err.find(what) != std::string::npos;
+}
+
 class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
@@ -75,6 +94,34 @@ TEST_F(ProgramRun, CommandLineWordsSurviveTheTripThroughTheRuntime) {
         std::_Exit(QCoreApplication::arguments() == expected ? 0 : 1);
     };
     EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+
+// Failures during start-up, through the real entry: reported once, and the run still
+// finalises with status 1.
+TEST_F(ProgramRun, AStartUpFailureIsReportedOnceAndGivesStatusOne) {
+    EXPECT_EXIT(
+        {
+            gFailInitializer = true;
+            RunEntry();
+        },
+        ::testing::ExitedWithCode(1), ::testing::Truly([](const std::string& err) {
+            return ReportedOnce(err, "OutOfBoundsException: an initializer failed");
+        }));
+    EXPECT_EXIT(
+        {
+            // The Edit menu's builder fails, as any step of building the bar could.
+            auto& bar = const_cast<guirt::ClassRecord&>(dravello::MainMenuBar::Record());
+            std::vector<guirt::MethodRecord> methods = bar.Methods();
+            for (guirt::MethodRecord& m : methods) {
+                if (m.name == "Untitled1") {
+                    m.entry = guirt::Procedure{[](guirt::Object&) { guirt::RaiseNilObjectException(); }};
+                }
+            }
+            bar.SetMethods(methods);
+            RunEntry();
+        },
+        ::testing::ExitedWithCode(1),
+        ::testing::Truly([](const std::string& err) { return ReportedOnce(err, "NilObjectException"); }));
 }
 
 TEST_F(ProgramRun, FileExitEndsTheEventLoopWithCodeZero) {
