@@ -61,6 +61,10 @@ bench: deps
 	done
 	@echo "== bench/startup_bench.sh"
 	bench/startup_bench.sh build/bench
+	cmake --preset win64
+	cmake --build --preset win64
+	@echo "== bench/windows_bench.sh"
+	bench/windows_bench.sh build/win64
 
 clean:
 	rm -rf build

@@ -134,10 +134,12 @@ TEST_F(BlackBox, SurvivesTextThatIsNoSizeAndClosingWhileTyping) {
     EXPECT_TRUE(closesWithStatusZero());
 }
 
-// A megabyte pasted into a size field is kept whole, as on Linux, converts the other size at
-// once (no key release follows a paste), and leaves the program answering.
-TEST_F(BlackBox, KeepsAMegabytePasteWholeAndStaysResponsive) {
-    const std::wstring pasted = L"1." + std::wstring(1'000'000, L'0');
+// A long paste into a size field is kept whole, as on Linux, past the 30,000 characters an
+// edit control keeps by default; it converts the other size at once (no key release follows
+// a paste) and leaves the program answering. (Wine's edit control takes time quadratic in
+// the length of its text, about 12 s for 100,000 characters, so the paste is not longer.)
+TEST_F(BlackBox, KeepsALongPasteWholeAndStaysResponsive) {
+    const std::wstring pasted = L"1." + std::wstring(40'000, L'0');
     std::string error;
     ASSERT_TRUE(pasteOver(control(kDiameter), pasted, error)) << error;
     const std::wstring kept = editText(control(kDiameter));
