@@ -1,7 +1,7 @@
 // The start-up baseline on Windows: the same window as dravello.exe made with the Win32 API
 // directly, no runtime in between. The same client size, the eleven controls in the same
-// order at the same places with the same fonts, a menu bar with two menus, the Edit
-// accelerators and a dialog-style message loop.
+// order at the same places with the same fonts and help tips, a menu bar with two menus, the
+// Edit accelerators and a dialog-style message loop.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -19,6 +19,7 @@ struct Control {
     const wchar_t* text;
     int left, top, width, height;
     enum Font { kPlain, kBold14, kItalic10 } font;
+    const wchar_t* helpTag = nullptr;
 };
 
 // Creation order, as dravello.exe makes them.
@@ -30,10 +31,14 @@ constexpr Control kControls[] = {
     {L"STATIC", L"Vd (20\u00B0C) = ( Length x Current x 0.0175 ) / Area", 20, 46, 256, 16, Control::kItalic10},
     {L"EDIT", L"0.51054", 196, 106, 80, 22, Control::kPlain},
     {L"EDIT", L"60", 196, 74, 80, 22, Control::kPlain},
-    {L"STATIC", L"Cable diameter (mm):", 20, 107, 142, 20, Control::kPlain},
-    {L"STATIC", L"Total cable length (m):", 20, 75, 142, 20, Control::kPlain},
+    {L"STATIC", L"Cable diameter (mm):", 20, 107, 142, 20, Control::kPlain,
+     L"AWG 24 = 0.51054 mm (cat5/cat5e)\r\nAWG 23 = 0.57404 mm\r\nAWG 22 = 0.64516 mm\r\nAWG 21 = 0.7239 mm\r\n"
+     L"AWG 20 = 0.8128 mm\r\nAWG 19 = 0.91186 mm\r\nAWG 18 = 1.02362 mm"},
+    {L"STATIC", L"Total cable length (m):", 20, 75, 142, 20, Control::kPlain, L"Total cable lenght, out and back."},
     {L"EDIT", L"0.20471", 196, 140, 80, 22, Control::kPlain},
-    {L"STATIC", L"Cable area (mm2):", 20, 141, 142, 20, Control::kPlain},
+    {L"STATIC", L"Cable area (mm2):", 20, 141, 142, 20, Control::kPlain,
+     L"AWG 24 = 0.205 mm2 (cat5/cat5e)\r\nAWG 23 = 0.258 mm2\r\nAWG 22 = 0.326 mm2\r\nAWG 21 = 0.410 mm2\r\n"
+     L"AWG 20 = 0.518 mm2\r\nAWG 19 = 0.635 mm2\r\nAWG 18 = 0.823 mm2"},
 };
 constexpr const wchar_t* kMaterials[] = {L"Copper", L"Aluminium", L"Gold", L"Silver", L"Iron", L"Lead"};
 
@@ -73,6 +78,10 @@ void createControls(HWND window, HINSTANCE instance) {
     const HFONT fonts[] = {makeFont(metrics.lfMessageFont, 0, false, false),
                            makeFont(metrics.lfMessageFont, 14, true, false),
                            makeFont(metrics.lfMessageFont, 10, false, true)};
+    HWND tips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 480);
     int id = kFirstControlId;
     for (const Control& c : kControls) {
         const bool edit = lstrcmpW(c.className, L"EDIT") == 0;
@@ -85,6 +94,15 @@ void createControls(HWND window, HINSTANCE instance) {
                             window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[c.font]), FALSE);
         if (edit) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+        if (c.helpTag) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+            tool.hwnd = window;
+            tool.uId = reinterpret_cast<UINT_PTR>(child);
+            tool.lpszText = const_cast<wchar_t*>(c.helpTag);
+            SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
         if (combo) {
             for (const wchar_t* row : kMaterials) SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
             SendMessageW(child, CB_SETCURSEL, 0, 0);
