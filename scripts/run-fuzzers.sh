@@ -38,15 +38,20 @@ for fuzzer in "${fuzzers[@]}"; do
     mkdir -p "$corpus"
     cp -R "$seeds/." "$corpus/"
     log="$work/$name.log"
+    # A target's own libFuzzer flags, one a line, in tests/fuzz/<name>.options.
+    options=()
+    options_file="$root/tests/fuzz/${name%_fuzz}.options"
+    if [[ -f $options_file ]]; then mapfile -t options < <(grep -v -e '^#' -e '^$' "$options_file"); fi
 
     status=0
     "$fuzzer" "$corpus" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$artifacts/$name-" >"$log" 2>&1 || status=$?
+        -artifact_prefix="$artifacts/$name-" "${options[@]}" >"$log" 2>&1 || status=$?
 
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
+    speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n1)
     if ((status == 0)) && ! grep -qE 'ERROR: (Address|Leak|Undefined)Sanitizer|runtime error:' "$log"; then
-        echo "$name: ok (${runs:-?} runs in ${seconds}s)"
+        echo "$name: ok (${runs:-?} runs in ${seconds}s, ${speed:-?} per second)"
     else
         failed=1
         echo "$name: FAILED (exit $status); last lines of its log:"
