@@ -5,7 +5,7 @@ SHELL := bash
 CTEST := ctest -j2 --output-on-failure --no-tests=error
 LOGS := build/logs
 
-.PHONY: deps build test run windows package bench clean
+.PHONY: deps build test run windows package bench fuzz clean
 
 deps:
 	scripts/install-deps.sh
@@ -65,6 +65,13 @@ bench: deps
 	cmake --build --preset win64
 	@echo "== bench/windows_bench.sh"
 	bench/windows_bench.sh build/win64
+
+# A longer fuzzing campaign: every fuzzer for FUZZ_SECONDS each (default 600; make test
+# gives each 20).
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	FUZZ_SECONDS=$${FUZZ_SECONDS:-600} scripts/run-fuzzers.sh
 
 clean:
 	rm -rf build
