@@ -1,0 +1,77 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "Backend.h"
+#include "Win32Handles.h"
+#include "Win32PopUp.h"
+#include "Win32Text.h"
+#include "Win32WindowPeer.h"
+
+namespace guirt {
+
+namespace {
+
+// The Win32 backend: common controls 6, the runtime's window class and the thread's
+// message loop.
+class Win32Backend final : public PeerFactory {
+public:
+    // Nothing here reads words from the command line, so the tail is not split.
+    Win32Backend() {
+        INITCOMMONCONTROLSEX controls{};
+        controls.dwSize = sizeof(controls);
+        controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+        InitCommonControlsEx(&controls);
+        win32::Win32WindowPeer::RegisterWindowClass();
+    }
+
+    ~Win32Backend() override {
+        win32::DestroyPendingWindows();
+        win32::Win32WindowPeer::UnregisterWindowClass();
+    }
+
+    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override {
+        return std::make_unique<win32::Win32WindowPeer>(window);
+    }
+
+    void RunEventLoop() override {
+        running_ = true;
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (!win32::Win32WindowPeer::TranslateForWindow(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            win32::DestroyPendingWindows();
+        }
+        running_ = false;
+    }
+
+    void QuitEventLoop() noexcept override {
+        // The runtime keeps the program's exit code; outside the loop there is nothing to end.
+        if (running_) PostQuitMessage(0);
+    }
+
+    void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
+        win32::PopUpMenu(menu, at);
+    }
+
+    // A GUI program has no console for standard error, so the report is shown in a message
+    // box too. Setting the environment variable DRAVELLO_NO_ALERT (to anything) leaves the
+    // box out, for tests and scripts that read standard error and must not wait for a click.
+    void AlertUnhandledException(std::string_view report) override {
+        if (GetEnvironmentVariableW(L"DRAVELLO_NO_ALERT", nullptr, 0) > 0) return;
+        MessageBoxW(nullptr, win32::Wide(report).c_str(), nullptr, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+
+private:
+    bool running_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<PeerFactory> CreatePlatformBackend(std::wstring_view) {
+    return std::make_unique<Win32Backend>();
+}
+
+}  // namespace guirt

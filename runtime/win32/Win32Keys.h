@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "Input.h"
+
+namespace guirt::win32 {
+
+// The runtime's key for a virtual-key code: Character for a key that types a letter, digit
+// or sign, None for one it has no name for.
+Key KeyOf(WPARAM virtualKey);
+
+// The text the key of a WM_KEYUP or WM_KEYDOWN types with the keyboard state of that
+// message, control characters included ("\b", "\r", "\x1b", Ctrl+A's "\x01"); empty for a
+// key that types nothing, such as an arrow or a dead key.
+std::string TypedText(WPARAM virtualKey, LPARAM keyData);
+
+// The accelerator that chooses the command; none for a shortcut Win32 cannot express (one
+// with the Windows key, or a sign no key of the keyboard layout types).
+std::optional<ACCEL> AcceleratorOf(const Shortcut& shortcut, WORD command);
+
+}  // namespace guirt::win32

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "guirt/String.h"
+
+namespace guirt::win32 {
+
+// Runtime texts are UTF-8, Win32's are UTF-16; a byte that is not UTF-8 becomes U+FFFD.
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+
+// Programs write line breaks as CR LF or CR; Win32 controls break lines only at CR LF.
+std::wstring WideLines(std::string_view utf8);
+
+// The whole text of a window or control, as the runtime keeps texts.
+Ref<String> WindowText(HWND hwnd);
+
+}  // namespace guirt::win32
