@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QProcess>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +69,11 @@ public:
         StartupMessages().clear();
         // The program decides when to quit, not the last window closing.
         QApplication::setQuitOnLastWindowClosed(false);
+        // WM_CLASS "dravello", "Dravello" and the desktop entry's id, so launchers and
+        // compositors match the window to its entry and show its icon.
+        QApplication::setApplicationName(QStringLiteral(GUIRT_APPLICATION_NAME));
+        QGuiApplication::setDesktopFileName(QStringLiteral(GUIRT_DESKTOP_ID));
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GUIRT_DESKTOP_ID)));
     }
 
     ~QtBackend() override {

@@ -75,6 +75,9 @@ max=$(sed -n 's/.*program specified maximum size: \([0-9]*\) by \([0-9]*\).*/\1x
 [[ -n $min && $min == "$max" ]] || fail "the window is resizable: minimum '$min', maximum '$max'"
 [[ $min == "${width}x${height}" ]] || fail "the size limits $min differ from the window's ${width}x${height}"
 xprop -id "$win" WM_PROTOCOLS | grep -q WM_DELETE_WINDOW || fail "the window does not take WM_DELETE_WINDOW"
+# Launchers match the window to its desktop entry by its class.
+wm_class=$(xprop -id "$win" WM_CLASS)
+[[ $wm_class == *'"dravello", "Dravello"'* ]] || fail "WM_CLASS is $wm_class, expected \"dravello\", \"Dravello\""
 
 screenshot() {
     local file
