@@ -1,10 +1,12 @@
 #include "QtLabelPeer.h"
 
+#include "ModelState.h"
 #include "QtConversions.h"
 
 namespace guirt::qt {
 
-QtLabelPeer::QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, new QLabel(parent)) {
+QtLabelPeer::QtLabelPeer(Label& model, QWidget* parent)
+    : QtControlPeer(model, new QLabel(parent)), font_(FontOf(model)) {
     View()->setTextFormat(Qt::PlainText);
     // Labels never take the keyboard focus, selectable or not.
     View()->setFocusPolicy(Qt::NoFocus);
@@ -13,10 +15,36 @@ QtLabelPeer::QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, n
     SetTextColor(model.TextColor());
     SetMultiLine(model.MultiLine());
     SetSelectable(model.Selectable());
+    Fit();
 }
 
 void QtLabelPeer::SetCaption(std::string_view text) {
-    if (View()) View()->setText(WithLineFeeds(text));
+    if (!View()) return;
+    View()->setText(WithLineFeeds(text));
+    Fit();
+}
+
+void QtLabelPeer::SetBounds(const Bounds& bounds) {
+    QtControlPeer::SetBounds(bounds);
+    Fit();
+}
+
+void QtLabelPeer::SetFont(const FontRequest& font) {
+    font_ = font;
+    QtControlPeer::SetFont(font);
+    Fit();
+}
+
+void QtLabelPeer::Fit() {
+    QLabel* label = View();
+    if (!label || font_.size > 0 || label->wordWrap()) return;
+    QFont font = ToQFont(font_, label);
+    const int width = label->width();
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > width) {
+        font.setPixelSize(--pixels);
+    }
+    label->setFont(font);
 }
 
 void QtLabelPeer::SetTextAlign(std::int64_t align) {
@@ -33,7 +61,9 @@ void QtLabelPeer::SetTextColor(Color color) {
 }
 
 void QtLabelPeer::SetMultiLine(bool multiLine) {
-    if (View()) View()->setWordWrap(multiLine);
+    if (!View()) return;
+    View()->setWordWrap(multiLine);
+    Fit();
 }
 
 void QtLabelPeer::SetSelectable(bool selectable) {

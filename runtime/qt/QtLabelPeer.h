@@ -13,6 +13,8 @@ public:
     QtLabelPeer(Label& model, QWidget* parent);
 
     void SetCaption(std::string_view text) override;
+    void SetBounds(const Bounds& bounds) override;
+    void SetFont(const FontRequest& font) override;
     void SetTextAlign(std::int64_t align) override;
     void SetTextColor(Color color) override;
     void SetMultiLine(bool multiLine) override;
@@ -20,6 +22,11 @@ public:
 
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
+    // A one-line label in the default size takes the desktop's font, made smaller where the
+    // desktop's is too large for the box the layout gives it: the text is never cut.
+    void Fit();
+
+    FontRequest font_;
 };
 
 }  // namespace guirt::qt

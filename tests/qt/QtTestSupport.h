@@ -105,6 +105,8 @@ protected:
         formula->SetMultiLine(true);
         formula->SetHelpTag(Lit<"Resistivity of copper\r\nat 20 degrees">());
 
+        Add<Label>("caption", 20, 90, 142, 20)->SetCaption(Lit<"Total cable length (m):">());
+
         Ref<Label> result = Add<Label>("result", 20, 150, 256, 20);
         result->SetCaption(Lit<"Voltage drop = 22.671V">());
         result->SetBold(true);

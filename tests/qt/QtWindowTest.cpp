@@ -143,6 +143,25 @@ TEST_F(QtWindowTest, LabelsShowTheirTextFontColourAndHelpTag) {
     EXPECT_LE(QFontMetrics(result->font()).height(), 20);
 }
 
+// A caption in the default size takes the desktop's font, smaller where that would not fit
+// the caption's box: nothing is cut at the desktop sizes people use.
+TEST_F(QtWindowTest, CaptionsInTheDefaultSizeFitTheirBoxAtEveryDesktopFontSize) {
+    const QFont desktop = QApplication::font();
+    for (int points : {9, 10, 11, 12, 14}) {
+        SCOPED_TRACE(points);
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        Open();
+        QLabel* caption = Find<QLabel>("caption");
+        EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width());
+        if (points <= 9) {
+            EXPECT_EQ(caption->font().pointSize(), points);  // small enough as it is
+        }
+        window->Close();
+        window.reset();
+    }
+    QApplication::setFont(desktop);
+}
+
 TEST_F(QtWindowTest, TypingReachesTheModelThenRaisesTextChangeAndKeyUp) {
     Open();
     QLineEdit* edit = Find<QLineEdit>("length");
