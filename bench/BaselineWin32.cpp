@@ -42,13 +42,10 @@ constexpr Control kControls[] = {
 };
 constexpr const wchar_t* kMaterials[] = {L"Copper", L"Aluminium", L"Gold", L"Silver", L"Iron", L"Lead"};
 
-HFONT makeFont(LOGFONTW font, int points, bool bold, bool italic) {
-    if (points > 0) {
-        HDC screen = GetDC(nullptr);
-        font.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
-    }
-    if (bold) font.lfWeight = FW_BOLD;
+// The window's text sizes are in pixels.
+HFONT makeFont(LOGFONTW font, int pixels, bool bold, bool italic) {
+    if (pixels > 0) font.lfHeight = -pixels;
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = italic;
     return CreateFontIndirectW(&font);
 }
@@ -87,6 +84,7 @@ void createControls(HWND window, HINSTANCE instance) {
         const bool edit = lstrcmpW(c.className, L"EDIT") == 0;
         const bool combo = lstrcmpW(c.className, L"COMBOBOX") == 0;
         DWORD style = WS_CHILD | WS_VISIBLE;
+        if (id == kFirstControlId + kResultIndex) style |= SS_CENTER;
         if (edit) style |= WS_TABSTOP | ES_AUTOHSCROLL;
         if (combo) style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
         HWND child =

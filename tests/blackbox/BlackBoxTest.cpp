@@ -32,6 +32,25 @@ enum ControlId : int {
 };
 constexpr int kLeadRow = 5;
 
+std::string nameOf(int id) {
+    switch (id) {
+        case kCurrent:
+            return "current";
+        case kResult:
+            return "result";
+        case kFormula:
+            return "form";
+        case kDiameter:
+            return "diameter";
+        case kLength:
+            return "lenght";
+        case kArea:
+            return "areafld";
+        default:
+            return "control " + std::to_string(id);
+    }
+}
+
 // How long the program may take to show what a change leads to.
 constexpr auto kSettleTime = 10s;
 
@@ -65,7 +84,7 @@ protected:
             std::this_thread::sleep_for(20ms);
         } while (program->running() && std::chrono::steady_clock::now() < deadline);
         auto failure = ::testing::AssertionFailure()
-                       << "control " << id << " shows \"" << utf8(seen) << "\", expected \"" << utf8(expected) << "\"";
+                       << nameOf(id) << " shows \"" << utf8(seen) << "\", expected \"" << utf8(expected) << "\"";
         if (!program->running())
             failure << " (the program has exited with status " << *program->waitForExit(0ms) << ")";
         return failure;
