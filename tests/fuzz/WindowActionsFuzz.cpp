@@ -28,7 +28,7 @@ enum class Action { Type, PasteWithoutKey, KeyWithoutChange, Pick, ProgramSetTex
 const char* const kActionNames[] = {"typed", "pasted without a key", "pressed a key that changes nothing", "picked row",
                                     "program set"};
 
-constexpr int kDiameter = 0, kArea = 1;
+constexpr int kDiameter = 0, kArea = 1, kLength = 2, kCurrent = 3;
 const char* const kFieldNames[] = {"diameter", "areafld", "lenght", "current"};
 
 std::string text(const Ref<TextField>& field) {
@@ -51,8 +51,8 @@ struct Program {
         window = dravello::Window1::Implicit();
         fields[kDiameter] = window->diameter();
         fields[kArea] = window->areafld();
-        fields[2] = window->lenght();
-        fields[3] = window->current();
+        fields[kLength] = window->lenght();
+        fields[kCurrent] = window->current();
         for (int i = 0; i < 4; ++i) startTexts[i] = text(fields[i]);
         startRow = window->PopupMenu1()->ListIndex();
     }
@@ -107,19 +107,21 @@ void check(const Program& p, const Step& step, const std::string (&before)[4]) {
     const std::int64_t row = p.window->PopupMenu1()->ListIndex();
     if (row < 0 || row >= static_cast<std::int64_t>(dravello::kMaterials.size())) fail(p, step, "no material selected");
     const std::string shown[4] = {text(p.fields[0]), text(p.fields[1]), text(p.fields[2]), text(p.fields[3])};
-    const std::string expected = dravello::testing::resultFor(
-        {shown[kDiameter], shown[2], shown[3], dravello::kMaterials[static_cast<std::size_t>(row)].resistivity});
+    const std::string expected =
+        dravello::testing::resultFor({shown[kDiameter], shown[kLength], shown[kCurrent],
+                                      dravello::kMaterials[static_cast<std::size_t>(row)].resistivity});
     if (TextOf(p.window->result()->Caption()) != expected) fail(p, step, "the result should be \"" + expected + "\"");
 
     // The field acted on shows what the user or the program put there; the others keep
     // theirs, except the other size field after a user's change of a size field.
     const bool onField = step.action != Action::Pick;
-    const bool changed = step.action == Action::KeyWithoutChange ? false : step.typed != before[step.field];
-    if (onField && step.action != Action::KeyWithoutChange && shown[step.field] != step.typed) {
-        fail(p, step, std::string(kFieldNames[step.field]) + " lost what was put there");
+    const bool keyOnly = step.action == Action::KeyWithoutChange;
+    if (onField && shown[step.field] != (keyOnly ? before[step.field] : step.typed)) {
+        fail(p, step, std::string(kFieldNames[step.field]) + " does not show what was put there");
     }
-    const bool byUser = step.action == Action::Type || step.action == Action::KeyWithoutChange ||
-                        (step.action == Action::PasteWithoutKey && changed);
+    // A paste of the text already there changes nothing, so it converts nothing either.
+    const bool byUser = step.action == Action::Type || keyOnly ||
+                        (step.action == Action::PasteWithoutKey && step.typed != before[step.field]);
     const bool converts = onField && byUser && (step.field == kDiameter || step.field == kArea);
     for (int i = 0; i < 4; ++i) {
         if (onField && i == step.field) continue;
