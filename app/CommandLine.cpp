@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <clocale>
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -34,7 +35,11 @@ void appendWide(std::wstring& out, const char* word) {
     for (const char* at = word; at < end;) {
         wchar_t wide = 0;
         const std::size_t used = std::mbrtowc(&wide, at, static_cast<std::size_t>(end - at), &state);
-        if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2) || used == 0) {
+        // The C library also decodes sequences beyond Unicode's range (F4 90.., F5-FD):
+        // those are no text either.
+        const auto code = static_cast<std::uint32_t>(wide);
+        const bool character = code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+        if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2) || used == 0 || !character) {
             out += L'\uFFFD';
             state = {};
             ++at;
