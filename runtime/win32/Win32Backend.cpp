@@ -1,6 +1,4 @@
-#include <windows.h>
-
-#include <commctrl.h>
+#include "Win32Api.h"
 
 #include "Backend.h"
 #include "Win32Handles.h"

@@ -1,7 +1,5 @@
 #include "Win32ControlPeer.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <utility>
 

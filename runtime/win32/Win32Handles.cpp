@@ -21,11 +21,10 @@ void DestroyWindowSoon(HWND hwnd) noexcept {
         DestroyWindow(hwnd);
         return;
     }
-    ShowWindow(hwnd, SW_HIDE);
     try {
         Pending().push_back(hwnd);
     } catch (...) {
-        // No room to remember it: it stays hidden until its parent or the process goes.
+        // No room to remember it: it stays until its parent or the process goes.
     }
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <windows.h>
+#include "Win32Api.h"
 
 #include <memory>
 #include <type_traits>
 
 namespace guirt::win32 {
 
-// Destroys a window now, or, while a call from Win32 into the models is running, hides it
-// and destroys it once control is back in the event loop: the window (or its parent) may
-// be the one whose message is being handled, and the control's own code still runs after
-// the notification it sent returns.
+// Destroys a window now, or, while a call from Win32 into the models is running, once
+// control is back in the event loop: the window (or its parent) may be the one whose
+// message is being handled, and a control's own code still runs after the notification it
+// sent returns.
 void DestroyWindowSoon(HWND hwnd) noexcept;
 // Destroys the windows put off so far; the loop calls it between messages.
 void DestroyPendingWindows() noexcept;

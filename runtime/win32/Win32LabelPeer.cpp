@@ -1,7 +1,5 @@
 #include "Win32LabelPeer.h"
 
-#include <commctrl.h>
-
 #include "Win32Text.h"
 
 namespace guirt::win32 {

@@ -1,7 +1,5 @@
 #include "Win32PopupMenuPeer.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "Guard.h"
@@ -50,13 +48,17 @@ void Win32PopupMenuPeer::SetFont(const FontRequest& font) {
 
 void Win32PopupMenuPeer::FitHeight() {
     if (!Handle() || height_ <= 0) return;
-    RECT shown{};
-    GetWindowRect(Handle(), &shown);
-    const LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (field == CB_ERR) return;
-    const std::int64_t frame = (shown.bottom - shown.top) - field;
-    const auto wanted = static_cast<LPARAM>(std::clamp<std::int64_t>(height_ - frame, 1, 255));
-    if (wanted != field) SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    // How the field's height maps to the combo's is the system's affair (it may read back
+    // otherwise than it was set): measure the combo and correct what was asked, twice at most.
+    LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int pass = 0; pass < 2 && field != CB_ERR; ++pass) {
+        RECT shown{};
+        GetWindowRect(Handle(), &shown);
+        const std::int64_t off = height_ - (shown.bottom - shown.top);
+        if (off == 0) return;
+        field = static_cast<LRESULT>(std::clamp<std::int64_t>(field + off, 1, 255));
+        SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
 }
 
 void Win32PopupMenuPeer::Notified(WORD code) {

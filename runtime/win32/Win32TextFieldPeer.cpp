@@ -1,7 +1,5 @@
 #include "Win32TextFieldPeer.h"
 
-#include <commctrl.h>
-
 #include "Guard.h"
 #include "Win32Keys.h"
 #include "Win32Text.h"

@@ -1,7 +1,5 @@
 #include "Win32ToolTips.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 #include "Win32Text.h"

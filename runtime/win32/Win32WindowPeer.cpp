@@ -339,7 +339,7 @@ void Win32WindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
 }
 
 void Win32WindowPeer::Show() {
-    if (!hwnd_ || closed_) return;
+    if (!hwnd_) return;
     ShowWindow(hwnd_.get(), SW_SHOW);
     UpdateWindow(hwnd_.get());
 }
@@ -348,9 +348,11 @@ void Win32WindowPeer::Hide() {
     if (hwnd_) ShowWindow(hwnd_.get(), SW_HIDE);
 }
 
+// A closed window never shows again: it goes now rather than with its peer (hiding it
+// first would only wait for the window manager).
 void Win32WindowPeer::Close() {
-    closed_ = true;
-    Hide();
+    if (tips_) tips_->Close();
+    hwnd_.reset();
 }
 
 }  // namespace guirt::win32

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "Win32Api.h"
 
 #include <memory>
 #include <optional>
@@ -16,7 +16,8 @@ namespace guirt::win32 {
 
 // A Window as a top-level window of the runtime's class (kWindowClass) whose client area is
 // exactly Width x Height below the menu bar; the controls are its children. A close asked
-// for by the user goes to the model, which decides; the window goes when its peer goes.
+// for by the user goes to the model, which decides; the window goes when the model closes
+// it or lets go of its peer.
 class Win32WindowPeer final : public WindowPeer {
 public:
     static constexpr const wchar_t* kWindowClass = L"GuirtWindow";
@@ -82,7 +83,6 @@ private:
     bool barVisible_ = true;
     bool inMenuLoop_ = false;
     bool menusStale_ = false;
-    bool closed_ = false;
     int controls_ = 0;
     HWND lastFocus_ = nullptr;
     MenuBarMenus menus_;

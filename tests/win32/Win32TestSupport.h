@@ -1,0 +1,218 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// Its old `pascal` calling-convention macro would rewrite the runtime's headers.
+#undef pascal
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "Peers.h"
+#include "guirt/Exceptions.h"
+#include "guirt/Label.h"
+#include "guirt/MenuBar.h"
+#include "guirt/PopupMenu.h"
+#include "guirt/TextField.h"
+#include "guirt/Window.h"
+
+namespace win32test {
+
+using namespace guirt;
+
+// Records the events of the controls it is bound to as "name.Event" or "name.KeyUp:key";
+// can be told to fail inside a handler.
+class Listener : public Object {
+public:
+    static const ClassRecord& Record() {
+        static const ClassRecord& record = RuntimeNewClass("Win32TestListener", &Object::Record(), FactoryOf<Listener>);
+        return record;
+    }
+    std::vector<std::string> calls;
+    bool failOnTextChange = false;
+
+    void Bind(Control& control, std::string_view event) {
+        const Ref<Listener> self(this);
+        if (event == "KeyUp") {
+            RuntimeAddEventHandler(
+                control, control.EventNumber(event), KeyEventAdaptor,
+                RuntimeCreateDelegate(InvokeKeyHandler, KeyHandler{&OnKey}, self, "( TextField, String )", 1));
+            return;
+        }
+        const ControlHandler handler = event == "Change" ? &OnChange : &OnTextChange;
+        RuntimeAddEventHandler(control, control.EventNumber(event), ControlEventAdaptor,
+                               RuntimeCreateDelegate(InvokeControlHandler, handler, self, "( Control )", 1));
+    }
+    std::size_t Count(const std::string& call) const { return std::count(calls.begin(), calls.end(), call); }
+
+private:
+    static void OnChange(Object& self, Object& sender) { Note(self, sender, ".Change"); }
+    static void OnTextChange(Object& self, Object& sender) {
+        Note(self, sender, ".TextChange");
+        if (static_cast<Listener&>(self).failOnTextChange) Raise<OutOfBoundsException>("the handler failed");
+    }
+    static void OnKey(Object& self, Object& sender, const Ref<String>& key) {
+        Note(self, sender, ".KeyUp:" + std::string(TextOf(key)));
+    }
+    static void Note(Object& self, Object& sender, const std::string& what) {
+        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(static_cast<Control&>(sender).Name())) + what);
+    }
+};
+
+// The calculator's window in miniature, built as a program builds its window. Its controls'
+// IDs follow the order they are made in: material 1000, formula 1001, result 1002, length
+// 1003, current 1004.
+class CalcWindow : public Window {
+public:
+    static const ClassRecord& Record() {
+        static const ClassRecord& record = RuntimeNewClass("Win32TestWindow", &Window::Record(), FactoryOf<CalcWindow>);
+        return record;
+    }
+    Ref<Listener> listener = New<Listener>();
+    Ref<guirt::MenuBar> bar;  // set before construction to build the window with menus
+    std::vector<std::string> closes;
+
+    template <class T>
+    Ref<T> Get(std::string_view name) {
+        return CheckCast<T>(_ControlByName(String::FromBytes(name)));
+    }
+
+protected:
+    void Layout() override {
+        SetTitle(Lit<"Voltage Drop">());
+        SetWidth(296);
+        SetHeight(247);
+        SetResizeable(false);
+        SetMaximizeButton(false);
+        if (bar) SetMenuBar(bar);
+    }
+
+    void CreateControls() override {
+        Ref<PopupMenu> material = Add<PopupMenu>("material", 20, 20, 120, 22);
+        material->AddRow(Lit<"Copper">());
+        material->AddRow(Lit<"Aluminium">());
+        material->SetListIndex(0);
+        material->SetTabIndex(2);
+        listener->Bind(*material, "Change");
+
+        Ref<Label> formula = Add<Label>("formula", 20, 120, 256, 16);
+        formula->SetCaption(Lit<"Vd = L x I x 0.0175 / A">());
+        formula->SetItalic(true);
+        formula->SetTextSize(10);
+        formula->SetHelpTag(Lit<"Resistivity of copper\r\nat 20 degrees">());
+
+        Ref<Label> result = Add<Label>("result", 20, 150, 256, 20);
+        result->SetCaption(Lit<"Voltage drop = 22.671V">());
+        result->SetBold(true);
+        result->SetTextSize(14);
+        result->SetTextAlign(2);
+        result->SetTextColor(Color{0x000000FF});
+
+        for (auto [name, left, tab, text] :
+             {std::tuple{"length", 20, 1, ""}, {"current", 150, 0, "1000.000000000001"}}) {
+            Ref<TextField> field = Add<TextField>(name, left, 60, 100, 22);
+            field->SetText(String::FromBytes(text));
+            field->SetTabIndex(tab);
+            listener->Bind(*field, "TextChange");
+            listener->Bind(*field, "KeyUp");
+        }
+    }
+
+    void Event_Close() override { closes.push_back("Close"); }
+
+private:
+    template <class T>
+    Ref<T> Add(std::string_view name, int left, int top, int width, int height) {
+        Ref<T> control = CheckCast<T>(__New(T::Record()));
+        control->SetLeft(left);
+        control->SetTop(top);
+        control->SetWidth(width);
+        control->SetHeight(height);
+        _AddControl(String::FromBytes(name), control);
+        return control;
+    }
+};
+
+// One window per test, built through the runtime with the Win32 backend installed, in the
+// foreground, so input the test sends reaches it.
+class Win32WindowTest : public ::testing::Test {
+protected:
+    void Open() {
+        window = New<CalcWindow>();
+        window->bar = bar;
+        WindowDefaultConstructor(*window);
+        native = FindWindowW(L"GuirtWindow", L"Voltage Drop");
+        ASSERT_NE(native, nullptr);
+        SetForegroundWindow(native);
+        Pump();
+        ASSERT_EQ(GetForegroundWindow(), native);
+    }
+
+    void TearDown() override {
+        if (window) window->Close();
+        window.reset();
+        bar.reset();
+        Pump();
+        RuntimeTakeException();
+    }
+
+    // The control with the ID, checked to be of the window class.
+    HWND Control(int id, const wchar_t* windowClass) const {
+        HWND control = GetDlgItem(native, id);
+        wchar_t name[32] = {};
+        GetClassNameW(control, name, 32);
+        EXPECT_EQ(std::wstring(name), windowClass) << id;
+        return control;
+    }
+    // The control's place in the window's client area: left, top, width, height.
+    std::tuple<LONG, LONG, LONG, LONG> Place(HWND control) const {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, native, reinterpret_cast<POINT*>(&rect), 2);
+        return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    }
+
+    // Runs the backend's message loop until what is queued, the input too, has been handled.
+    static void Pump() {
+        SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            KillTimer(nullptr, timer);
+            InstalledPeerFactory()->QuitEventLoop();
+        });
+        InstalledPeerFactory()->RunEventLoop();
+    }
+    // Presses and releases the keys, modifiers first, as the keyboard would.
+    static void Keys(std::initializer_list<WORD> keys) {
+        std::vector<INPUT> inputs;
+        for (bool up : {false, true}) {
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                const WORD key = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
+                INPUT input{};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = key;
+                input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+                inputs.push_back(input);
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Pump();
+    }
+    // Types the letters, digits and signs that need no Shift.
+    static void Type(std::string_view text) {
+        for (char c : text) Keys({static_cast<WORD>(LOBYTE(VkKeyScanW(static_cast<wchar_t>(c))))});
+    }
+    static std::wstring Text(HWND hwnd) {
+        wchar_t text[256] = {};
+        GetWindowTextW(hwnd, text, 256);
+        return text;
+    }
+
+    Ref<guirt::MenuBar> bar;
+    Ref<CalcWindow> window;
+    HWND native = nullptr;
+};
+
+}  // namespace win32test

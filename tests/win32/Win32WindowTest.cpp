@@ -1,0 +1,174 @@
+#include "Win32TestSupport.h"
+#include "guirt/Runtime.h"
+
+namespace win32test {
+namespace {
+
+constexpr int kMaterial = 1000, kFormula = 1001, kResult = 1002, kLength = 1003, kCurrent = 1004;
+
+LOGFONTW FontOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font;
+}
+
+TEST_F(Win32WindowTest, TheClientAreaIsTheWindowSizeBelowTheMenuBarAndControlsSitWhereTheModelPutsThem) {
+    bar = New<guirt::MenuBar>();
+    Ref<MenuItem> file = New<MenuItem>();
+    file->SetText(Lit<"&File">());
+    bar->Append(file);
+    Open();
+    RECT client;
+    GetClientRect(native, &client);
+    EXPECT_EQ(client.right, 296);
+    EXPECT_EQ(client.bottom, 247);
+    POINT belowBar{0, 0};
+    ClientToScreen(native, &belowBar);
+    EXPECT_EQ(Text(native), L"Voltage Drop");
+    const LONG_PTR style = GetWindowLongPtrW(native, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_SYSMENU), WS_MINIMIZEBOX | WS_SYSMENU);
+
+    window->SetMenuBarVisible(false);
+    GetClientRect(native, &client);
+    EXPECT_EQ(GetMenu(native), nullptr);
+    EXPECT_EQ(client.bottom, 247);
+    POINT top{0, 0};
+    ClientToScreen(native, &top);
+    EXPECT_GT(belowBar.y, top.y);  // the bar took its place above the client area
+
+    EXPECT_EQ(Place(Control(kMaterial, L"ComboBox")), std::make_tuple(20, 20, 120, 22));
+    EXPECT_EQ(Place(Control(kFormula, L"Static")), std::make_tuple(20, 120, 256, 16));
+    HWND current = Control(kCurrent, L"Edit");
+    EXPECT_EQ(Place(current), std::make_tuple(150, 60, 100, 22));
+    window->Get<TextField>("current")->SetLeft(160);
+    window->Get<TextField>("current")->SetVisible(false);
+    EXPECT_EQ(std::get<0>(Place(current)), 160);
+    EXPECT_FALSE(IsWindowVisible(current));
+}
+
+TEST_F(Win32WindowTest, LabelsShowTheirTextFontAndColourOnTheWindowsBackground) {
+    Open();
+    HWND formula = Control(kFormula, L"Static");
+    HWND result = Control(kResult, L"Static");
+    EXPECT_EQ(Text(result), L"Voltage drop = 22.671V");
+    EXPECT_TRUE(GetWindowLongPtrW(result, GWL_STYLE) & SS_NOPREFIX);
+    EXPECT_EQ(GetWindowLongPtrW(result, GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
+    EXPECT_EQ(FontOf(result).lfWeight, FW_BOLD);
+    EXPECT_EQ(FontOf(result).lfHeight, -14);
+    EXPECT_TRUE(FontOf(formula).lfItalic);
+    EXPECT_EQ(FontOf(formula).lfHeight, -10);
+    // One font for the controls that ask for the same one.
+    EXPECT_EQ(SendMessageW(Control(kLength, L"Edit"), WM_GETFONT, 0, 0),
+              SendMessageW(Control(kCurrent, L"Edit"), WM_GETFONT, 0, 0));
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(native, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(result));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE));
+    window->SetHasBackColor(true);
+    window->SetBackColor(Color{0x00102030});
+    SendMessageW(native, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(formula));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+    EXPECT_EQ(GetBkColor(dc), RGB(0x10, 0x20, 0x30));
+    DeleteDC(dc);
+
+    Ref<Label> label = window->Get<Label>("result");
+    label->SetCaption(Lit<"two\rlines">());
+    label->SetTextAlign(3);
+    label->SetBold(false);
+    EXPECT_EQ(Text(result), L"two\r\nlines");
+    EXPECT_EQ(GetWindowLongPtrW(result, GWL_STYLE) & SS_TYPEMASK, SS_RIGHT);
+    EXPECT_EQ(FontOf(result).lfWeight, FW_NORMAL);
+}
+
+TEST_F(Win32WindowTest, TabMovesByTabIndexFromTheFirstStopAndSkipsLabels) {
+    Open();
+    HWND current = Control(kCurrent, L"Edit");        // TabIndex 0
+    HWND length = Control(kLength, L"Edit");          // 1
+    HWND material = Control(kMaterial, L"ComboBox");  // 2
+    EXPECT_EQ(GetFocus(), current);                   // the window hands its focus to the first stop
+    Keys({VK_TAB});
+    EXPECT_EQ(GetFocus(), length);
+    Keys({VK_TAB});
+    EXPECT_EQ(GetFocus(), material);
+    Keys({VK_TAB});
+    EXPECT_EQ(GetFocus(), current);
+
+    window->Get<TextField>("length")->SetTabStop(false);
+    Keys({VK_TAB});
+    EXPECT_EQ(GetFocus(), material);
+    window->Get<PopupMenu>("material")->SetTabIndex(-1);  // now first
+    Keys({VK_TAB});
+    EXPECT_EQ(GetFocus(), current);
+}
+
+TEST_F(Win32WindowTest, TypingRaisesTextChangeThenKeyUpAndTheProgramsTextIsShownFromItsStart) {
+    Open();
+    HWND edit = Control(kLength, L"Edit");
+    Ref<TextField> length = window->Get<TextField>("length");
+    SetFocus(edit);
+    window->listener->calls.clear();
+    Type("12");
+    Keys({VK_LEFT});
+    Keys({VK_SHIFT});
+    Keys({VK_BACK});
+    EXPECT_EQ(length->Text(), "2");
+    EXPECT_EQ(
+        window->listener->calls,
+        (std::vector<std::string>{"length.TextChange", "length.KeyUp:1", "length.TextChange", "length.KeyUp:2",
+                                  "length.KeyUp:Left", "length.KeyUp:Shift", "length.TextChange", "length.KeyUp:\b"}));
+
+    HWND current = Control(kCurrent, L"Edit");
+    EXPECT_EQ(Text(current), L"1000.000000000001");  // set before the window was built
+    window->listener->calls.clear();
+    window->Get<TextField>("current")->SetText(Lit<"0.0017241379310344827">());
+    EXPECT_EQ(Text(current), L"0.0017241379310344827");
+    EXPECT_EQ(SendMessageW(current, EM_GETSEL, 0, 0), 0);
+    EXPECT_EQ(window->listener->calls, std::vector<std::string>{"current.TextChange"});
+}
+
+TEST_F(Win32WindowTest, ThePopupShowsTheModelsRowsAndReportsOnlyWhatTheUserPicks) {
+    Open();
+    HWND combo = Control(kMaterial, L"ComboBox");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    Ref<PopupMenu> material = window->Get<PopupMenu>("material");
+    window->listener->calls.clear();
+    material->SetListIndex(1);  // the program: one Change, from the model
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(window->listener->Count("material.Change"), 1u);
+
+    material->SetListIndex(0);
+    SetFocus(combo);
+    Keys({VK_DOWN});  // the user
+    EXPECT_EQ(material->ListIndex(), 1);
+    EXPECT_EQ(window->listener->Count("material.Change"), 3u);
+}
+
+TEST_F(Win32WindowTest, ACloseIsTheModelsToDecideAndClosingDestroysTheWindow) {
+    Open();
+    SendMessageW(native, WM_CLOSE, 0, 0);
+    EXPECT_EQ(window->closes, std::vector<std::string>{"Close"});
+    EXPECT_FALSE(window->IsOpen());
+    // Not destroyed inside its own message: once that has been handled.
+    EXPECT_TRUE(IsWindow(native));
+    Pump();
+    EXPECT_FALSE(IsWindow(native));
+}
+
+TEST_F(Win32WindowTest, AFailingHandlerIsParkedAndEndsTheLoopInsteadOfUnwindingThroughWin32) {
+    Open();
+    SetFocus(Control(kLength, L"Edit"));
+    window->listener->failOnTextChange = true;
+    Type("7");
+    ASSERT_TRUE(gCurrentException);
+    EXPECT_TRUE(gCurrentException->IsA(OutOfBoundsException::Record()));
+    EXPECT_EQ(window->Get<TextField>("length")->Text(), "7");  // the model changed first
+    Type("8");                                                 // nothing more runs once a failure is pending
+    EXPECT_EQ(window->listener->Count("length.TextChange"), 1u);
+    EXPECT_THROW(_RuntimeRun(), RuntimeError);
+    EXPECT_FALSE(gCurrentException);
+}
+
+}  // namespace
+}  // namespace win32test
