@@ -58,8 +58,9 @@ HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t*
     HWND hwnd = CreateWindowExW(exStyle, windowClass, text.c_str(), style, Clamped(b.left), Clamped(b.top),
                                 Clamped(b.width), Clamped(b.height), site.parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(site.id)), RuntimeModule(), nullptr);
-    if (!hwnd)
+    if (!hwnd) {
         Raise<RuntimeException>("The native control of " + std::string(TextOf(model.Name())) + " could not be made.");
+    }
     return hwnd;
 }
 

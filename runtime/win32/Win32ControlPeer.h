@@ -53,6 +53,11 @@ private:
     WindowHandle hwnd_;
 };
 
+// A runtime colour (0xTTRRGGBB) as Win32 gives it to a DC; Win32 has no transparency there.
+inline COLORREF ColorRefOf(Color color) noexcept {
+    return RGB(color.Red(), color.Green(), color.Blue());
+}
+
 // Makes a child control in the site, where and as the model says, with the window styles
 // every control has; raises a RuntimeException if Win32 cannot.
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, const std::wstring& text,

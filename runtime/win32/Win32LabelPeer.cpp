@@ -4,14 +4,25 @@
 
 namespace guirt::win32 {
 
+namespace {
+
+// Centred and right-aligned text always wraps; left-aligned text wraps only when the label
+// is multi-line, and is cut off at the edge otherwise.
+DWORD TypeOf(std::int64_t align, bool multiLine) {
+    if (align == 2) return SS_CENTER;
+    if (align == 3) return SS_RIGHT;
+    return multiLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
+}
+
+}  // namespace
+
 Win32LabelPeer::Win32LabelPeer(Label& model, const ChildSite& site)
-    : Win32ControlPeer(
-          model, site,
-          CreateChild(site, model, WC_STATICW, WideLines(TextOf(model.Caption())), SS_LEFT | SS_NOPREFIX | SS_NOTIFY)),
+    : Win32ControlPeer(model, site,
+                       CreateChild(site, model, WC_STATICW, WideLines(TextOf(model.Caption())),
+                                   TypeOf(model.TextAlign(), model.MultiLine()) | SS_NOPREFIX | SS_NOTIFY)),
       align_(model.TextAlign()),
-      multiLine_(model.MultiLine()) {
-    ApplyType();
-    SetTextColor(model.TextColor());
+      multiLine_(model.MultiLine()),
+      color_(ColorRefOf(model.TextColor())) {
     ShowModel();
 }
 
@@ -25,7 +36,7 @@ void Win32LabelPeer::SetTextAlign(std::int64_t align) {
 }
 
 void Win32LabelPeer::SetTextColor(Color color) {
-    color_ = RGB(color.Red(), color.Green(), color.Blue());
+    color_ = ColorRefOf(color);
     if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -44,14 +55,9 @@ HBRUSH Win32LabelPeer::Colors(HDC dc) {
 
 void Win32LabelPeer::ApplyType() {
     if (!Handle()) return;
-    // Centred and right-aligned text always wraps; left-aligned text wraps only when the
-    // label is multi-line, else it is cut off at the edge.
-    DWORD type = multiLine_ ? SS_LEFT : SS_LEFTNOWORDWRAP;
-    if (align_ == 2) type = SS_CENTER;
-    if (align_ == 3) type = SS_RIGHT;
     // The types are a number in the low bits of the style, not flags.
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-    SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | type);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | TypeOf(align_, multiLine_));
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

@@ -65,8 +65,8 @@ void Win32TextFieldPeer::SetReadOnly(bool readOnly) {
 }
 
 void Win32TextFieldPeer::SetColors(Color text, Color back) {
-    text_ = RGB(text.Red(), text.Green(), text.Blue());
-    back_ = RGB(back.Red(), back.Green(), back.Blue());
+    text_ = ColorRefOf(text);
+    back_ = ColorRefOf(back);
     backBrush_.reset(CreateSolidBrush(back_));
     if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }

@@ -213,7 +213,7 @@ std::unique_ptr<PopupMenuPeer> Win32WindowPeer::CreatePopupMenu(PopupMenu& popup
 }
 
 void Win32WindowPeer::SetTitle(std::string_view title) {
-    SetWindowTextW(hwnd_.get(), Wide(title).c_str());
+    if (hwnd_) SetWindowTextW(hwnd_.get(), Wide(title).c_str());
 }
 
 DWORD Win32WindowPeer::Style() const noexcept {
@@ -280,7 +280,7 @@ void Win32WindowPeer::SetBackColor(std::optional<Color> color) {
 }
 
 COLORREF Win32WindowPeer::BackColorRef() const noexcept {
-    return backColor_ ? RGB(backColor_->Red(), backColor_->Green(), backColor_->Blue()) : GetSysColor(COLOR_BTNFACE);
+    return backColor_ ? ColorRefOf(*backColor_) : GetSysColor(COLOR_BTNFACE);
 }
 
 HBRUSH Win32WindowPeer::BackBrush() const noexcept {

@@ -172,5 +172,18 @@ TEST_F(Win32MenuTest, AcceleratorsReachTheModelAndTheEditCommandsActOnTheFocused
     EXPECT_EQ(calculate->chosen, 2);
 }
 
+TEST_F(Win32MenuTest, APopUpShowsTheVisibleChildrenAndRunsTheChosenOneOnceItHasClosed) {
+    Ref<MenuItem> menu = New<MenuItem>();
+    Ref<CountingItem> first = Item<CountingItem>(*menu, "First", "First");
+    Item(*menu, "Hidden", "Hidden")->SetVisible(false);
+    Ref<CountingItem> second = Item<CountingItem>(*menu, "Second", "Second");
+    Press({VK_DOWN});  // queued for the menu's own loop: the second item shown
+    Press({VK_DOWN});
+    Press({VK_RETURN});
+    menu->PopUp(40, 50);
+    EXPECT_EQ(first->chosen, 0);
+    EXPECT_EQ(second->chosen, 1);
+}
+
 }  // namespace
 }  // namespace win32test

@@ -183,8 +183,13 @@ protected:
         });
         InstalledPeerFactory()->RunEventLoop();
     }
-    // Presses and releases the keys, modifiers first, as the keyboard would.
+    // Presses and releases the keys, modifiers first, as the keyboard would, and lets the
+    // loop handle them.
     static void Keys(std::initializer_list<WORD> keys) {
+        Press(keys);
+        Pump();
+    }
+    static void Press(std::initializer_list<WORD> keys) {
         std::vector<INPUT> inputs;
         for (bool up : {false, true}) {
             for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -198,7 +203,6 @@ protected:
             }
         }
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        Pump();
     }
     // Types the letters, digits and signs that need no Shift.
     static void Type(std::string_view text) {

@@ -168,6 +168,13 @@ TEST_F(Win32WindowTest, AFailingHandlerIsParkedAndEndsTheLoopInsteadOfUnwindingT
     EXPECT_EQ(window->listener->Count("length.TextChange"), 1u);
     EXPECT_THROW(_RuntimeRun(), RuntimeError);
     EXPECT_FALSE(gCurrentException);
+
+    // Outside the loop a quit leaves nothing behind that would end the next run at once,
+    // and with DRAVELLO_NO_ALERT set the report waits for no click.
+    InstalledPeerFactory()->QuitEventLoop();
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    InstalledPeerFactory()->AlertUnhandledException("Unhandled exception OutOfBoundsException: the handler failed");
 }
 
 }  // namespace
