@@ -76,18 +76,31 @@ double timeOneStart(const std::wstring& program, const wchar_t* title) {
 }
 
 struct Summary {
-    double median, min, max, cv;
+    double median, lowerQuartile, upperQuartile, min, max, cv;
 };
+
+// Quantiles by linear interpolation between the sorted times.
+double quantile(const std::vector<double>& sorted, double q) {
+    const double at = q * static_cast<double>(sorted.size() - 1);
+    const std::size_t below = static_cast<std::size_t>(at);
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (sorted[above] - sorted[below]) * (at - static_cast<double>(below));
+}
 
 Summary summarise(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     const std::size_t n = times.size();
-    const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
     const double mean = std::accumulate(times.begin(), times.end(), 0.0) / static_cast<double>(n);
     double squares = 0;
     for (double t : times) squares += (t - mean) * (t - mean);
     const double deviation = n > 1 ? std::sqrt(squares / static_cast<double>(n - 1)) : 0;
-    return {median, times.front(), times.back(), deviation / mean};
+    return {quantile(times, 0.5), quantile(times, 0.25), quantile(times, 0.75),
+            times.front(),        times.back(),          deviation / mean};
+}
+
+void print(const wchar_t* title, const Summary& s) {
+    std::printf("  %-9ls %6.1f ms   quartiles %6.1f-%6.1f   range %6.1f-%6.1f   CV %4.1f%%\n", title, s.median,
+                s.lowerQuartile, s.upperQuartile, s.min, s.max, 100 * s.cv);
 }
 
 }  // namespace
@@ -110,9 +123,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     const Summary p = summarise(programTimes);
     const Summary b = summarise(baselineTimes);
-    std::printf("start-up to the shown window under Wine, %d runs each (median, min-max, CV):\n", runs);
-    std::printf("  %-9ls %7.1f ms  %6.1f-%6.1f ms  %4.1f%%\n", argv[3], p.median, p.min, p.max, 100 * p.cv);
-    std::printf("  %-9ls %7.1f ms  %6.1f-%6.1f ms  %4.1f%%\n", argv[5], b.median, b.min, b.max, 100 * b.cv);
+    std::printf("start-up to the shown window under Wine, %d runs each (median, quartiles, range, CV):\n", runs);
+    print(argv[3], p);
+    print(argv[5], b);
     std::printf("  ratio of medians %.2f (target <= 1.10)\n", p.median / b.median);
     return 0;
 }
