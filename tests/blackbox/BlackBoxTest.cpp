@@ -68,7 +68,7 @@ protected:
     }
 
     void TearDown() override {
-        if (HasFailure()) std::cerr << "--- the program's output:\n" << program->output() << "---\n";
+        if (program && HasFailure()) std::cerr << "--- the program's output:\n" << program->output() << "---\n";
     }
 
     HWND control(int id) const { return GetDlgItem(window, id); }
