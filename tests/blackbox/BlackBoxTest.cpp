@@ -20,36 +20,20 @@ namespace {
 
 std::wstring programPath;
 
-// The window's controls by creation index.
-enum ControlId : int {
-    kMaterial = 1000,
-    kCurrent = 1002,
-    kResult = 1003,
-    kFormula = 1004,
-    kDiameter = 1005,
-    kLength = 1006,
-    kArea = 1009,
+// The window's controls: their IDs are 1000 + their creation index.
+struct Control {
+    int id;
+    const char* name;
+    bool label;
 };
+constexpr Control kMaterial{1000, "PopupMenu1", false};
+constexpr Control kCurrent{1002, "current", false};
+constexpr Control kResult{1003, "result", true};
+constexpr Control kFormula{1004, "form", true};
+constexpr Control kDiameter{1005, "diameter", false};
+constexpr Control kLength{1006, "lenght", false};
+constexpr Control kArea{1009, "areafld", false};
 constexpr int kLeadRow = 5;
-
-std::string nameOf(int id) {
-    switch (id) {
-        case kCurrent:
-            return "current";
-        case kResult:
-            return "result";
-        case kFormula:
-            return "form";
-        case kDiameter:
-            return "diameter";
-        case kLength:
-            return "lenght";
-        case kArea:
-            return "areafld";
-        default:
-            return "control " + std::to_string(id);
-    }
-}
 
 // How long the program may take to show what a change leads to.
 constexpr auto kSettleTime = 10s;
@@ -62,8 +46,8 @@ protected:
         program = std::make_unique<ProgramProcess>(programPath);
         window = program->waitForWindow(L"Dravello", 60s);
         ASSERT_NE(window, nullptr) << "no visible window titled Dravello within 60 s";
-        for (int id : {kMaterial, kCurrent, kResult, kFormula, kDiameter, kLength, kArea}) {
-            ASSERT_NE(GetDlgItem(window, id), nullptr) << "no control with ID " << id;
+        for (const Control& c : {kMaterial, kCurrent, kResult, kFormula, kDiameter, kLength, kArea}) {
+            ASSERT_NE(control(c), nullptr) << "no control " << c.name << " (ID " << c.id << ")";
         }
     }
 
@@ -71,20 +55,19 @@ protected:
         if (program && HasFailure()) std::cerr << "--- the program's output:\n" << program->output() << "---\n";
     }
 
-    HWND control(int id) const { return GetDlgItem(window, id); }
+    HWND control(const Control& c) const { return GetDlgItem(window, c.id); }
 
     // Whether the control comes to show `expected` in time; on failure, what it showed.
-    ::testing::AssertionResult shows(int id, std::wstring_view expected) const {
-        const bool label = id == kResult || id == kFormula;
+    ::testing::AssertionResult shows(const Control& c, std::wstring_view expected) const {
         std::wstring seen;
         const auto deadline = std::chrono::steady_clock::now() + kSettleTime;
         do {
-            seen = label ? labelText(control(id)) : editText(control(id));
+            seen = c.label ? labelText(control(c)) : editText(control(c));
             if (seen == expected) return ::testing::AssertionSuccess();
             std::this_thread::sleep_for(20ms);
         } while (program->running() && std::chrono::steady_clock::now() < deadline);
         auto failure = ::testing::AssertionFailure()
-                       << nameOf(id) << " shows \"" << utf8(seen) << "\", expected \"" << utf8(expected) << "\"";
+                       << c.name << " shows \"" << utf8(seen) << "\", expected \"" << utf8(expected) << "\"";
         if (!program->running())
             failure << " (the program has exited with status " << *program->waitForExit(0ms) << ")";
         return failure;
