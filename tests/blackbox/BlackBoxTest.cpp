@@ -139,7 +139,7 @@ TEST_F(BlackBox, SurvivesTextThatIsNoSizeAndClosingWhileTyping) {
 // A long paste into a size field is kept whole, as on Linux, past the 30,000 characters an
 // edit control keeps by default; it converts the other size at once (no key release follows
 // a paste) and leaves the program answering. (Wine's edit control takes time quadratic in
-// the length of its text, about 12 s for 100,000 characters, so the paste is not longer.)
+// the length of its text, 6 to 12 s for 100,000 characters, so the paste is not longer.)
 TEST_F(BlackBox, KeepsALongPasteWholeAndStaysResponsive) {
     const std::wstring pasted = L"1." + std::wstring(40'000, L'0');
     std::string error;
