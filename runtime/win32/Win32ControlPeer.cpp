@@ -48,7 +48,12 @@ LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
         static_cast<void>(control->hwnd_.release());
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    return control->Message(hwnd, message, wParam, lParam);
+    try {
+        return control->Message(hwnd, message, wParam, lParam);
+    } catch (...) {
+        ParkAndEndLoop();
+        return 0;
+    }
 }
 
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, const std::wstring& text,

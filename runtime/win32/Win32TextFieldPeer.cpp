@@ -38,8 +38,9 @@ Win32TextFieldPeer::Win32TextFieldPeer(TextField& model, const ChildSite& site)
 
 void Win32TextFieldPeer::SetText(std::string_view text) {
     if (!Handle()) return;
+    const std::wstring shown = Wide(text);
     applyingText_ = true;
-    SetWindowTextW(Handle(), Wide(text).c_str());
+    SetWindowTextW(Handle(), shown.c_str());
     applyingText_ = false;
     // A long number the program writes is read from its start, as the user types it.
     SendMessageW(Handle(), EM_SETSEL, 0, 0);

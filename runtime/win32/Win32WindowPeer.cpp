@@ -35,7 +35,7 @@ SIZE OuterSize(std::int64_t width, std::int64_t height, DWORD style, bool menu) 
 
 }  // namespace
 
-bool Win32WindowPeer::RegisterWindowClass() noexcept {
+void Win32WindowPeer::RegisterWindowClass() noexcept {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProc;
@@ -44,7 +44,6 @@ bool Win32WindowPeer::RegisterWindowClass() noexcept {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
     gWindowClass = RegisterClassExW(&windowClass);
-    return gWindowClass != 0;
 }
 
 void Win32WindowPeer::UnregisterWindowClass() noexcept {

@@ -21,8 +21,9 @@ namespace guirt::win32 {
 class Win32WindowPeer final : public WindowPeer {
 public:
     static constexpr const wchar_t* kWindowClass = L"GuirtWindow";
-    // The backend registers the class as it starts and unregisters it as it ends.
-    static bool RegisterWindowClass() noexcept;
+    // The backend registers the class as it starts and unregisters it as it ends; without
+    // it, making a window raises.
+    static void RegisterWindowClass() noexcept;
     static void UnregisterWindowClass() noexcept;
 
     explicit Win32WindowPeer(Window& model);
