@@ -6,7 +6,7 @@
 set -euo pipefail
 
 build=${1:?usage: windows_bench.sh BUILD_DIR [RUNS]}
-runs=${2:-40}
+runs=${2:-60}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The stripped copies users get (windows_dist), with guirt.dll beside the program.
 exe="$build/dravello.exe"
