@@ -55,6 +55,10 @@ TEST_F(ProgramTyping, AnArrowKeyInTheDiameterRewritesTheArea) {
     w->diameter()->SetText(Text("2.5"));  // the program's own set: no conversion yet
     w->areafld()->SetText(Text("7"));
     EXPECT_EQ(Str(w->areafld()->Text()), "7");
+    // The result comes from the diameter alone: an area of 7 would give another one.
+    w->calculate();
+    EXPECT_EQ(Result(), ExpectedResult());
+    EXPECT_NE(Result(), dravello::resultText(dravello::voltageDrop(60, 0.350, 0.0175, dravello::diameterFromArea(7))));
     Focus(Widget<QLineEdit>("diameter"));
     Key(Qt::Key_Left);
     EXPECT_EQ(Str(w->areafld()->Text()), Str(guirt::Str(dravello::crossSectionArea(2.5))));
