@@ -177,9 +177,10 @@ TEST_F(Win32MenuTest, APopUpShowsTheVisibleChildrenAndRunsTheChosenOneOnceItHasC
     Ref<CountingItem> first = Item<CountingItem>(*menu, "First", "First");
     Item(*menu, "Hidden", "Hidden")->SetVisible(false);
     Ref<CountingItem> second = Item<CountingItem>(*menu, "Second", "Second");
-    Press({VK_DOWN});  // queued for the menu's own loop: the second item shown
-    Press({VK_DOWN});
-    Press({VK_RETURN});
+    // Queued for the menu's own loop: the second item shown.
+    Keys({VK_DOWN}, false);
+    Keys({VK_DOWN}, false);
+    Keys({VK_RETURN}, false);
     menu->PopUp(40, 50);
     EXPECT_EQ(first->chosen, 0);
     EXPECT_EQ(second->chosen, 1);

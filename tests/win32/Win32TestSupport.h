@@ -136,8 +136,9 @@ private:
     }
 };
 
-// One window per test, built through the runtime with the Win32 backend installed, in the
-// foreground, so input the test sends reaches it.
+// One window per test, built through the runtime with the Win32 backend installed. Keys go
+// to it as messages of this thread, not as input of the Wine desktop, whose foreground
+// another test's program may hold.
 class Win32WindowTest : public ::testing::Test {
 protected:
     void Open() {
@@ -146,9 +147,7 @@ protected:
         WindowDefaultConstructor(*window);
         native = FindWindowW(L"GuirtWindow", L"Voltage Drop");
         ASSERT_NE(native, nullptr);
-        SetForegroundWindow(native);
         Pump();
-        ASSERT_EQ(GetForegroundWindow(), native);
     }
 
     void TearDown() override {
@@ -175,34 +174,28 @@ protected:
         return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
     }
 
-    // Runs the backend's message loop until what is queued, the input too, has been handled.
+    // Runs the backend's message loop until what this thread has queued has been handled.
     static void Pump() {
-        SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR timer, DWORD) {
-            KillTimer(nullptr, timer);
-            InstalledPeerFactory()->QuitEventLoop();
-        });
+        PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+        PostQuitMessage(0);  // comes once no posted message is left
         InstalledPeerFactory()->RunEventLoop();
     }
-    // Presses and releases the keys, modifiers first, as the keyboard would, and lets the
-    // loop handle them.
-    static void Keys(std::initializer_list<WORD> keys) {
-        Press(keys);
-        Pump();
-    }
-    static void Press(std::initializer_list<WORD> keys) {
-        std::vector<INPUT> inputs;
-        for (bool up : {false, true}) {
-            for (std::size_t i = 0; i < keys.size(); ++i) {
-                const WORD key = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
-                INPUT input{};
-                input.type = INPUT_KEYBOARD;
-                input.ki.wVk = key;
-                input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-                inputs.push_back(input);
-            }
+    // Presses and releases the keys, modifiers first, as the keyboard would: each message
+    // goes to the focused control with the keyboard state it comes with, and is handled
+    // before the next one, unless the test handles them later.
+    static void Keys(std::initializer_list<WORD> keys, bool handle = true) {
+        std::vector<std::pair<WORD, bool>> strokes;
+        for (WORD key : keys) strokes.emplace_back(key, false);
+        for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) strokes.emplace_back(*key, true);
+        BYTE state[256];
+        GetKeyboardState(state);
+        for (auto [key, up] : strokes) {
+            state[key] = up ? 0 : 0x80;
+            SetKeyboardState(state);
+            const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+            PostMessageW(GetFocus(), up ? WM_KEYUP : WM_KEYDOWN, key, 1 | scanCode << 16 | (up ? 0xC0000000 : 0));
+            if (handle) Pump();
         }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     }
     // Types the letters, digits and signs that need no Shift.
     static void Type(std::string_view text) {
