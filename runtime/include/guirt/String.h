@@ -35,8 +35,8 @@ public:
     // A new heap string holding a copy of the bytes.
     static Ref<String> FromBytes(std::string_view bytes, std::uint32_t encoding = kEncodingUTF8);
 
-    constexpr String(const unsigned char* pascal, std::uint64_t lengthWord) noexcept
-        : refs_(1), pascal_(pascal), lengthWord_(lengthWord) {}
+    constexpr String(const unsigned char* counted, std::uint64_t lengthWord) noexcept
+        : refs_(1), pascal_(counted), lengthWord_(lengthWord) {}
 
 private:
     template <class>
