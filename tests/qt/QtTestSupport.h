@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "EventListener.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
 #include "guirt/MenuBar.h"
@@ -22,45 +23,7 @@ namespace qttest {
 
 using namespace guirt;
 
-// Records the events of the controls it is bound to as "name.Event" or "name.KeyUp:key";
-// can be told to fail inside a handler.
-class Listener : public Object {
-public:
-    static const ClassRecord& Record() {
-        static const ClassRecord& record = RuntimeNewClass("QtTestListener", &Object::Record(), FactoryOf<Listener>);
-        return record;
-    }
-    std::vector<std::string> calls;
-    bool failOnTextChange = false;
-
-    void Bind(Control& control, std::string_view event) {
-        const int number = control.EventNumber(event);
-        const Ref<Listener> self(this);
-        if (event == "KeyUp") {
-            RuntimeAddEventHandler(
-                control, number, KeyEventAdaptor,
-                RuntimeCreateDelegate(InvokeKeyHandler, KeyHandler{&OnKey}, self, "( TextField, String )", 1));
-            return;
-        }
-        const ControlHandler handler = event == "Change" ? &OnChange : &OnTextChange;
-        RuntimeAddEventHandler(control, number, ControlEventAdaptor,
-                               RuntimeCreateDelegate(InvokeControlHandler, handler, self, "( Control )", 1));
-    }
-    std::size_t Count(const std::string& call) const { return std::count(calls.begin(), calls.end(), call); }
-
-private:
-    static void OnChange(Object& self, Object& sender) { Note(self, sender, ".Change"); }
-    static void OnTextChange(Object& self, Object& sender) {
-        Note(self, sender, ".TextChange");
-        if (static_cast<Listener&>(self).failOnTextChange) Raise<OutOfBoundsException>("the handler failed");
-    }
-    static void OnKey(Object& self, Object& sender, const Ref<String>& key) {
-        Note(self, sender, ".KeyUp:" + std::string(TextOf(key)));
-    }
-    static void Note(Object& self, Object& sender, const std::string& what) {
-        static_cast<Listener&>(self).calls.push_back(std::string(TextOf(static_cast<Control&>(sender).Name())) + what);
-    }
-};
+using Listener = guirt::testing::EventListener;
 
 // The calculator's window in miniature: a material popup, two number fields and two labels
 // (the formula and the result), built the way a program builds its window.
