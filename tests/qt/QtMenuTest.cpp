@@ -5,51 +5,30 @@
 
 #include "Peers.h"
 #include "QtTestSupport.h"
+#include "TestMenus.h"
 
 namespace qttest {
 namespace {
 
-// A program's own menu item: counts how often it was chosen.
-class CountingItem : public MenuItem {
-public:
-    static const ClassRecord& Record() {
-        static const ClassRecord& record =
-            RuntimeNewClass("QtTestCountingItem", &MenuItem::Record(), FactoryOf<CountingItem>);
-        return record;
-    }
-    bool Action() override {
-        ++chosen;
-        return true;
-    }
-    int chosen = 0;
-};
-
-template <class T = MenuItem>
-Ref<T> Item(MenuItem& parent, std::string_view name, std::string_view text, std::string_view key = {}) {
-    Ref<T> item = New<T>();
-    item->SetName(String::FromBytes(name));
-    item->SetText(String::FromBytes(text));
-    item->SetCommandKey(String::FromBytes(key));
-    parent.Append(item);
-    return item;
-}
+using guirt::testing::AppendItem;
+using guirt::testing::CountingItem;
 
 class QtMenuTest : public QtWindowTest {
 protected:
     void SetUp() override {
         bar = New<guirt::MenuBar>();
-        Ref<MenuItem> file = Item(*bar, "FileMenu", "&File");
-        calculate = Item<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
-        Item(*file, "FileSeparator", "-");
-        Ref<MenuItem> edit = Item(*bar, "EditMenu", "&Edit");
-        Item(*edit, "EditUndo", "&Undo", "Ctrl+Z");
-        Item(*edit, "EditSeparator", "-");
+        Ref<MenuItem> file = AppendItem(*bar, "FileMenu", "&File");
+        calculate = AppendItem<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
+        AppendItem(*file, "FileSeparator", "-");
+        Ref<MenuItem> edit = AppendItem(*bar, "EditMenu", "&Edit");
+        AppendItem(*edit, "EditUndo", "&Undo", "Ctrl+Z");
+        AppendItem(*edit, "EditSeparator", "-");
         for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"},
                                        {"EditCopy", "&Copy", "Ctrl+C"},
                                        {"EditPaste", "&Paste", "Ctrl+V"},
                                        {"EditClear", "&Delete", ""},
                                        {"EditSelectAll", "Select &All", "Ctrl+A"}}) {
-            Item(*edit, name, text, key);
+            AppendItem(*edit, name, text, key);
         }
         QGuiApplication::clipboard()->clear();
         Open();
@@ -114,7 +93,7 @@ TEST_F(QtMenuTest, ChangesToItemsReachTheBar) {
     calculate->SetVisible(false);
     EXPECT_FALSE(action->isVisible());
 
-    Item(*bar->Item(0), "FileAbout", "&About");  // a new item rebuilds the menus
+    AppendItem(*bar->Item(0), "FileAbout", "&About");  // a new item rebuilds the menus
     EXPECT_EQ(Menu(0)->actions().size(), 3);
     EXPECT_EQ(Menu(0)->actions().at(2)->text(), "&About");
     EXPECT_FALSE(Menu(0)->actions().at(0)->isVisible());

@@ -1,32 +1,11 @@
+#include "TestMenus.h"
 #include "Win32TestSupport.h"
 
 namespace win32test {
 namespace {
 
-// A program's own menu item: counts how often it was chosen.
-class CountingItem : public MenuItem {
-public:
-    static const ClassRecord& Record() {
-        static const ClassRecord& record =
-            RuntimeNewClass("Win32TestCountingItem", &MenuItem::Record(), FactoryOf<CountingItem>);
-        return record;
-    }
-    bool Action() override {
-        ++chosen;
-        return true;
-    }
-    int chosen = 0;
-};
-
-template <class T = MenuItem>
-Ref<T> Item(MenuItem& parent, std::string_view name, std::string_view text, std::string_view key = {}) {
-    Ref<T> item = New<T>();
-    item->SetName(String::FromBytes(name));
-    item->SetText(String::FromBytes(text));
-    item->SetCommandKey(String::FromBytes(key));
-    parent.Append(item);
-    return item;
-}
+using guirt::testing::AppendItem;
+using guirt::testing::CountingItem;
 
 std::wstring ItemText(HMENU menu, int position) {
     wchar_t text[64] = {};
@@ -38,19 +17,19 @@ class Win32MenuTest : public Win32WindowTest {
 protected:
     void SetUp() override {
         bar = New<guirt::MenuBar>();
-        Ref<MenuItem> file = Item(*bar, "FileMenu", "&File");
-        calculate = Item<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
-        Item(*file, "FileSeparator", "-");
-        Item(*file, "FileHidden", "Hidden")->SetVisible(false);
-        Ref<MenuItem> edit = Item(*bar, "EditMenu", "&Edit");
-        Item(*edit, "EditUndo", "&Undo", "Ctrl+Z");
-        Item(*edit, "EditSeparator", "-");
+        Ref<MenuItem> file = AppendItem(*bar, "FileMenu", "&File");
+        calculate = AppendItem<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
+        AppendItem(*file, "FileSeparator", "-");
+        AppendItem(*file, "FileHidden", "Hidden")->SetVisible(false);
+        Ref<MenuItem> edit = AppendItem(*bar, "EditMenu", "&Edit");
+        AppendItem(*edit, "EditUndo", "&Undo", "Ctrl+Z");
+        AppendItem(*edit, "EditSeparator", "-");
         for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"},
                                        {"EditCopy", "&Copy", "Ctrl+C"},
                                        {"EditPaste", "&Paste", "Ctrl+V"},
                                        {"EditClear", "&Delete", ""},
                                        {"EditSelectAll", "Select &All", "Ctrl+A"}}) {
-            Item(*edit, name, text, key);
+            AppendItem(*edit, name, text, key);
         }
         Clipboard(nullptr);
         Open();
@@ -174,9 +153,9 @@ TEST_F(Win32MenuTest, AcceleratorsReachTheModelAndTheEditCommandsActOnTheFocused
 
 TEST_F(Win32MenuTest, APopUpShowsTheVisibleChildrenAndRunsTheChosenOneOnceItHasClosed) {
     Ref<MenuItem> menu = New<MenuItem>();
-    Ref<CountingItem> first = Item<CountingItem>(*menu, "First", "First");
-    Item(*menu, "Hidden", "Hidden")->SetVisible(false);
-    Ref<CountingItem> second = Item<CountingItem>(*menu, "Second", "Second");
+    Ref<CountingItem> first = AppendItem<CountingItem>(*menu, "First", "First");
+    AppendItem(*menu, "Hidden", "Hidden")->SetVisible(false);
+    Ref<CountingItem> second = AppendItem<CountingItem>(*menu, "Second", "Second");
     // Queued for the menu's own loop: the second item shown.
     Keys({VK_DOWN}, false);
     Keys({VK_DOWN}, false);
