@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "CalcWindow.h"
 #include "EventListener.h"
 #include "Peers.h"
 #include "guirt/Exceptions.h"
@@ -26,79 +27,7 @@ using namespace guirt;
 
 using Listener = guirt::testing::EventListener;
 
-// The calculator's window in miniature, built as a program builds its window. Its controls'
-// IDs follow the order they are made in: material 1000, formula 1001, result 1002, length
-// 1003, current 1004.
-class CalcWindow : public Window {
-public:
-    static const ClassRecord& Record() {
-        static const ClassRecord& record = RuntimeNewClass("Win32TestWindow", &Window::Record(), FactoryOf<CalcWindow>);
-        return record;
-    }
-    Ref<Listener> listener = New<Listener>();
-    Ref<guirt::MenuBar> bar;  // set before construction to build the window with menus
-    std::vector<std::string> closes;
-
-    template <class T>
-    Ref<T> Get(std::string_view name) {
-        return CheckCast<T>(_ControlByName(String::FromBytes(name)));
-    }
-
-protected:
-    void Layout() override {
-        SetTitle(Lit<"Voltage Drop">());
-        SetWidth(296);
-        SetHeight(247);
-        SetResizeable(false);
-        SetMaximizeButton(false);
-        if (bar) SetMenuBar(bar);
-    }
-
-    void CreateControls() override {
-        Ref<PopupMenu> material = Add<PopupMenu>("material", 20, 20, 120, 22);
-        material->AddRow(Lit<"Copper">());
-        material->AddRow(Lit<"Aluminium">());
-        material->SetListIndex(0);
-        material->SetTabIndex(2);
-        listener->Bind(*material, "Change");
-
-        Ref<Label> formula = Add<Label>("formula", 20, 120, 256, 16);
-        formula->SetCaption(Lit<"Vd = L x I x 0.0175 / A">());
-        formula->SetItalic(true);
-        formula->SetTextSize(10);
-        formula->SetHelpTag(Lit<"Resistivity of copper\r\nat 20 degrees">());
-
-        Ref<Label> result = Add<Label>("result", 20, 150, 256, 20);
-        result->SetCaption(Lit<"Voltage drop = 22.671V">());
-        result->SetBold(true);
-        result->SetTextSize(14);
-        result->SetTextAlign(2);
-        result->SetTextColor(Color{0x000000FF});
-
-        for (auto [name, left, tab, text] :
-             {std::tuple{"length", 20, 1, ""}, {"current", 150, 0, "1000.000000000001"}}) {
-            Ref<TextField> field = Add<TextField>(name, left, 60, 100, 22);
-            field->SetText(String::FromBytes(text));
-            field->SetTabIndex(tab);
-            listener->Bind(*field, "TextChange");
-            listener->Bind(*field, "KeyUp");
-        }
-    }
-
-    void Event_Close() override { closes.push_back("Close"); }
-
-private:
-    template <class T>
-    Ref<T> Add(std::string_view name, int left, int top, int width, int height) {
-        Ref<T> control = CheckCast<T>(__New(T::Record()));
-        control->SetLeft(left);
-        control->SetTop(top);
-        control->SetWidth(width);
-        control->SetHeight(height);
-        _AddControl(String::FromBytes(name), control);
-        return control;
-    }
-};
+using CalcWindow = guirt::testing::CalcWindow;
 
 // One window per test, built through the runtime with the Win32 backend installed. Keys go
 // to it as messages of this thread, not as input of the Wine desktop, whose foreground
