@@ -1,6 +1,7 @@
 // How many calls the runtime makes to the native side before the main window first shows,
 // counted by the recording backend: the window and each control are set up once, from the
-// complete model, with no replay of the property changes that built it.
+// complete model, with no replay of the property changes that built it. Only what spans
+// controls comes after: the tab order, and which label captions which control.
 #include <cstdio>
 #include <string>
 
@@ -23,5 +24,7 @@ int main() {
                 creations);
     for (std::size_t i = 0; i < beforeShow; ++i) std::printf("  %s\n", backend.log[i].c_str());
     guirt::RuntimePerformFinalizers();
-    return beforeShow == creations + 1 ? 0 : 1;  // plus the tab order
+    // Plus the tab order, and for each control what it captions or what names it.
+    const std::size_t controls = creations - 1;
+    return beforeShow == creations + 1 + controls ? 0 : 1;
 }

@@ -132,6 +132,8 @@ void Window1::Layout() {
 
 void Window1::CreateControls() {
     CallMethod<Procedure>(*this, "_CreateControls0");
+    // The fields are named by the captions beside them; the popup has none.
+    PopupMenu1()->SetAccessibleName(Lit<"Conductor material">());
 }
 
 void Window1::_CreateControls0() {

@@ -59,6 +59,14 @@ struct WindowFrame {
     friend bool operator==(const WindowFrame&, const WindowFrame&) = default;
 };
 
+// What assistive technology says of a control that takes the focus: its name, and the
+// longer help read on request. Empty texts: the platform's own guess.
+struct AccessibleText {
+    std::string name;
+    std::string description;
+    friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
+};
+
 // The native side of a control. A peer is made once from its model's complete state; after
 // that the model calls the setter of what changed. Texts are UTF-8; CR LF and CR in them
 // are line breaks. Each peer reports the user's actions to its model through the model's
@@ -72,6 +80,7 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
     virtual void SetVisible(bool visible) = 0;
     virtual void SetHelpTag(std::string_view text) = 0;
+    virtual void SetAccessibleText(const AccessibleText& text) = 0;
 };
 
 class GUIRT_API LabelPeer : public ControlPeer {
@@ -82,6 +91,10 @@ public:
     virtual void SetTextColor(Color color) = 0;
     virtual void SetMultiLine(bool multiLine) = 0;
     virtual void SetSelectable(bool selectable) = 0;
+    // The control this label is the caption of (null: none), so that the label's mnemonic
+    // and assistive technology lead to it. A label that captions nothing shows output:
+    // changes of its caption are announced to assistive technology.
+    virtual void SetBuddy(ControlPeer* control) = 0;
 };
 
 class GUIRT_API TextEditPeer : public ControlPeer {

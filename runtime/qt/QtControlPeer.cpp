@@ -70,6 +70,13 @@ void QtControlPeer<Interface>::SetHelpTag(std::string_view text) {
     if (widget_) widget_->setToolTip(ToolTipText(text));
 }
 
+template <class Interface>
+void QtControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+    if (!widget_) return;
+    widget_->setAccessibleName(ToQString(text.name));
+    widget_->setAccessibleDescription(WithLineFeeds(text.description));
+}
+
 template class QtControlPeer<LabelPeer>;
 template class QtControlPeer<TextFieldPeer>;
 template class QtControlPeer<PopupMenuPeer>;

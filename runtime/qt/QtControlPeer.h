@@ -11,15 +11,30 @@
 
 namespace guirt::qt {
 
+// Any control peer of this backend, seen from the seam's side: its widget.
+class QtWidgetPeer {
+public:
+    virtual QWidget* Widget() const noexcept = 0;
+
+protected:
+    ~QtWidgetPeer() = default;
+};
+
+// The widget of a control peer this backend made, or null.
+inline QWidget* WidgetOf(ControlPeer* peer) {
+    auto* widgetPeer = dynamic_cast<QtWidgetPeer*>(peer);
+    return widgetPeer ? widgetPeer->Widget() : nullptr;
+}
+
 // What every control's native side shares: the widget in the window's content area, its
 // name, place, font, flags and help tag, and the focus it reports to the model. Interface
 // is the seam's peer interface of the control's kind.
 template <class Interface>
-class QtControlPeer : public Interface {
+class QtControlPeer : public Interface, public QtWidgetPeer {
 public:
     ~QtControlPeer() override;
 
-    QWidget* Widget() const noexcept { return widget_; }
+    QWidget* Widget() const noexcept override { return widget_; }
 
     void SetName(std::string_view name) override;
     void SetBounds(const Bounds& bounds) override;
@@ -27,6 +42,7 @@ public:
     void SetEnabled(bool enabled) override;
     void SetVisible(bool visible) override;
     void SetHelpTag(std::string_view text) override;
+    void SetAccessibleText(const AccessibleText& text) override;
 
 protected:
     // The widget is already a child of the content area; this sets what every control

@@ -19,8 +19,14 @@ QtLabelPeer::QtLabelPeer(Label& model, QWidget* parent)
 }
 
 void QtLabelPeer::SetCaption(std::string_view text) {
+    caption_ = WithLineFeeds(text);
+    ShowCaption();
+}
+
+void QtLabelPeer::ShowCaption() {
     if (!View()) return;
-    View()->setText(WithLineFeeds(text));
+    // With a buddy the label reads "&" as a mnemonic mark; a caption's own stay as typed.
+    View()->setText(View()->buddy() ? QString(caption_).replace(u'&', QStringLiteral("&&")) : caption_);
     Fit();
 }
 
@@ -41,7 +47,7 @@ void QtLabelPeer::Fit() {
     QFont font = ToQFont(font_, label);
     const int width = label->width();
     int pixels = QFontInfo(font).pixelSize();
-    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(label->text()) > width) {
+    while (pixels > 6 && QFontMetrics(font).horizontalAdvance(caption_) > width) {
         font.setPixelSize(--pixels);
     }
     label->setFont(font);
@@ -64,6 +70,12 @@ void QtLabelPeer::SetMultiLine(bool multiLine) {
     if (!View()) return;
     View()->setWordWrap(multiLine);
     Fit();
+}
+
+void QtLabelPeer::SetBuddy(ControlPeer* control) {
+    if (!View()) return;
+    View()->setBuddy(WidgetOf(control));
+    ShowCaption();
 }
 
 void QtLabelPeer::SetSelectable(bool selectable) {

@@ -53,22 +53,16 @@ QtWindowPeer::~QtWindowPeer() {
     DeleteSoon(native_.data());
 }
 
-template <class Peer>
-std::unique_ptr<Peer> QtWindowPeer::Placed(std::unique_ptr<Peer> peer) {
-    widgets_[peer.get()] = peer->Widget();
-    return peer;
-}
-
 std::unique_ptr<LabelPeer> QtWindowPeer::CreateLabel(Label& label) {
-    return Placed(std::make_unique<QtLabelPeer>(label, content_));
+    return std::make_unique<QtLabelPeer>(label, content_);
 }
 
 std::unique_ptr<TextFieldPeer> QtWindowPeer::CreateTextField(TextField& field) {
-    return Placed(std::make_unique<QtTextFieldPeer>(field, content_));
+    return std::make_unique<QtTextFieldPeer>(field, content_);
 }
 
 std::unique_ptr<PopupMenuPeer> QtWindowPeer::CreatePopupMenu(PopupMenu& popup) {
-    return Placed(std::make_unique<QtPopupMenuPeer>(popup, content_));
+    return std::make_unique<QtPopupMenuPeer>(popup, content_);
 }
 
 void QtWindowPeer::SetTitle(std::string_view title) {
@@ -143,8 +137,7 @@ void QtWindowPeer::MenuTreeChanged() {
 void QtWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
     QWidget* previous = nullptr;
     for (ControlPeer* peer : order) {
-        auto it = widgets_.find(peer);
-        QWidget* widget = it == widgets_.end() ? nullptr : it->second.data();
+        QWidget* widget = WidgetOf(peer);
         if (!widget) continue;
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;

@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "Peers.h"
@@ -48,9 +47,6 @@ public:
     void Close() override;
 
 private:
-    template <class Peer>
-    std::unique_ptr<Peer> Placed(std::unique_ptr<Peer> peer);
-
     Window& model_;
     QPointer<NativeWindow> native_;
     QPointer<QWidget> content_;
@@ -58,8 +54,6 @@ private:
     const MenuBar* bar_ = nullptr;
     WindowFrame frame_;
     bool fullScreen_ = false;
-    // The widget of each control peer this window made, for the tab order.
-    std::unordered_map<const ControlPeer*, QPointer<QWidget>> widgets_;
     bool closed_ = false;
 };
 

@@ -36,6 +36,10 @@ void Control::ShowTabOrder() {
     if (Ref<Window> owner = owner_.Lock()) owner->ShowTabOrder();
 }
 
+void Control::ShowCaptions() {
+    if (Ref<Window> owner = owner_.Lock()) owner->ShowCaptions();
+}
+
 void Control::PeerFocusChanged(const PeerKey&, bool gained) {
     if (gained) SetFocusedControl(*this);
     FocusChanged(gained);

@@ -23,7 +23,11 @@ LabelPeer* Label::Shown() const noexcept {
 }
 
 void Label::ShowCaption() {
-    if (LabelPeer* peer = Shown()) peer->SetCaption(TextOf(Caption_));
+    LabelPeer* peer = Shown();
+    if (!peer) return;
+    peer->SetCaption(TextOf(Caption_));
+    // A caption names its control; other labels show output and need nothing more.
+    if (captions_) ShowCaptions();
 }
 void Label::ShowTextAlign() {
     if (LabelPeer* peer = Shown()) peer->SetTextAlign(TextAlign_);

@@ -19,7 +19,10 @@ const ClassRecord& RectControl::Record() {
 }
 
 void RectControl::ShowBounds() {
-    if (ControlPeer* peer = NativePeer()) peer->SetBounds(BoundsOf(*this));
+    ControlPeer* peer = NativePeer();
+    if (!peer) return;
+    peer->SetBounds(BoundsOf(*this));
+    ShowCaptions();  // what captions what follows the layout
 }
 void RectControl::ShowEnabled() {
     if (ControlPeer* peer = NativePeer()) peer->SetEnabled(Enabled_);
@@ -28,7 +31,10 @@ void RectControl::ShowVisible() {
     if (ControlPeer* peer = NativePeer()) peer->SetVisible(Visible_);
 }
 void RectControl::ShowHelpTag() {
-    if (ControlPeer* peer = NativePeer()) peer->SetHelpTag(TextOf(HelpTag_));
+    ControlPeer* peer = NativePeer();
+    if (!peer) return;
+    peer->SetHelpTag(TextOf(HelpTag_));
+    ShowCaptions();  // a caption's help describes its control
 }
 void RectControl::ShowFont() {
     if (ControlPeer* peer = NativePeer()) peer->SetFont(FontOf(*this));

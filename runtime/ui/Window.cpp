@@ -4,10 +4,12 @@
 #include <map>
 #include <string>
 
+#include "Captions.h"
 #include "ModelState.h"
 #include "Peers.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
+#include "guirt/Label.h"
 #include "guirt/MenuBar.h"
 #include "guirt/RectControl.h"
 
@@ -99,6 +101,26 @@ void Window::ShowTabOrder() {
     peer_->SetTabOrder(order);
 }
 
+void Window::ShowCaptions() {
+    if (!peer_) return;
+    const std::vector<Caption> captions = CaptionsOf(controls_);
+    auto captionOf = [&](const Control* control) -> const Caption* {
+        auto it = std::find_if(captions.begin(), captions.end(),
+                               [&](const Caption& c) { return c.label == control || c.control == control; });
+        return it == captions.end() ? nullptr : &*it;
+    };
+    for (const Ref<Control>& control : controls_) {
+        if (!control->peer_) continue;
+        const Caption* caption = captionOf(control.get());
+        if (auto* label = dynamic_cast<Label*>(control.get())) {
+            label->captions_ = caption != nullptr;
+            static_cast<LabelPeer&>(*control->peer_).SetBuddy(caption ? caption->control->peer_.get() : nullptr);
+        } else if (const auto* rect = dynamic_cast<const RectControl*>(control.get())) {
+            control->peer_->SetAccessibleText(AccessibleTextOf(*rect, caption ? caption->label : nullptr));
+        }
+    }
+}
+
 Ref<MenuBar> Window::MenuBar() const {
     UIThreadOnly();
     return menuBar_;
@@ -128,6 +150,7 @@ void Window::_AddControl(const Ref<String>& name, const Ref<Control>& control) {
     if (peer_) {
         control->peer_ = control->CreatePeer(*peer_);
         ShowTabOrder();
+        ShowCaptions();
     }
 }
 
@@ -144,6 +167,7 @@ void Window::CreatePeers() {
     peer_ = factory->CreateWindowPeer(*this);
     for (const Ref<Control>& control : controls_) control->peer_ = control->CreatePeer(*peer_);
     ShowTabOrder();
+    ShowCaptions();
 }
 
 void WindowDefaultConstructor(Window& window) {

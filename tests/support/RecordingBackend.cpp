@@ -1,7 +1,5 @@
 #include "RecordingBackend.h"
 
-#include <map>
-
 #include "guirt/Label.h"
 #include "guirt/MenuItem.h"
 #include "guirt/PopupMenu.h"
@@ -12,12 +10,22 @@ namespace guirt::testing {
 
 namespace {
 
+// The name a recording peer logs its calls under.
+struct Named {
+    std::string name_;
+};
+
+std::string NameOf(ControlPeer* peer) {
+    const auto* named = dynamic_cast<const Named*>(peer);
+    return named ? named->name_ : "none";
+}
+
 // The calls every control peer takes, logged under the control's name.
 template <class Interface>
-class Recording : public Interface {
+class Recording : public Interface, public Named {
 public:
     Recording(const Control& control, std::vector<std::string>& log, const char* kind)
-        : name_(TextOf(control.Name())), log_(log) {
+        : Named{std::string(TextOf(control.Name()))}, log_(log) {
         log_.push_back("create " + std::string(kind) + " " + name_);
     }
     void SetName(std::string_view name) override {
@@ -29,14 +37,14 @@ public:
     void SetEnabled(bool) override { Note("SetEnabled"); }
     void SetVisible(bool) override { Note("SetVisible"); }
     void SetHelpTag(std::string_view) override { Note("SetHelpTag"); }
-
-    const std::string& Name() const { return name_; }
+    void SetAccessibleText(const AccessibleText& text) override {
+        Note("SetAccessibleText " + text.name + (text.description.empty() ? "" : " (described)"));
+    }
 
 protected:
-    void Note(const char* call) { log_.push_back(name_ + "." + call); }
+    void Note(const std::string& call) { log_.push_back(name_ + "." + call); }
 
 private:
-    std::string name_;
     std::vector<std::string>& log_;
 };
 
@@ -48,6 +56,7 @@ public:
     void SetTextColor(Color) override { Note("SetTextColor"); }
     void SetMultiLine(bool) override { Note("SetMultiLine"); }
     void SetSelectable(bool) override { Note("SetSelectable"); }
+    void SetBuddy(ControlPeer* control) override { Note("SetBuddy " + NameOf(control)); }
 };
 
 class RecordingField final : public Recording<TextFieldPeer> {
@@ -78,13 +87,13 @@ class RecordingWindow final : public WindowPeer {
 public:
     explicit RecordingWindow(std::vector<std::string>& log) : log_(log) { log_.push_back("create window"); }
     std::unique_ptr<LabelPeer> CreateLabel(Label& label) override {
-        return Named(std::make_unique<RecordingLabel>(label, log_, "label"));
+        return std::make_unique<RecordingLabel>(label, log_, "label");
     }
     std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override {
-        return Named(std::make_unique<RecordingField>(field, log_, "field"));
+        return std::make_unique<RecordingField>(field, log_, "field");
     }
     std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override {
-        return Named(std::make_unique<RecordingPopup>(popup, log_, "popup"));
+        return std::make_unique<RecordingPopup>(popup, log_, "popup");
     }
     void SetTitle(std::string_view) override { log_.push_back("window.SetTitle"); }
     void SetFrame(const WindowFrame&) override { log_.push_back("window.SetFrame"); }
@@ -97,7 +106,7 @@ public:
     void MenuTreeChanged() override { log_.push_back("menu tree changed"); }
     void SetTabOrder(const std::vector<ControlPeer*>& order) override {
         std::string names;
-        for (ControlPeer* peer : order) names += (names.empty() ? "" : ",") + names_.at(peer);
+        for (ControlPeer* peer : order) names += (names.empty() ? "" : ",") + NameOf(peer);
         log_.push_back("tab order " + names);
     }
     void Show() override { log_.push_back("show window"); }
@@ -105,13 +114,7 @@ public:
     void Close() override { log_.push_back("close window"); }
 
 private:
-    template <class Peer>
-    std::unique_ptr<Peer> Named(std::unique_ptr<Peer> peer) {
-        names_[peer.get()] = peer->Name();
-        return peer;
-    }
     std::vector<std::string>& log_;
-    std::map<const ControlPeer*, std::string> names_;
 };
 
 }  // namespace

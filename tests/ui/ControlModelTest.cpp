@@ -202,7 +202,8 @@ TEST(WindowModel, ConstructionRaisesLayoutCreateControlsAndOpenThenMakesPeersAnd
         EXPECT_EQ(window->listener_->calls, std::vector<std::string>{"PopupMenu1"});
         EXPECT_EQ(backend.log,
                   (std::vector<std::string>{"create window", "create popup PopupMenu1", "create field current",
-                                            "tab order PopupMenu1,current", "show window"}));
+                                            "tab order PopupMenu1,current", "PopupMenu1.SetAccessibleText ",
+                                            "current.SetAccessibleText ", "show window"}));
         EXPECT_EQ(RuntimeGetImplicitWindow("TestWindow"), window);
         EXPECT_EQ(CheckCast<TextField>(window->_ControlByName(Lit<"current">()))->Owner(), window);
         EXPECT_FALSE(window->_ControlByName(Lit<"nothing">()));
@@ -227,7 +228,8 @@ TEST(WindowModel, SettersChangeTheModelBeforeTellingThePeer) {
     window->SetResizeable(false);
     window->SetComposite(true);  // no peer shows it: no call
     current->SetTabIndex(-1);
-    EXPECT_EQ(backend.log, (std::vector<std::string>{"current.SetBounds", "current.SetText", "window.SetFrame",
+    EXPECT_EQ(backend.log, (std::vector<std::string>{"current.SetBounds", "PopupMenu1.SetAccessibleText ",
+                                                     "current.SetAccessibleText ", "current.SetText", "window.SetFrame",
                                                      "tab order current,PopupMenu1"}));
     ExpectRaises<RuntimeException>([&] { current->RaiseEvent(23); });  // TextField has 0 to 22
     EXPECT_EQ(current->Left(), 196);

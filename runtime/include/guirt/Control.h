@@ -62,6 +62,8 @@ protected:
     }
     // The owner window orders its tab stops again.
     void ShowTabOrder();
+    // The owner window tells its peers again which label captions which control.
+    void ShowCaptions();
 
 private:
     friend class Window;

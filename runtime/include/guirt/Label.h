@@ -27,12 +27,15 @@ protected:
     std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) override;
 
 private:
+    friend class Window;
     LabelPeer* Shown() const noexcept;
     void ShowCaption();
     void ShowTextAlign();
     void ShowTextColor();
     void ShowMultiLine();
     void ShowSelectable();
+
+    bool captions_ = false;  // it is the caption of a control beside it
 };
 
 }  // namespace guirt

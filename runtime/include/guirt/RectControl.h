@@ -6,6 +6,8 @@
 namespace guirt {
 
 // A control with a place and a size in its window, a font and the common flags.
+// AccessibleName names the control for assistive technology where no label beside it
+// captions it.
 class GUIRT_API RectControl : public Control {
 #define GUIRT_RECT_CONTROL_PROPERTIES(X)                             \
     X(std::int64_t, Left, "Left", 0, ShowBounds)                     \
@@ -30,7 +32,8 @@ class GUIRT_API RectControl : public Control {
     X(bool, Underline, "Underline", false, ShowFont)                 \
     X(Ref<String>, DataSource, "DataSource", nullptr, Stored)        \
     X(Ref<String>, DataField, "DataField", nullptr, Stored)          \
-    X(Ref<String>, InitialParent, "InitialParent", nullptr, Stored)
+    X(Ref<String>, InitialParent, "InitialParent", nullptr, Stored)  \
+    X(Ref<String>, AccessibleName, "AccessibleName", nullptr, ShowCaptions)
     GUIRT_PROPERTIES(RectControl, GUIRT_RECT_CONTROL_PROPERTIES)
 
 public:

@@ -101,6 +101,7 @@ private:
     void ShowMenuBar();
     void ShowVisible();
     void ShowTabOrder();
+    void ShowCaptions();
     // Makes the native window and its controls' peers from the complete model.
     void CreatePeers();
 
