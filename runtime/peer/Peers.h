@@ -93,7 +93,8 @@ public:
     virtual void SetSelectable(bool selectable) = 0;
     // The control this label is the caption of (null: none), so that the label's mnemonic
     // and assistive technology lead to it. A label that captions nothing shows output:
-    // changes of its caption are announced to assistive technology.
+    // changes of its caption are announced to assistive technology. Labels learn their
+    // buddies before controls get their AccessibleText.
     virtual void SetBuddy(ControlPeer* control) = 0;
 };
 

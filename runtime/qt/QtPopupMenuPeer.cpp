@@ -1,9 +1,11 @@
 #include "QtPopupMenuPeer.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "Guard.h"
 #include "QtConversions.h"
+#include "QtGuard.h"
 
 namespace guirt::qt {
 
@@ -20,6 +22,10 @@ QtPopupMenuPeer::QtPopupMenuPeer(PopupMenu& model, QWidget* parent) : QtControlP
             model.PeerPicked(PeerAccess::Key(), row);
         });
     });
+}
+
+QtPopupMenuPeer::~QtPopupMenuPeer() {
+    DeleteSoon(nameLabel_.data());
 }
 
 void QtPopupMenuPeer::AddRow(std::string_view text) {
@@ -40,6 +46,29 @@ void QtPopupMenuPeer::SetListIndex(std::int64_t row) {
 void QtPopupMenuPeer::SetTabStop(bool tabStop) {
     // Out of the tab chain, a click still focuses it.
     if (Combo()) Combo()->setFocusPolicy(tabStop ? Qt::WheelFocus : Qt::ClickFocus);
+}
+
+// Qt on Linux gives a combo box's value as its name and takes the name from the label
+// whose buddy it is. A caption beside the popup is that label already (captions get
+// their buddies before controls get their names); a popup named by no caption gets an
+// unseen one.
+void QtPopupMenuPeer::SetAccessibleText(const AccessibleText& text) {
+    QtControlPeer::SetAccessibleText(text);
+    QComboBox* combo = Combo();
+    if (!combo) return;
+    const auto labels = combo->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    const bool captioned = std::any_of(labels.begin(), labels.end(),
+                                       [&](QLabel* label) { return label != nameLabel_ && label->buddy() == combo; });
+    if (text.name.empty() || captioned) {
+        delete nameLabel_.data();
+        return;
+    }
+    if (!nameLabel_) {
+        nameLabel_ = new QLabel(combo->parentWidget());
+        nameLabel_->hide();
+        nameLabel_->setBuddy(combo);
+    }
+    nameLabel_->setText(ToQString(text.name).replace(u'&', QStringLiteral("&&")));
 }
 
 }  // namespace guirt::qt

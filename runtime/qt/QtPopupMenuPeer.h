@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
+#include <QPointer>
 
 #include "QtControlPeer.h"
 #include "guirt/PopupMenu.h"
@@ -12,13 +14,17 @@ namespace guirt::qt {
 class QtPopupMenuPeer final : public QtControlPeer<PopupMenuPeer> {
 public:
     QtPopupMenuPeer(PopupMenu& model, QWidget* parent);
+    ~QtPopupMenuPeer() override;
 
     void AddRow(std::string_view text) override;
     void SetListIndex(std::int64_t row) override;
     void SetTabStop(bool tabStop) override;
+    void SetAccessibleText(const AccessibleText& text) override;
 
 private:
     QComboBox* Combo() const { return static_cast<QComboBox*>(Widget()); }
+
+    QPointer<QLabel> nameLabel_;  // unseen, naming a popup that no caption names
 };
 
 }  // namespace guirt::qt

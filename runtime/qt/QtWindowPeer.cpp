@@ -136,21 +136,30 @@ void QtWindowPeer::MenuTreeChanged() {
 
 void QtWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
     QWidget* previous = nullptr;
+    firstTabStop_ = nullptr;
     for (ControlPeer* peer : order) {
         QWidget* widget = WidgetOf(peer);
         if (!widget) continue;
         if (previous) QWidget::setTabOrder(previous, widget);
+        if (!firstTabStop_) firstTabStop_ = widget;
         previous = widget;
     }
 }
 
 void QtWindowPeer::Show() {
     if (!native_ || closed_) return;
+    // A window opens ready for the keyboard: its first tab stop has the focus and shows it,
+    // as it would after a Tab (styles draw a focus frame only then).
+    const bool first = !native_->focusWidget();
+    if (first && firstTabStop_) firstTabStop_->setFocus(Qt::TabFocusReason);
     if (fullScreen_) {
         native_->showFullScreen();
     } else {
         native_->show();
     }
+    if (!first) return;
+    native_->setAttribute(Qt::WA_KeyboardFocusChange);
+    native_->activateWindow();  // the window manager may still decide otherwise
 }
 
 void QtWindowPeer::Hide() {

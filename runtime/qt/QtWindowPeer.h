@@ -54,6 +54,7 @@ private:
     const MenuBar* bar_ = nullptr;
     WindowFrame frame_;
     bool fullScreen_ = false;
+    QPointer<QWidget> firstTabStop_;
     bool closed_ = false;
 };
 

@@ -109,15 +109,19 @@ void Window::ShowCaptions() {
                                [&](const Caption& c) { return c.label == control || c.control == control; });
         return it == captions.end() ? nullptr : &*it;
     };
+    // The labels first, then the names: a backend may name a control by its caption.
     for (const Ref<Control>& control : controls_) {
-        if (!control->peer_) continue;
-        const Caption* caption = captionOf(control.get());
-        if (auto* label = dynamic_cast<Label*>(control.get())) {
-            label->captions_ = caption != nullptr;
-            static_cast<LabelPeer&>(*control->peer_).SetBuddy(caption ? caption->control->peer_.get() : nullptr);
-        } else if (const auto* rect = dynamic_cast<const RectControl*>(control.get())) {
-            control->peer_->SetAccessibleText(AccessibleTextOf(*rect, caption ? caption->label : nullptr));
-        }
+        auto* label = dynamic_cast<Label*>(control.get());
+        if (!label || !control->peer_) continue;
+        const Caption* caption = captionOf(label);
+        label->captions_ = caption != nullptr;
+        static_cast<LabelPeer&>(*control->peer_).SetBuddy(caption ? caption->control->peer_.get() : nullptr);
+    }
+    for (const Ref<Control>& control : controls_) {
+        const auto* rect = dynamic_cast<const RectControl*>(control.get());
+        if (!rect || dynamic_cast<const Label*>(rect) || !control->peer_) continue;
+        const Caption* caption = captionOf(rect);
+        control->peer_->SetAccessibleText(AccessibleTextOf(*rect, caption ? caption->label : nullptr));
     }
 }
 

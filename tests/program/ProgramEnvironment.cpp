@@ -46,6 +46,10 @@ private:
         s.listIndex = w->PopupMenu1()->ListIndex();
         if (QComboBox* combo = Widget<QComboBox>("PopupMenu1")) s.comboIndex = combo->currentIndex();
         s.exceptionPending = static_cast<bool>(guirt::gCurrentException);
+        if (QMainWindow* main = Native()) {
+            if (QWidget* focused = main->focusWidget()) s.focused = focused->objectName().toStdString();
+            s.focusShown = main->testAttribute(Qt::WA_KeyboardFocusChange);
+        }
     }
 };
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "ExpectedResult.h"
 #include "app/Startup.h"
 #include "calc/Materials.h"
-#include "ExpectedResult.h"
 #include "calc/VoltageDrop.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Runtime.h"
@@ -40,6 +40,8 @@ struct StartupSnapshot {
     std::int64_t listIndex = -1;
     int comboIndex = -1;
     bool exceptionPending = false;
+    std::string focused;  // the control with the focus
+    bool focusShown = false;
 };
 const StartupSnapshot& Startup();
 

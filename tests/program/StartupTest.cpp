@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <bit>
 #include <cstring>
 #include <tuple>
@@ -141,8 +142,11 @@ TEST(ProgramStartup, TheApplicationIsVersionOneZero) {
 }
 
 // The window as start-up built it: Tab visits the popup and the fields top to bottom,
-// never a label, although two labels share their TabIndex with fields.
+// never a label, although two labels share their TabIndex with fields. The popup starts
+// with the focus, drawn as after a Tab.
 TEST(ProgramStartup, TabVisitsThePopupAndTheFieldsTopToBottom) {
+    EXPECT_EQ(Startup().focused, "PopupMenu1");
+    EXPECT_TRUE(Startup().focusShown);
     std::vector<std::string> order;
     for (const Ref<Control>& control : W()->TabOrder()) order.push_back(Str(control->Name()));
     EXPECT_EQ(order, (std::vector<std::string>{"PopupMenu1", "lenght", "diameter", "areafld", "current"}));
@@ -153,6 +157,40 @@ TEST(ProgramStartup, TabVisitsThePopupAndTheFieldsTopToBottom) {
         if (next->focusPolicy() & Qt::TabFocus) chain.push_back(next->objectName().toStdString());
     }
     EXPECT_EQ(chain, (std::vector<std::string>{"lenght", "diameter", "areafld", "current"}));
+}
+
+// What a screen reader says of each field: the caption beside it without the colon, the
+// caption's help as the description, and the caption as its label. The popup has no
+// caption; Qt names a combo box on Linux by the label it is the buddy of.
+TEST(ProgramStartup, ScreenReadersNameEachFieldAfterItsCaption) {
+    struct Expected {
+        const char* field;
+        const char* name;
+        const char* caption;
+        const char* descriptionStart;
+    };
+    for (const Expected& e :
+         {Expected{"lenght", "Total cable length (m)", "Label1", "Total cable lenght, out and back."},
+          {"diameter", "Cable diameter (mm)", "Label2", "AWG 24 = 0.51054 mm (cat5/cat5e)\nAWG 23"},
+          {"areafld", "Cable area (mm2)", "Label4", "AWG 24 = 0.205 mm2 (cat5/cat5e)\nAWG 23"},
+          {"current", "Current (A)", "Label3", ""}}) {
+        SCOPED_TRACE(e.field);
+        QWidget* widget = Widget<QWidget>(e.field);
+        ASSERT_NE(widget, nullptr);
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(widget);
+        EXPECT_EQ(field->text(QAccessible::Name).toStdString(), e.name);
+        const std::string description = field->text(QAccessible::Description).toStdString();
+        EXPECT_EQ(description.substr(0, std::strlen(e.descriptionStart)), e.descriptionStart);
+        EXPECT_EQ(description.empty(), *e.descriptionStart == 0);
+        const auto labels = field->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels.front().first->object(), Widget<QLabel>(e.caption));
+        EXPECT_EQ(Widget<QLabel>(e.caption)->buddy(), widget);
+    }
+    QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(Widget<QComboBox>("PopupMenu1"));
+    const auto labels = popup->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front().first->text(QAccessible::Name), "Conductor material");
 }
 
 // The menu accessors' failures: a window without a menu bar, an item of another class.
