@@ -31,6 +31,8 @@ TEST_ONLY=(
     clang libclang-rt-dev
     # the end-to-end test's window checks
     x11-utils
+    # the screen reader's view: a session bus, the accessibility bus and a client
+    dbus-bin dbus-daemon at-spi2-core python3-dbus
     # the desktop file, metainfo and man page checks of the install test
     desktop-file-utils appstream groff-base
     # packaging/linux/render-icons.sh
