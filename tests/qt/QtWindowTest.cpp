@@ -144,14 +144,17 @@ TEST_F(QtWindowTest, LabelsShowTheirTextFontColourAndHelpTag) {
 }
 
 // A caption in the default size takes the desktop's font, smaller where that would not fit
-// the caption's box: nothing is cut at the desktop sizes people use.
+// the caption's box: nothing is cut at the desktop sizes people use. Also run on screens
+// scaled by QT_SCALE_FACTOR.
 TEST_F(QtWindowTest, CaptionsInTheDefaultSizeFitTheirBoxAtEveryDesktopFontSize) {
     const QFont desktop = QApplication::font();
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
     for (int points : {9, 10, 11, 12, 14}) {
         SCOPED_TRACE(points);
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
         Open();
         QLabel* caption = Find<QLabel>("caption");
+        EXPECT_EQ(caption->devicePixelRatioF(), scale);
         EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width());
         if (points <= 9) {
             EXPECT_EQ(caption->font().pointSize(), points);  // small enough as it is
