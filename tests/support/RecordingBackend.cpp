@@ -106,7 +106,10 @@ public:
     void MenuTreeChanged() override { log_.push_back("menu tree changed"); }
     void SetTabOrder(const std::vector<ControlPeer*>& order) override {
         std::string names;
-        for (ControlPeer* peer : order) names += (names.empty() ? "" : ",") + NameOf(peer);
+        for (ControlPeer* peer : order) {
+            if (!names.empty()) names += ',';
+            names += NameOf(peer);
+        }
         log_.push_back("tab order " + names);
     }
     void Show() override { log_.push_back("show window"); }
