@@ -10,7 +10,23 @@ namespace guirt {
 
 namespace {
 
-// The Win32 backend: common controls 6, the runtime's window class and the thread's
+// COM on the UI thread, in its single-threaded apartment, for the accessible objects the
+// controls hand out. A program that has set up COM already keeps its own.
+class ComApartment {
+public:
+    ComApartment() noexcept
+        : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComApartment() {
+        if (joined_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool joined_;
+};
+
+// The Win32 backend: COM, common controls 6, the runtime's window class and the thread's
 // message loop.
 class Win32Backend final : public PeerFactory {
 public:
@@ -63,6 +79,7 @@ public:
     }
 
 private:
+    ComApartment com_;  // first in, last out: the windows go before it
     bool running_ = false;
 };
 

@@ -87,6 +87,9 @@ void Win32ControlPeer<Interface>::ShowModel() {
 
 template <class Interface>
 LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = accessible_.Answer(hwnd, wParam, lParam)) return answer;
+    }
     if (message != WM_SETFOCUS && message != WM_KILLFOCUS) return DefSubclassProc(hwnd, message, wParam, lParam);
     const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
     // Last: the model may let go of this peer.
@@ -134,6 +137,11 @@ void Win32ControlPeer<Interface>::SetVisible(bool visible) {
 template <class Interface>
 void Win32ControlPeer<Interface>::SetHelpTag(std::string_view text) {
     if (tips_) tips_->Set(Handle(), text);
+}
+
+template <class Interface>
+void Win32ControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+    accessible_.Set(Handle(), text);
 }
 
 template class Win32ControlPeer<LabelPeer>;

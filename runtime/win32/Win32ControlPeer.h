@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Peers.h"
+#include "Win32Accessible.h"
 #include "Win32Handles.h"
 #include "Win32ToolTips.h"
 #include "guirt/RectControl.h"
@@ -63,8 +64,9 @@ inline COLORREF ColorRefOf(Color color) noexcept {
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, const std::wstring& text,
                  DWORD style, DWORD exStyle = 0);
 
-// What every kind of control shares: its place, font, flags and help tag, and the focus it
-// reports to its model. Interface is the seam's peer interface of the control's kind.
+// What every kind of control shares: its place, font, flags, help tag and accessible texts,
+// and the focus it reports to its model. Interface is the seam's peer interface of the
+// control's kind.
 template <class Interface>
 class Win32ControlPeer : public Interface, public NativeControl {
 public:
@@ -76,6 +78,7 @@ public:
     void SetEnabled(bool enabled) override;
     void SetVisible(bool visible) override;
     void SetHelpTag(std::string_view text) override;
+    void SetAccessibleText(const AccessibleText& text) override;
 
 protected:
     Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd);
@@ -89,6 +92,7 @@ private:
     RectControl& model_;
     std::shared_ptr<ToolTips> tips_;
     std::shared_ptr<std::remove_pointer_t<HFONT>> font_;
+    AccessibleTexts accessible_;
 };
 
 }  // namespace guirt::win32

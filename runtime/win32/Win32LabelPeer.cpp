@@ -1,5 +1,6 @@
 #include "Win32LabelPeer.h"
 
+#include "Win32LiveRegion.h"
 #include "Win32Text.h"
 
 namespace guirt::win32 {
@@ -22,12 +23,17 @@ Win32LabelPeer::Win32LabelPeer(Label& model, const ChildSite& site)
                                    TypeOf(model.TextAlign(), model.MultiLine()) | SS_NOPREFIX | SS_NOTIFY)),
       align_(model.TextAlign()),
       multiLine_(model.MultiLine()),
-      color_(ColorRefOf(model.TextColor())) {
+      color_(ColorRefOf(model.TextColor())),
+      caption_(WideLines(TextOf(model.Caption()))) {
     ShowModel();
 }
 
 void Win32LabelPeer::SetCaption(std::string_view text) {
-    if (Handle()) SetWindowTextW(Handle(), WideLines(text).c_str());
+    std::wstring caption = WideLines(text);
+    if (caption == caption_ || !Handle()) return;
+    caption_ = std::move(caption);
+    SetWindowTextW(Handle(), caption_.c_str());
+    if (live_) AnnounceLiveRegion(Handle());
 }
 
 void Win32LabelPeer::SetTextAlign(std::int64_t align) {
@@ -47,6 +53,14 @@ void Win32LabelPeer::SetMultiLine(bool multiLine) {
 
 // A STATIC has no selection to offer; the text shows the same either way.
 void Win32LabelPeer::SetSelectable(bool) {}
+
+// A caption's control is named after it already (SetAccessibleText), and its "&" shows as
+// typed rather than leading to the control: what counts here is whether it shows output.
+void Win32LabelPeer::SetBuddy(ControlPeer* control) {
+    const bool live = control == nullptr;
+    if (live != live_) SetLiveRegion(Handle(), live);
+    live_ = live;
+}
 
 HBRUSH Win32LabelPeer::Colors(HDC dc) {
     ::SetTextColor(dc, color_);

@@ -339,7 +339,10 @@ void Win32WindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
 
 void Win32WindowPeer::Show() {
     if (!hwnd_) return;
+    // Shown and activated, the window hands its focus to the first tab stop (WM_SETFOCUS).
     ShowWindow(hwnd_.get(), SW_SHOW);
+    // Windows draws no focus until the keyboard is used; the user sees at once where typing goes.
+    SendMessageW(hwnd_.get(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     UpdateWindow(hwnd_.get());
 }
 
