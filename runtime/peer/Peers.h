@@ -64,7 +64,6 @@ struct WindowFrame {
 struct AccessibleText {
     std::string name;
     std::string description;
-    friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
 };
 
 // The native side of a control. A peer is made once from its model's complete state; after
