@@ -10,7 +10,9 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <tuple>
 
+#include "AccessibleText.h"
 #include "ProgramProcess.h"
 #include "UserInput.h"
 #include "Utf8.h"
@@ -93,7 +95,22 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(BlackBox, CalculatesAsTheUserTypesAndChoosesAndExitsWithZeroWhenClosed) {
+// A screen reader names each field after its caption and reads the caption's help (its
+// first lines here) as its description; the popup, which has no caption, is named by the window.
+TEST_F(BlackBox, NamesItsFieldsCalculatesAsTheUserTypesAndChoosesAndExitsWithZeroWhenClosed) {
+    const std::wstring diameterHelp = L"AWG 24 = 0.51054 mm (cat5/cat5e)\r\nAWG 23 = 0.57404 mm\r\n";
+    const std::wstring areaHelp = L"AWG 24 = 0.205 mm2 (cat5/cat5e)\r\nAWG 23 = 0.258 mm2\r\n";
+    for (auto [c, name, help] : {std::tuple{kLength, L"Total cable length (m)", L"Total cable lenght, out and back."},
+                                 {kDiameter, L"Cable diameter (mm)", diameterHelp.c_str()},
+                                 {kArea, L"Cable area (mm2)", areaHelp.c_str()},
+                                 {kCurrent, L"Current (A)", L""},
+                                 {kMaterial, L"Conductor material", L""}}) {
+        const AccessibleText text = accessibleText(control(c));
+        EXPECT_EQ(utf8(text.name), utf8(name)) << c.name;
+        EXPECT_TRUE(text.description.starts_with(help))
+            << c.name << " is described as \"" << utf8(text.description) << "\"";
+    }
+
     EXPECT_TRUE(shows(kResult, L"Voltage drop = 1.795V"));
 
     chooseRow(control(kMaterial), kLeadRow);
@@ -161,6 +178,8 @@ TEST_F(BlackBox, KeepsALongPasteWholeAndStaysResponsive) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Accessible objects come from the program through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (argc != 2) {
         std::cerr << "usage: blackbox_tests <path of dravello.exe> [GoogleTest flags]\n";
         return 2;

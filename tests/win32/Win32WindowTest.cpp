@@ -4,12 +4,18 @@
 namespace win32test {
 namespace {
 
-constexpr int kMaterial = 1000, kFormula = 1001, kResult = 1002, kLength = 1003, kCurrent = 1004;
+constexpr int kMaterial = 1000, kFormula = 1001, kResult = 1002, kLength = 1003, kCurrent = 1004, kCaption = 1005;
 
 LOGFONTW FontOf(HWND control) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
     return font;
+}
+
+// The live regions whose change was announced to assistive technology.
+std::vector<HWND> gAnnounced;
+void CALLBACK Announced(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) gAnnounced.push_back(hwnd);
 }
 
 TEST_F(Win32WindowTest, TheClientAreaIsTheWindowSizeBelowTheMenuBarAndControlsSitWhereTheModelPutsThem) {
@@ -46,7 +52,7 @@ TEST_F(Win32WindowTest, TheClientAreaIsTheWindowSizeBelowTheMenuBarAndControlsSi
     EXPECT_FALSE(IsWindowVisible(current));
 }
 
-TEST_F(Win32WindowTest, LabelsShowTheirTextFontAndColourOnTheWindowsBackground) {
+TEST_F(Win32WindowTest, LabelsShowTheirTextFontAndColourOnTheWindowsBackgroundAndOutputIsAnnounced) {
     Open();
     HWND formula = Control(kFormula, L"Static");
     HWND result = Control(kResult, L"Static");
@@ -72,8 +78,21 @@ TEST_F(Win32WindowTest, LabelsShowTheirTextFontAndColourOnTheWindowsBackground) 
     EXPECT_EQ(GetBkColor(dc), RGB(0x10, 0x20, 0x30));
     DeleteDC(dc);
 
+    // A label that captions nothing shows output: its every new text is announced.
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                                         Announced, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    gAnnounced.clear();
     Ref<Label> label = window->Get<Label>("result");
     label->SetCaption(Lit<"two\rlines">());
+    label->SetCaption(Lit<"two\rlines">());
+    Ref<Label> caption = window->Get<Label>("caption");
+    caption->SetTop(60);  // beside the current field: its caption now
+    caption->SetCaption(Lit<"Current (A):">());
+    Pump();
+    UnhookWinEvent(hook);
+    EXPECT_EQ(gAnnounced, std::vector<HWND>{result});
+    EXPECT_EQ(Text(Control(kCaption, L"Static")), L"Current (A):");
+
     label->SetTextAlign(3);
     label->SetBold(false);
     EXPECT_EQ(Text(result), L"two\r\nlines");
