@@ -11,25 +11,15 @@ namespace qttest {
 namespace {
 
 using guirt::testing::AppendItem;
+using guirt::testing::CalcMenus;
 using guirt::testing::CountingItem;
 
 class QtMenuTest : public QtWindowTest {
 protected:
     void SetUp() override {
-        bar = New<guirt::MenuBar>();
-        Ref<MenuItem> file = AppendItem(*bar, "FileMenu", "&File");
-        calculate = AppendItem<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
-        AppendItem(*file, "FileSeparator", "-");
-        Ref<MenuItem> edit = AppendItem(*bar, "EditMenu", "&Edit");
-        AppendItem(*edit, "EditUndo", "&Undo", "Ctrl+Z");
-        AppendItem(*edit, "EditSeparator", "-");
-        for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"},
-                                       {"EditCopy", "&Copy", "Ctrl+C"},
-                                       {"EditPaste", "&Paste", "Ctrl+V"},
-                                       {"EditClear", "&Delete", ""},
-                                       {"EditSelectAll", "Select &All", "Ctrl+A"}}) {
-            AppendItem(*edit, name, text, key);
-        }
+        const CalcMenus menus;
+        bar = menus.bar;
+        calculate = menus.calculate;
         QGuiApplication::clipboard()->clear();
         Open();
     }

@@ -5,6 +5,7 @@ namespace win32test {
 namespace {
 
 using guirt::testing::AppendItem;
+using guirt::testing::CalcMenus;
 using guirt::testing::CountingItem;
 
 std::wstring ItemText(HMENU menu, int position) {
@@ -16,21 +17,10 @@ std::wstring ItemText(HMENU menu, int position) {
 class Win32MenuTest : public Win32WindowTest {
 protected:
     void SetUp() override {
-        bar = New<guirt::MenuBar>();
-        Ref<MenuItem> file = AppendItem(*bar, "FileMenu", "&File");
-        calculate = AppendItem<CountingItem>(*file, "FileCalculate", "&Calculate", "Ctrl+R");
-        AppendItem(*file, "FileSeparator", "-");
-        AppendItem(*file, "FileHidden", "Hidden")->SetVisible(false);
-        Ref<MenuItem> edit = AppendItem(*bar, "EditMenu", "&Edit");
-        AppendItem(*edit, "EditUndo", "&Undo", "Ctrl+Z");
-        AppendItem(*edit, "EditSeparator", "-");
-        for (auto [name, text, key] : {std::tuple{"EditCut", "Cu&t", "Ctrl+X"},
-                                       {"EditCopy", "&Copy", "Ctrl+C"},
-                                       {"EditPaste", "&Paste", "Ctrl+V"},
-                                       {"EditClear", "&Delete", ""},
-                                       {"EditSelectAll", "Select &All", "Ctrl+A"}}) {
-            AppendItem(*edit, name, text, key);
-        }
+        const CalcMenus menus;
+        AppendItem(*menus.file, "FileHidden", "Hidden")->SetVisible(false);
+        bar = menus.bar;
+        calculate = menus.calculate;
         Clipboard(nullptr);
         Open();
         field = GetDlgItem(native, 1004);  // current
