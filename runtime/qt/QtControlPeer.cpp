@@ -3,7 +3,7 @@
 #include "Guard.h"
 #include "ModelState.h"
 #include "QtConversions.h"
-#include "QtGuard.h"
+#include "QtObjects.h"
 
 namespace guirt::qt {
 

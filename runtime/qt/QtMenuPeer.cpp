@@ -5,7 +5,7 @@
 #include "Guard.h"
 #include "Input.h"
 #include "QtConversions.h"
-#include "QtGuard.h"
+#include "QtObjects.h"
 
 namespace guirt::qt {
 

@@ -9,7 +9,7 @@
 #include "Guard.h"
 #include "ModelState.h"
 #include "QtConversions.h"
-#include "QtGuard.h"
+#include "QtObjects.h"
 #include "QtLabelPeer.h"
 #include "QtMenuPeer.h"
 #include "QtPopupMenuPeer.h"

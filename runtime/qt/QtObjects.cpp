@@ -1,4 +1,4 @@
-#include "QtGuard.h"
+#include "QtObjects.h"
 
 #include "Guard.h"
 
