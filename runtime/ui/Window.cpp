@@ -1,7 +1,6 @@
 #include "guirt/Window.h"
 
 #include <algorithm>
-#include <map>
 #include <string>
 
 #include "Captions.h"
@@ -16,27 +15,11 @@
 namespace guirt {
 
 namespace {
-// The open implicit instance of each window class, held by the runtime until it closes.
-std::map<std::string, Ref<Window>, std::less<>>& ImplicitWindows() {
-    static std::map<std::string, Ref<Window>, std::less<>> windows;
-    return windows;
-}
-
 int OpenEvent() {
     static const int number = Control::Record().RequireEvent("Open");
     return number;
 }
 }  // namespace
-
-void ForEachOpenWindow(const std::function<void(Window&)>& f) {
-    // A copy: f may close windows.
-    auto windows = ImplicitWindows();
-    for (auto& [name, window] : windows) f(*window);
-}
-
-void CloseAllWindows() {
-    ImplicitWindows().clear();
-}
 
 Window::Window() = default;
 Window::~Window() = default;
@@ -177,7 +160,7 @@ void Window::CreatePeers() {
 void WindowDefaultConstructor(Window& window) {
     UIThreadOnly();
     const Ref<Window> self(&window);
-    ImplicitWindows()[std::string(window.Class().Name())] = self;
+    RegisterOpenWindow(window);
     window.open_ = true;
     window.Layout();
     window.CreateControls();
@@ -189,13 +172,6 @@ void WindowDefaultConstructor(Window& window) {
     if (window.Visible_) window.ShowVisible();
 }
 
-Ref<Window> RuntimeGetImplicitWindow(std::string_view className) {
-    UIThreadOnly();
-    auto& windows = ImplicitWindows();
-    auto it = windows.find(className);
-    return it == windows.end() ? nullptr : it->second;
-}
-
 void Window::Close() {
     UIThreadOnly();
     if (!open_) return;
@@ -203,9 +179,7 @@ void Window::Close() {
     const Ref<Window> self(this);
     Event_Close();
     if (peer_) peer_->Close();
-    auto& windows = ImplicitWindows();
-    auto it = windows.find(Class().Name());
-    if (it != windows.end() && it->second.get() == this) windows.erase(it);
+    ForgetOpenWindow(*this);
 }
 
 void Window::PeerCloseRequested(const PeerKey&) {
