@@ -1,7 +1,6 @@
 #include "guirt/MenuBar.h"
 
 #include "WindowRegistry.h"
-#include "guirt/QuitMenuItem.h"
 #include "guirt/Window.h"
 
 namespace guirt {
@@ -34,11 +33,6 @@ std::int64_t MenuBar::_DependencyList() const {
 void MenuBar::_InstallClone(Window& window) const {
     UIThreadOnly();
     window.SetMenuBar(CheckCast<MenuBar>(Clone()));
-}
-
-const ClassRecord& QuitMenuItem::Record() {
-    static const ClassRecord& record = RuntimeNewClass("QuitMenuItem", &MenuItem::Record(), FactoryOf<QuitMenuItem>);
-    return record;
 }
 
 }  // namespace guirt

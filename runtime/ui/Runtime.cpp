@@ -8,7 +8,6 @@
 #include "RuntimeClasses.h"
 #include "UIThread.h"
 #include "WindowRegistry.h"
-#include "guirt/QuitMenuItem.h"
 
 namespace guirt {
 
@@ -99,16 +98,6 @@ void Quit(std::int64_t code) {
     RuntimeState& state = State();
     state.quitCode = code;
     if (state.running && state.backend) state.backend->QuitEventLoop();
-}
-
-bool QuitMenuAction() {
-    Quit(0);
-    return true;
-}
-
-bool QuitMenuItem::Action() {
-    EndException::Record();
-    return QuitMenuAction();
 }
 
 void _UnhandledException(const Ref<RuntimeException>& exception) {

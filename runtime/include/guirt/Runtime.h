@@ -42,8 +42,6 @@ GUIRT_API void _RunFrameworkInitialization(const Ref<Delegate>& lateStartup);
 GUIRT_API void _RuntimeRun();
 // Ends the event loop; RuntimeExit then gives the code.
 GUIRT_API void Quit(std::int64_t code = 0);
-// The built-in action of a QuitMenuItem: quits with code 0. True when handled.
-GUIRT_API bool QuitMenuAction();
 
 // Reports an exception that nothing handled, once, on standard error.
 GUIRT_API void _UnhandledException(const Ref<RuntimeException>& exception);
