@@ -4,18 +4,12 @@
 #include <deque>
 #include <mutex>
 
+#include "AsciiCase.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
 
 namespace {
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 // Records live until the process ends; a deque never moves what it holds.
 std::deque<ClassRecord>& Records() {
@@ -95,7 +89,7 @@ const EventRecord* ClassRecord::EventByNumber(int number) const noexcept {
 const PropertyRecord* ClassRecord::FindProperty(std::string_view name) const noexcept {
     for (const ClassRecord* c = this; c; c = c->base_) {
         for (const PropertyRecord& p : c->properties_) {
-            if (SameLetters(p.name, name)) return &p;
+            if (EqualIgnoringCase(p.name, name)) return &p;
         }
     }
     return nullptr;

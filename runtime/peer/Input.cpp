@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "AsciiCase.h"
+
 namespace guirt {
 
 namespace {
@@ -42,29 +44,17 @@ constexpr std::array<std::pair<Key, std::string_view>, 32> kNames{{
     {Key::F12, "F12"},
 }};
 
-char Upper(char c) noexcept {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameLetters(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Upper(a[i]) != Upper(b[i])) return false;
-    }
-    return true;
-}
-
 // Other spellings that shortcut texts commonly use.
 Key KeyNamed(std::string_view name) noexcept {
     for (const auto& [key, keyName] : kNames) {
-        if (SameLetters(name, keyName)) return key;
+        if (EqualIgnoringCase(name, keyName)) return key;
     }
-    if (SameLetters(name, "Del")) return Key::Delete;
-    if (SameLetters(name, "Ins")) return Key::Insert;
-    if (SameLetters(name, "Esc")) return Key::Escape;
-    if (SameLetters(name, "Enter")) return Key::Return;
-    if (SameLetters(name, "PgUp")) return Key::PageUp;
-    if (SameLetters(name, "PgDown")) return Key::PageDown;
+    if (EqualIgnoringCase(name, "Del")) return Key::Delete;
+    if (EqualIgnoringCase(name, "Ins")) return Key::Insert;
+    if (EqualIgnoringCase(name, "Esc")) return Key::Escape;
+    if (EqualIgnoringCase(name, "Enter")) return Key::Return;
+    if (EqualIgnoringCase(name, "PgUp")) return Key::PageUp;
+    if (EqualIgnoringCase(name, "PgDown")) return Key::PageDown;
     return Key::None;
 }
 
@@ -85,18 +75,18 @@ Shortcut ParseShortcut(std::string_view text) noexcept {
         std::string_view part = text.substr(0, plus);
         text = plus == std::string_view::npos ? std::string_view{} : text.substr(plus + 1);
         if (!shortcut.Empty()) return {};  // something after the key
-        if (SameLetters(part, "Ctrl") || SameLetters(part, "Control")) {
+        if (EqualIgnoringCase(part, "Ctrl") || EqualIgnoringCase(part, "Control")) {
             shortcut.ctrl = true;
-        } else if (SameLetters(part, "Shift")) {
+        } else if (EqualIgnoringCase(part, "Shift")) {
             shortcut.shift = true;
-        } else if (SameLetters(part, "Alt")) {
+        } else if (EqualIgnoringCase(part, "Alt")) {
             shortcut.alt = true;
-        } else if (SameLetters(part, "Meta")) {
+        } else if (EqualIgnoringCase(part, "Meta")) {
             shortcut.meta = true;
         } else if (part.size() == 1 && static_cast<unsigned char>(part[0]) > 0x20 &&
                    static_cast<unsigned char>(part[0]) < 0x7F) {
             shortcut.key = Key::Character;
-            shortcut.character = Upper(part[0]);
+            shortcut.character = AsciiUpper(part[0]);
         } else {
             shortcut.key = KeyNamed(part);
             if (shortcut.Empty()) return {};

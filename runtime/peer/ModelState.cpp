@@ -2,16 +2,13 @@
 
 #include <string>
 
+#include "AsciiCase.h"
+
 namespace guirt {
 
 namespace {
 bool IsSystemFont(std::string_view family) {
-    constexpr std::string_view kSystem = "System";
-    if (family.size() != kSystem.size()) return family.empty();
-    for (std::size_t i = 0; i < family.size(); ++i) {
-        if ((family[i] | 0x20) != (kSystem[i] | 0x20)) return false;
-    }
-    return true;
+    return family.empty() || EqualIgnoringCase(family, "System");
 }
 }  // namespace
 
