@@ -31,7 +31,6 @@ struct AcceleratorDeleter {
 // Owners of the native objects a peer makes; each is destroyed when its peer goes.
 using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiDeleter>;
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using AcceleratorHandle = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter>;
 
