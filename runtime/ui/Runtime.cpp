@@ -74,7 +74,19 @@ Ref<Application> RuntimeApplication() {
 void _RunFrameworkInitialization(const Ref<Delegate>& lateStartup) {
     UIThreadOnly();
     if (!lateStartup) RaiseNilObjectException();
-    lateStartup->InvokeProcedure();
+    const Ref<Delegate> helper = State().exceptionHelper;
+    if (!helper) {
+        lateStartup->InvokeProcedure();
+        return;
+    }
+    // The late start-up is the program's code: it runs through the exception helper the
+    // program gave, which hands back what it raised instead of letting it unwind.
+    const auto* entry = std::any_cast<ExceptionHelperEntry>(&helper->Entry());
+    if (!entry || !*entry) Raise<RuntimeException>("The exception helper cannot be called as ( Ptr, Ptr ) as Object.");
+    using Routine = void (*)(void*);
+    const Routine run = [](void* delegate) { static_cast<const Delegate*>(delegate)->InvokeProcedure(); };
+    const Ref<Object> raised = (*entry)(reinterpret_cast<void*>(run), lateStartup.get());
+    if (raised) throw RuntimeError(CheckCast<RuntimeException>(raised));
 }
 
 void _RuntimeRun() {

@@ -27,6 +27,8 @@ GUIRT_API void RuntimePerformInitializers();
 using ExceptionHelperEntry = Ref<Object> (*)(void* function, void* argument);
 // Calls function(argument) and gives back the runtime exception it raised, or nil.
 GUIRT_API Ref<Object> _CallFunctionWithExceptionHandling(void* function, void* argument);
+// Keeps the program's exception-handling routine (nil: none); the late start-up runs
+// through it.
 GUIRT_API void _RuntimeSetExceptionHelper(const Ref<Delegate>& helper);
 
 GUIRT_API void _RuntimeInitExternalClasses();
@@ -36,7 +38,8 @@ GUIRT_API void _InitPluginEntrypoints();
 GUIRT_API void _RuntimeRegisterAppObject(const Ref<Application>& app);
 GUIRT_API Ref<Application> RuntimeApplication();
 
-// Calls the late start-up entry once, when the framework is ready.
+// Calls the late start-up entry once, when the framework is ready, through the exception
+// helper if the program gave one; what it raised is raised again here.
 GUIRT_API void _RunFrameworkInitialization(const Ref<Delegate>& lateStartup);
 // Runs the event loop until Quit. An exception parked while the loop ran is raised again here.
 GUIRT_API void _RuntimeRun();
