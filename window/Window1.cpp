@@ -56,16 +56,14 @@ struct ControlRow {
     Ref<String> list;
 };
 
-// One event binding: which control's event runs which handler.
+// One event binding: which control's event runs which handler. The event's number is
+// its place in the control class's record.
 struct BindingRow {
     Ref<String> control;
-    const ClassRecord& cls;
-    int event;
+    std::string_view event;
     std::string_view handler;
     std::string_view signature;
 };
-
-constexpr int kOpen = 2, kChange = 15, kKeyUp = 10, kTextChange = 21;
 
 }  // namespace
 
@@ -151,14 +149,14 @@ void Window1::_CreateControls0() {
         {Lit<"Label4">(), Label::Record(), Lit<kLabel4List>()},
     };
     const BindingRow bindings[] = {
-        {Lit<"PopupMenu1">(), PopupMenu::Record(), kOpen, "PopupMenu1_Open", "( PopupMenu )"},
-        {Lit<"PopupMenu1">(), PopupMenu::Record(), kChange, "PopupMenu1_Change", "( PopupMenu )"},
-        {Lit<"current">(), TextField::Record(), kTextChange, "current_TextChange", "( TextField )"},
-        {Lit<"diameter">(), TextField::Record(), kTextChange, "diameter_TextChange", "( TextField )"},
-        {Lit<"diameter">(), TextField::Record(), kKeyUp, "diameter_KeyUp", "( TextField, String )"},
-        {Lit<"lenght">(), TextField::Record(), kTextChange, "lenght_TextChange", "( TextField )"},
-        {Lit<"areafld">(), TextField::Record(), kTextChange, "areafld_TextChange", "( TextField )"},
-        {Lit<"areafld">(), TextField::Record(), kKeyUp, "areafld_KeyUp", "( TextField, String )"},
+        {Lit<"PopupMenu1">(), "Open", "PopupMenu1_Open", "( PopupMenu )"},
+        {Lit<"PopupMenu1">(), "Change", "PopupMenu1_Change", "( PopupMenu )"},
+        {Lit<"current">(), "TextChange", "current_TextChange", "( TextField )"},
+        {Lit<"diameter">(), "TextChange", "diameter_TextChange", "( TextField )"},
+        {Lit<"diameter">(), "KeyUp", "diameter_KeyUp", "( TextField, String )"},
+        {Lit<"lenght">(), "TextChange", "lenght_TextChange", "( TextField )"},
+        {Lit<"areafld">(), "TextChange", "areafld_TextChange", "( TextField )"},
+        {Lit<"areafld">(), "KeyUp", "areafld_KeyUp", "( TextField, String )"},
     };
     const Ref<Object> self(this);
     for (const ControlRow& entry : controls) {
@@ -171,12 +169,13 @@ void Window1::_CreateControls0() {
         for (const BindingRow& binding : bindings) {
             if (!StringsEqual(binding.control, entry.name)) continue;
             Ref<Control> target = CheckCast<Control>(RuntimeCheckCast(_ControlByName(entry.name), entry.cls));
-            const bool withKey = binding.event == kKeyUp;
+            const bool withKey = binding.event == "KeyUp";
             Ref<Delegate> delegate = RuntimeCreateDelegate(
                 withKey ? InvokeKeyHandler : InvokeControlHandler,
                 RuntimeMethodEntry(*this, binding.handler, withKey ? typeid(KeyHandler) : typeid(ControlHandler)), self,
                 binding.signature, 1);
-            RuntimeAddEventHandler(*target, binding.event, withKey ? KeyEventAdaptor : ControlEventAdaptor, delegate);
+            RuntimeAddEventHandler(*target, entry.cls.RequireEvent(binding.event),
+                                   withKey ? KeyEventAdaptor : ControlEventAdaptor, delegate);
         }
     }
 }
