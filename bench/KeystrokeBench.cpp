@@ -1,7 +1,10 @@
 // One keystroke in the diameter field, end to end through the real program: the Qt key press
 // and release, the field's KeyUp handler, the area field, calculate and the result label's
-// peer, then the repaint. The baseline does the least plain Qt can: a key click in a bare
-// QLineEdit and one QLabel::setText, repainted the same way.
+// peer, then the repaint. Two baselines, repainted the same way: the same window written
+// directly in Qt (PlainWindow), doing the same work per keystroke, and the least plain Qt
+// can do, a key click in a bare QLineEdit and one QLabel::setText. After the benchmarks the
+// program and the plain window also take turns in pairs of batches, for a ratio that holds
+// while the machine's speed drifts.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,12 +13,16 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTest>
-#include <QVBoxLayout>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <map>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include "PlainWindow.h"
 #include "app/Startup.h"
 #include "guirt/Runtime.h"
 
@@ -46,44 +53,49 @@ Qt::Key KeyFor(std::int64_t i) {
     return (i & 1) ? Qt::Key_Backspace : Qt::Key_5;
 }
 
+// Whether a 5 and a Backspace in the field change the result and then restore it.
+bool Recalculates(QLineEdit* diameter, QLabel* result) {
+    const QString before = result->text();
+    QTest::keyClick(diameter, Qt::Key_5);
+    QApplication::processEvents();
+    const bool recalculated = result->text() != before;
+    QTest::keyClick(diameter, Qt::Key_Backspace);
+    QApplication::processEvents();
+    return recalculated && result->text() == before;
+}
+
 // clipboardBytes: what the clipboard holds meanwhile; a keystroke must not pay for it.
-void Keystrokes(benchmark::State& state, int clipboardBytes) {
-    if (!gDiameter || !gResult) {
+void Keystrokes(benchmark::State& state, QLineEdit* diameter, QLabel* result, int clipboardBytes) {
+    if (!diameter || !result) {
         state.SkipWithError("the diameter field or the result label was not found");
         return;
     }
     QGuiApplication::clipboard()->setText(QString(clipboardBytes, QLatin1Char('7')));
-    const QString before = gResult->text();
-    QTest::keyClick(gDiameter, Qt::Key_5);
-    QApplication::processEvents();
-    const bool recalculated = gResult->text() != before;
-    QTest::keyClick(gDiameter, Qt::Key_Backspace);
-    QApplication::processEvents();
-    if (!recalculated || gResult->text() != before) {
+    if (!Recalculates(diameter, result)) {
         state.SkipWithError("a keystroke in the diameter field did not recalculate the result");
         return;
     }
     std::int64_t i = 0;
     for (auto _ : state) {
-        QTest::keyClick(gDiameter, KeyFor(i));
+        QTest::keyClick(diameter, KeyFor(i));
         QApplication::processEvents();
         ++i;
     }
     // Leave the field as found for the next repetition.
     if (i & 1) {
-        QTest::keyClick(gDiameter, Qt::Key_Backspace);
+        QTest::keyClick(diameter, Qt::Key_Backspace);
         QApplication::processEvents();
     }
     QGuiApplication::clipboard()->clear();
 }
 
 void BM_Keystroke_Dravello(benchmark::State& state) {
-    Keystrokes(state, 0);
+    Keystrokes(state, gDiameter, gResult, 0);
 }
 BENCHMARK(BM_Keystroke_Dravello)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_Keystroke_Dravello_10MBClipboard(benchmark::State& state) {
-    Keystrokes(state, 10 << 20);
+    Keystrokes(state, gDiameter, gResult, 10 << 20);
 }
 BENCHMARK(BM_Keystroke_Dravello_10MBClipboard)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -117,6 +129,14 @@ BENCHMARK(BM_Paste_Dravello)
     ->Iterations(5)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+
+void BM_Keystroke_PlainQtWindow(benchmark::State& state) {
+    PlainWindow window;
+    window.show();
+    QApplication::processEvents();
+    Keystrokes(state, window.diameter(), window.result(), 0);
+}
+BENCHMARK(BM_Keystroke_PlainQtWindow)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_Keystroke_Baseline(benchmark::State& state) {
     QWidget window;
@@ -153,6 +173,86 @@ public:
     }
 };
 
+struct Summary {
+    double median, lowerQuartile, upperQuartile, min, max, cv;
+};
+
+// Quantiles by linear interpolation between the sorted values.
+double Quantile(const std::vector<double>& sorted, double q) {
+    const double at = q * static_cast<double>(sorted.size() - 1);
+    const auto below = static_cast<std::size_t>(at);
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (sorted[above] - sorted[below]) * (at - static_cast<double>(below));
+}
+
+Summary Summarise(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const auto n = static_cast<double>(values.size());
+    const double mean = std::accumulate(values.begin(), values.end(), 0.0) / n;
+    double squares = 0;
+    for (double v : values) squares += (v - mean) * (v - mean);
+    const double deviation = values.size() > 1 ? std::sqrt(squares / (n - 1)) : 0;
+    return {Quantile(values, 0.5), Quantile(values, 0.25), Quantile(values, 0.75),
+            values.front(),        values.back(),          deviation / mean};
+}
+
+// Seconds for that many keystrokes in the field, each repainted; an even count leaves the
+// text as found. The window is made the active one first, outside the timing, as the one
+// being typed into always is.
+double Batch(QLineEdit* diameter, int keystrokes) {
+    diameter->window()->activateWindow();
+    QApplication::processEvents();
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < keystrokes; ++i) {
+        QTest::keyClick(diameter, KeyFor(i));
+        QApplication::processEvents();
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The program and the plain window in pairs of batches, taking turns to go first so that
+// neither always follows the other; each pair gives one ratio.
+void PairedRatio() {
+    constexpr int kPairs = 40;
+    constexpr int kKeystrokes = 500;
+    PlainWindow plain;
+    plain.show();
+    QApplication::processEvents();
+    if (!gDiameter || !gResult || !Recalculates(gDiameter, gResult) ||
+        !Recalculates(plain.diameter(), plain.result())) {
+        std::printf("keystroke paired ratio: a window did not recalculate on a keystroke\n");
+        return;
+    }
+    // One pair to warm up, not counted.
+    Batch(gDiameter, kKeystrokes);
+    Batch(plain.diameter(), kKeystrokes);
+    std::vector<double> ratios, dravello, baseline;
+    for (int pair = 0; pair < kPairs; ++pair) {
+        double d = 0, b = 0;
+        if (pair % 2 == 0) {
+            d = Batch(gDiameter, kKeystrokes);
+            b = Batch(plain.diameter(), kKeystrokes);
+        } else {
+            b = Batch(plain.diameter(), kKeystrokes);
+            d = Batch(gDiameter, kKeystrokes);
+        }
+        ratios.push_back(d / b);
+        dravello.push_back(d / kKeystrokes * 1e6);
+        baseline.push_back(b / kKeystrokes * 1e6);
+    }
+    const Summary r = Summarise(ratios);
+    const Summary d = Summarise(dravello);
+    const Summary b = Summarise(baseline);
+    std::printf(
+        "keystroke within the pairs, median per keystroke: dravello %.1f us (CV %.1f%%), plain-Qt window "
+        "%.1f us (CV %.1f%%)\n",
+        d.median, 100 * d.cv, b.median, 100 * b.cv);
+    std::printf(
+        "keystroke paired ratio dravello/plain-Qt window: median %.2f (IQR %.2f-%.2f, min %.2f, max %.2f, "
+        "CV %.1f%%, %d pairs x %d keystrokes) target <= 1.05\n",
+        r.median, r.lowerQuartile, r.upperQuartile, r.min, r.max, 100 * r.cv, kPairs, kKeystrokes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -178,9 +278,15 @@ int main(int argc, char** argv) {
             std::printf("%s: %.2f (target <= %.2f)\n", what, a->second / b->second, target);
         }
     };
+    ratio("BM_Keystroke_Dravello", "BM_Keystroke_PlainQtWindow", "keystroke median ratio dravello/plain-Qt window",
+          1.05);
     ratio("BM_Keystroke_Dravello", "BM_Keystroke_Baseline", "keystroke median ratio dravello/baseline", 1.2);
     ratio("BM_Keystroke_Dravello_10MBClipboard", "BM_Keystroke_Dravello",
           "keystroke median ratio 10 MB on the clipboard/empty clipboard", 1.05);
+    // Only beside the two benchmarks it pairs, so that a filtered run stays short.
+    if (reporter.medians.count("BM_Keystroke_Dravello") && reporter.medians.count("BM_Keystroke_PlainQtWindow")) {
+        PairedRatio();
+    }
 
     guirt::RuntimePerformFinalizers();
     return static_cast<int>(guirt::RuntimeExit());
