@@ -2,14 +2,15 @@
 
 #include <utility>
 
+#include "Peers.h"
 #include "guirt/Exceptions.h"
-#include "guirt/Export.h"
+#include "guirt/Object.h"
 
 namespace guirt {
 
 // Marks a call from the native toolkit into the models; backends use Inside() to put off
 // deleting a native object that may be the sender of the signal being delivered.
-class GUIRT_API NativeCallback {
+class NativeCallback {
 public:
     NativeCallback() noexcept;
     ~NativeCallback();
@@ -19,20 +20,40 @@ public:
 };
 
 // Parks the exception being handled (the first one pending wins) and ends the event loop.
-GUIRT_API void ParkAndEndLoop() noexcept;
+void ParkAndEndLoop() noexcept;
 
-// Every native callback that calls into the models goes through here: no exception may
-// unwind through the toolkit's frames, so it waits in gCurrentException and the loop ends;
-// the runtime raises it again when the loop returns. Once one is pending nothing more runs.
-template <class F>
-void CallModel(F&& f) noexcept {
-    if (gCurrentException) return;
+// Runs f for the native toolkit and gives back its result, or fallback once an exception
+// is pending: no exception may unwind through the toolkit's frames, so it waits in
+// gCurrentException and the loop ends; the runtime raises it again when the loop returns.
+// Once one is pending nothing more runs. The one catch-all between toolkits and models.
+template <class R, class F>
+R Guarded(R fallback, F&& f) noexcept {
+    if (gCurrentException) return fallback;
     const NativeCallback scope;
     try {
-        std::forward<F>(f)();
+        return std::forward<F>(f)();
     } catch (...) {
         ParkAndEndLoop();
+        return fallback;
     }
+}
+
+template <class F>
+void Guarded(F&& f) noexcept {
+    Guarded(0, [&] {
+        std::forward<F>(f)();
+        return 0;
+    });
+}
+
+// Reports what the user did to the model through its Peer... entry point, holding the
+// model for the call (the handlers it runs may let go of it), inside Guarded.
+template <class Model, class Owner, class... Params, class... Args>
+void Report(Model& model, void (Owner::*entry)(const PeerKey&, Params...), Args&&... args) noexcept {
+    Guarded([&] {
+        const Ref<Model> hold(&model);
+        (model.*entry)(PeerAccess::Key(), std::forward<Args>(args)...);
+    });
 }
 
 }  // namespace guirt

@@ -3,12 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "guirt/Export.h"
-
 namespace guirt {
 
-// A key as the runtime knows it, whatever toolkit reported it. Character stands for a key
-// that types a letter, digit or sign; the others are named.
+// A key as the runtime knows it, whatever toolkit reported it. A backend reports a key by
+// its name, or as None when it has none (the text it types says the rest); Character is a
+// shortcut's letter, digit or sign.
 enum class Key : std::uint8_t {
     None,
     Character,
@@ -48,7 +47,7 @@ enum class Key : std::uint8_t {
 
 // The name KeyUp gives a key that types nothing ("Left", "Shift", "F5"); empty for None and
 // Character. Shortcut texts use the same names.
-GUIRT_API std::string_view KeyName(Key key) noexcept;
+std::string_view KeyName(Key key) noexcept;
 
 // A keyboard shortcut parsed once from its text ("Ctrl+Z", "Ctrl+Shift+F5"); each backend
 // maps it to its own key codes.
@@ -66,6 +65,6 @@ struct Shortcut {
 
 // Modifiers and a key joined by '+', case ignored: "Ctrl+Z", "shift+ctrl+del". Empty or
 // unreadable text gives an empty shortcut.
-GUIRT_API Shortcut ParseShortcut(std::string_view text) noexcept;
+Shortcut ParseShortcut(std::string_view text) noexcept;
 
 }  // namespace guirt

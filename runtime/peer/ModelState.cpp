@@ -1,25 +1,50 @@
 #include "ModelState.h"
 
-#include <string>
+#include <algorithm>
 
 #include "AsciiCase.h"
 
 namespace guirt {
 
 namespace {
+
+std::int64_t Place(std::int64_t value) {
+    return std::clamp<std::int64_t>(value, -32768, 32767);
+}
+std::int64_t Size(std::int64_t value) {
+    return std::clamp<std::int64_t>(value, 0, 32767);
+}
+
 bool IsSystemFont(std::string_view family) {
     return family.empty() || EqualIgnoringCase(family, "System");
 }
+
 }  // namespace
 
 Bounds BoundsOf(const RectControl& control) {
-    return {control.Left(), control.Top(), control.Width(), control.Height()};
+    return {Place(control.Left()), Place(control.Top()), Size(control.Width()), Size(control.Height())};
+}
+
+WindowFrame FrameOf(const Window& window) {
+    WindowFrame frame;
+    frame.width = Size(window.Width());
+    frame.height = Size(window.Height());
+    frame.minWidth = Size(window.MinWidth());
+    frame.minHeight = Size(window.MinHeight());
+    frame.maxWidth = Size(window.MaxWidth());
+    frame.maxHeight = Size(window.MaxHeight());
+    frame.resizeable = window.Resizeable();
+    frame.closeButton = window.CloseButton();
+    frame.minimizeButton = window.MinimizeButton();
+    // A window that cannot be resized cannot be maximised either.
+    frame.maximizeButton = window.MaximizeButton() && window.Resizeable();
+    return frame;
 }
 
 FontRequest FontOf(const RectControl& control) {
     FontRequest font;
-    const std::string_view family = TextOf(control.TextFont());
-    if (!IsSystemFont(family)) font.family = std::string(family);
+    const Ref<String> family = control.TextFont();
+    if (!IsSystemFont(TextOf(family))) font.family = std::string(TextOf(family));
     const double size = control.TextSize() > 0 ? control.TextSize() : 0.0;
     switch (control.TextUnit()) {
         case FontUnits::Default:
@@ -46,25 +71,29 @@ FontRequest FontOf(const RectControl& control) {
     return font;
 }
 
-WindowFrame FrameOf(const Window& window) {
-    WindowFrame frame;
-    frame.width = window.Width();
-    frame.height = window.Height();
-    frame.minWidth = window.MinWidth();
-    frame.minHeight = window.MinHeight();
-    frame.maxWidth = window.MaxWidth();
-    frame.maxHeight = window.MaxHeight();
-    frame.resizeable = window.Resizeable();
-    frame.closeButton = window.CloseButton();
-    frame.minimizeButton = window.MinimizeButton();
-    // A window that cannot be resized cannot be maximised either.
-    frame.maximizeButton = window.MaximizeButton() && window.Resizeable();
-    return frame;
-}
-
 std::optional<Color> BackColorOf(const Window& window) {
     if (!window.HasBackColor()) return std::nullopt;
     return window.BackColor();
+}
+
+TextAlignment AlignmentOf(std::int64_t code) {
+    if (code == 2) return TextAlignment::Center;
+    if (code == 3) return TextAlignment::Right;
+    return TextAlignment::Left;
+}
+
+std::string WithLineFeeds(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            lines += text[i];
+            continue;
+        }
+        lines += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    return lines;
 }
 
 }  // namespace guirt

@@ -9,6 +9,10 @@ PeerFactory* gFactory = nullptr;
 int gCallbackDepth = 0;
 }  // namespace
 
+PeerKey PeerAccess::Key() noexcept {
+    return PeerKey{};
+}
+
 void InstallPeerFactory(PeerFactory* factory) noexcept {
     gFactory = factory;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -8,27 +9,22 @@
 #include <utility>
 #include <vector>
 
-#include "guirt/Export.h"
+#include "Input.h"
+#include "guirt/Label.h"
 #include "guirt/PeerKey.h"
+#include "guirt/PopupMenu.h"
 #include "guirt/PropertyValue.h"
+#include "guirt/TextField.h"
+#include "guirt/Window.h"
 
 namespace guirt {
 
-class Label;
-class MenuBar;
-class MenuItem;
-class PopupMenu;
-class TextField;
-class Window;
-
-// Makes the passkey for peer-only entry points. Backends and the runtime's models include
-// this header; the program sees only the public headers, so it cannot.
-struct PeerAccess {
-    static PeerKey Key() noexcept { return PeerKey{}; }
+// Makes the passkey for the models' Peer... entry points. Defined in the runtime and not
+// exported: a program that reached this header still could not call it.
+class PeerAccess {
+public:
+    static PeerKey Key() noexcept;
 };
-
-// The standard editing commands the runtime carries out on the focused text control.
-enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 
 // A control's place in its window's content area.
 struct Bounds {
@@ -59,37 +55,61 @@ struct WindowFrame {
     friend bool operator==(const WindowFrame&, const WindowFrame&) = default;
 };
 
+enum class TextAlignment { Left, Center, Right };
+
 // What assistive technology says of a control that takes the focus: its name, and the
 // longer help read on request. Empty texts: the platform's own guess.
 struct AccessibleText {
     std::string name;
     std::string description;
+    friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
 };
 
-// The native side of a control. A peer is made once from its model's complete state; after
-// that the model calls the setter of what changed. Texts are UTF-8; CR LF and CR in them
-// are line breaks. Each peer reports the user's actions to its model through the model's
-// Peer... entry points, inside CallModel (Guard.h).
-class GUIRT_API ControlPeer {
+// What only the native text control knows, from which the runtime decides which editing
+// commands apply.
+struct EditFacts {
+    bool selection = false;   // some text is selected
+    bool allSelected = true;  // the selection is the whole text (so an empty text is)
+    bool canUndo = false;     // the control has an edit to undo
+};
+
+// One entry of a menu bar or pop-up menu as the runtime shows it. Entries are numbered;
+// a backend reports what the user does with an entry by its number.
+struct MenuEntry {
+    enum class Kind { Command, Menu, Separator };
+    std::size_t number = 0;
+    Kind kind = Kind::Command;
+    std::string text;          // "&" before the access key
+    Shortcut shortcut;         // a command's; empty for none
+    std::string shortcutText;  // how the program wrote it ("Ctrl+X"), where it has one
+    bool enabled = true;
+    std::vector<MenuEntry> entries;  // a menu's
+};
+
+// A window's menu bar as the runtime shows it: its menus (none: no bar) and whether it shows.
+struct ShownMenuBar {
+    std::vector<MenuEntry> menus;
+    bool visible = true;
+};
+
+// The native side of a control. A peer is made once from its model's complete state and
+// then told which of the model's Shown aspects changed; it reads the model for the value.
+// Texts are UTF-8; the conversions every backend needs are in ModelState.h. Each peer
+// reports the user's actions to its model through Report (Guard.h).
+class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
-    virtual void SetName(std::string_view name) = 0;
-    virtual void SetBounds(const Bounds& bounds) = 0;
-    virtual void SetFont(const FontRequest& font) = 0;
-    virtual void SetEnabled(bool enabled) = 0;
-    virtual void SetVisible(bool visible) = 0;
-    virtual void SetHelpTag(std::string_view text) = 0;
+    virtual void Show(Control::Shown what) = 0;
+    virtual void Show(RectControl::Shown what) = 0;
     virtual void SetAccessibleText(const AccessibleText& text) = 0;
+    // Takes the keyboard focus as a Tab would give it, with the focus showing.
+    virtual void Focus() = 0;
 };
 
-class GUIRT_API LabelPeer : public ControlPeer {
+class LabelPeer : public ControlPeer {
 public:
-    virtual void SetCaption(std::string_view text) = 0;
-    // 0 default (left), 1 left, 2 centre, 3 right.
-    virtual void SetTextAlign(std::int64_t align) = 0;
-    virtual void SetTextColor(Color color) = 0;
-    virtual void SetMultiLine(bool multiLine) = 0;
-    virtual void SetSelectable(bool selectable) = 0;
+    using ControlPeer::Show;
+    virtual void Show(Label::Shown what) = 0;
     // The control this label is the caption of (null: none), so that the label's mnemonic
     // and assistive technology lead to it. A label that captions nothing shows output:
     // changes of its caption are announced to assistive technology. Labels learn their
@@ -97,85 +117,86 @@ public:
     virtual void SetBuddy(ControlPeer* control) = 0;
 };
 
-class GUIRT_API TextEditPeer : public ControlPeer {
+class TextEditPeer : public ControlPeer {
 public:
-    // Shows the program's text from its start; it is not reported back as a user's change.
-    virtual void SetText(std::string_view text) = 0;
-    virtual void SetTabStop(bool tabStop) = 0;
-    virtual void SetBorder(bool border) = 0;
-    virtual void SetReadOnly(bool readOnly) = 0;
-    virtual void SetColors(Color text, Color back) = 0;
-    // 0: no limit.
-    virtual void SetLimitText(std::int64_t limit) = 0;
-    virtual void SetAlignment(std::int64_t align) = 0;
-    // Whether the command would do something now. Cheap: it may ask which formats the
-    // clipboard offers, never for its contents.
-    virtual bool CanPerform(EditCommand command) const = 0;
+    using ControlPeer::Show;
+    virtual void Show(TextEdit::Shown what) = 0;
+    // The text the native control holds now.
+    virtual Ref<String> Text() const = 0;
+    // Selects length characters from start (0 for a cursor there) and scrolls it into view.
+    virtual void Select(std::int64_t start, std::int64_t length) = 0;
+    virtual EditFacts Facts() const = 0;
+    // Carries out the command with the toolkit's own undo, selection and clipboard; the
+    // runtime has decided that it applies.
     virtual void Perform(EditCommand command) = 0;
 };
 
-class GUIRT_API TextFieldPeer : public TextEditPeer {
+class TextFieldPeer : public TextEditPeer {
 public:
-    virtual void SetPassword(bool password) = 0;
-    virtual void SetCueText(std::string_view text) = 0;
+    using TextEditPeer::Show;
+    virtual void Show(TextField::Shown what) = 0;
 };
 
-class GUIRT_API PopupMenuPeer : public ControlPeer {
+class PopupMenuPeer : public ControlPeer {
 public:
-    virtual void AddRow(std::string_view text) = 0;
-    // -1: no row selected. Not reported back as the user's pick.
-    virtual void SetListIndex(std::int64_t row) = 0;
-    virtual void SetTabStop(bool tabStop) = 0;
+    using ControlPeer::Show;
+    // Showing the rows adds those the native list lacks; showing the selection reports no
+    // pick back.
+    virtual void Show(PopupMenu::Shown what) = 0;
 };
 
 // The native side of a window. It makes the peers of the window's controls, one factory
 // method per kind of control, so a backend that lacks a kind does not compile.
-class GUIRT_API WindowPeer {
+class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
     virtual std::unique_ptr<LabelPeer> CreateLabel(Label& label) = 0;
     virtual std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) = 0;
     virtual std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) = 0;
 
-    virtual void SetTitle(std::string_view title) = 0;
-    virtual void SetFrame(const WindowFrame& frame) = 0;
-    virtual void SetFullScreen(bool fullScreen) = 0;
-    // No colour: the platform's window background.
-    virtual void SetBackColor(std::optional<Color> color) = 0;
-    // The bar to show (null: none) and whether it shows.
-    virtual void SetMenuBar(const MenuBar* bar, bool visible) = 0;
-    // An item of the shown bar changed its text, shortcut or state.
-    virtual void MenuItemChanged(const MenuItem& item) = 0;
-    // Items were added, removed or moved, or an item became or stopped being a separator.
-    virtual void MenuTreeChanged() = 0;
+    virtual void Show(Window::Shown what) = 0;
+    virtual void SetMenuBar(const ShownMenuBar& bar) = 0;
+    // An entry of the bar shows enabled or greyed.
+    virtual void SetMenuEnabled(std::size_t entry, bool enabled) = 0;
     // The controls that take the keyboard focus with Tab, in order.
     virtual void SetTabOrder(const std::vector<ControlPeer*>& order) = 0;
-    virtual void Show() = 0;
-    virtual void Hide() = 0;
+    // Shown, a window is activated.
+    virtual void SetVisible(bool visible) = 0;
     virtual void Close() = 0;
 };
 
-// What a backend installs: the factory of window peers and the native event loop.
-class GUIRT_API PeerFactory {
+// What a backend installs: the factory of window peers, the native event loop and what
+// else of the platform the runtime asks for.
+class PeerFactory {
 public:
     virtual ~PeerFactory() = default;
-    // Made from the window's complete model: title, frame, colours and menu bar.
-    virtual std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) = 0;
+    // Made from the window's complete model and its menu bar, not yet visible.
+    virtual std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window, const ShownMenuBar& bar) = 0;
     // Runs the native event loop until QuitEventLoop is called.
     virtual void RunEventLoop() = 0;
     // Ends a running loop; does nothing while none runs.
     virtual void QuitEventLoop() noexcept = 0;
-    // Shows the item's children as a context menu at the screen position, or at the mouse
-    // pointer without one, until the user chooses an item (then its PeerChosen, called
-    // once the native menu has closed) or dismisses it.
-    virtual void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) = 0;
+    // Shows the entries as a context menu at the screen position, or at the mouse pointer
+    // without one, until the user chooses an entry (its number) or dismisses the menu.
+    virtual std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
+                                             std::optional<std::pair<std::int64_t, std::int64_t>> at) = 0;
+    // Whether the clipboard offers text: which formats it holds, never its contents, which
+    // can be huge or slow to come.
+    virtual bool ClipboardOffersText() = 0;
     // The one-line report of an exception that nothing handled, already written to
     // standard error; a backend whose programs have no console shows it to the user too.
     virtual void AlertUnhandledException(std::string_view report) = 0;
 };
 
 // The installed backend, or null while none is (the models then work on their own).
-GUIRT_API void InstallPeerFactory(PeerFactory* factory) noexcept;
-GUIRT_API PeerFactory* InstalledPeerFactory() noexcept;
+void InstallPeerFactory(PeerFactory* factory) noexcept;
+PeerFactory* InstalledPeerFactory() noexcept;
+
+// Makes a peer show every aspect of the enumeration E once, in order: how a peer made
+// from its model shows all of it.
+template <class E, class Peer>
+void ShowAll(Peer& peer) {
+    for (int what = 0; what <= static_cast<int>(E::Last); ++what) peer.Show(static_cast<E>(what));
+}
 
 }  // namespace guirt

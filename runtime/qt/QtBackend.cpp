@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QIcon>
+#include <QMimeData>
 #include <QProcess>
 #include <cstdio>
 #include <cstdlib>
@@ -81,8 +83,8 @@ public:
         app_.reset();
     }
 
-    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override {
-        return std::make_unique<qt::QtWindowPeer>(window);
+    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window, const ShownMenuBar& bar) override {
+        return std::make_unique<qt::QtWindowPeer>(window, bar);
     }
 
     void RunEventLoop() override { QApplication::exec(); }
@@ -91,8 +93,14 @@ public:
         QCoreApplication::exit(0);  // the runtime keeps the program's exit code
     }
 
-    void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
-        qt::PopUpMenu(menu, at);
+    std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
+                                     std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
+        return qt::PopUpMenu(entries, at);
+    }
+
+    bool ClipboardOffersText() override {
+        const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+        return offered && offered->hasText();
     }
 
     // Standard error is where a program started from a desktop on Linux reports.

@@ -1,5 +1,7 @@
 #include "QtControlPeer.h"
 
+#include <unordered_map>
+
 #include "Guard.h"
 #include "ModelState.h"
 #include "QtConversions.h"
@@ -7,23 +9,25 @@
 
 namespace guirt::qt {
 
+namespace {
+std::unordered_map<const ControlPeer*, QWidget*>& Widgets() {
+    static std::unordered_map<const ControlPeer*, QWidget*> widgets;
+    return widgets;
+}
+}  // namespace
+
+QWidget* WidgetOf(const ControlPeer* peer) {
+    auto it = Widgets().find(peer);
+    return it == Widgets().end() ? nullptr : it->second;
+}
+
 template <class Interface>
 QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
     : model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
-    // Named like the control, which helps when debugging and in tests.
-    SetName(TextOf(model_.Name()));
-    SetBounds(BoundsOf(model_));
-    SetFont(FontOf(model_));
-    widget_->setEnabled(model_.Enabled());
-    SetHelpTag(TextOf(model_.HelpTag()));
-    widget_->setVisible(model_.Visible());
+    Widgets()[this] = widget;
     auto* filter = new EventFilter([this](QObject*, QEvent* event) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            const bool gained = event->type() == QEvent::FocusIn;
-            CallModel([&] {
-                const Ref<RectControl> hold(&model_);
-                model_.PeerFocusChanged(PeerAccess::Key(), gained);
-            });
+            Report(model_, &Control::PeerFocusChanged, event->type() == QEvent::FocusIn);
         }
         return WidgetEvent(*event);
     });
@@ -33,48 +37,60 @@ QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
 
 template <class Interface>
 QtControlPeer<Interface>::~QtControlPeer() {
+    Widgets().erase(this);
     context_.reset();
     DeleteSoon(widget_.data());
 }
 
 template <class Interface>
-void QtControlPeer<Interface>::SetName(std::string_view name) {
-    if (widget_) widget_->setObjectName(ToQString(name));
-}
-
-template <class Interface>
-void QtControlPeer<Interface>::SetBounds(const Bounds& b) {
-    if (widget_) {
-        widget_->setGeometry(static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
-                             static_cast<int>(b.height));
+void QtControlPeer<Interface>::Show(Control::Shown what) {
+    if (!widget_) return;
+    switch (what) {
+        case Control::Shown::Name:
+            // Named like the control, which helps when debugging and in tests.
+            widget_->setObjectName(ToQString(TextOf(model_.Name())));
+            return;
     }
 }
 
 template <class Interface>
-void QtControlPeer<Interface>::SetFont(const FontRequest& font) {
-    if (widget_) widget_->setFont(ToQFont(font, widget_));
-}
-
-template <class Interface>
-void QtControlPeer<Interface>::SetEnabled(bool enabled) {
-    if (widget_) widget_->setEnabled(enabled);
-}
-
-template <class Interface>
-void QtControlPeer<Interface>::SetVisible(bool visible) {
-    if (widget_) widget_->setVisible(visible);
-}
-
-template <class Interface>
-void QtControlPeer<Interface>::SetHelpTag(std::string_view text) {
-    if (widget_) widget_->setToolTip(ToolTipText(text));
+void QtControlPeer<Interface>::Show(RectControl::Shown what) {
+    if (!widget_) return;
+    switch (what) {
+        case RectControl::Shown::Bounds: {
+            const Bounds b = BoundsOf(model_);
+            widget_->setGeometry(static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
+                                 static_cast<int>(b.height));
+            return;
+        }
+        case RectControl::Shown::Font:
+            widget_->setFont(ToQFont(FontOf(model_), widget_));
+            return;
+        case RectControl::Shown::Enabled:
+            widget_->setEnabled(model_.Enabled());
+            return;
+        case RectControl::Shown::Visible:
+            widget_->setVisible(model_.Visible());
+            return;
+        case RectControl::Shown::HelpTag:
+            widget_->setToolTip(ToolTipText(ToQString(WithLineFeeds(TextOf(model_.HelpTag())))));
+            return;
+    }
 }
 
 template <class Interface>
 void QtControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
     if (!widget_) return;
     widget_->setAccessibleName(ToQString(text.name));
-    widget_->setAccessibleDescription(WithLineFeeds(text.description));
+    widget_->setAccessibleDescription(ToQString(WithLineFeeds(text.description)));
+}
+
+template <class Interface>
+void QtControlPeer<Interface>::Focus() {
+    if (!widget_) return;
+    widget_->setFocus(Qt::TabFocusReason);
+    // Styles draw the focus frame only once the keyboard has been used in the window.
+    widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 template class QtControlPeer<LabelPeer>;

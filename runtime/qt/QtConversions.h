@@ -26,17 +26,8 @@ inline Ref<String> ToRuntimeString(const QString& text) {
     return String::FromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-// Programs write line breaks as CR LF or CR; Qt wants LF.
-inline QString WithLineFeeds(std::string_view text) {
-    QString result = ToQString(text);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
-}
-
 // A help tag is plain text; Qt would read one that looks like HTML as rich text.
-inline QString ToolTipText(std::string_view helpTag) {
-    const QString text = WithLineFeeds(helpTag);
+inline QString ToolTipText(const QString& text) {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
@@ -45,12 +36,17 @@ inline QColor ToQColor(Color color) {
     return QColor(color.Red(), color.Green(), color.Blue(), 255 - color.Transparency());
 }
 
-// 0 default (left), 1 left, 2 centre, 3 right; always centred vertically.
-inline Qt::Alignment ToAlignment(std::int64_t code) {
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (code == 2) horizontal = Qt::AlignHCenter;
-    if (code == 3) horizontal = Qt::AlignRight;
-    return horizontal | Qt::AlignVCenter;
+// Always centred vertically.
+inline Qt::Alignment ToQtAlignment(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case TextAlignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case TextAlignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 // The requested font, starting from the toolkit's font for that kind of widget.
@@ -70,7 +66,7 @@ inline QFont ToQFont(const FontRequest& request, const QWidget* widget) {
     return font;
 }
 
-// The runtime's key for a Qt key code; None for one it has no name for.
+// The runtime's name for a Qt key code; None for a key it has no name for.
 Key ToKey(int qtKey);
 
 // The shortcut as Qt's key sequence (empty for an empty shortcut).

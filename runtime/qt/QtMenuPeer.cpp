@@ -3,13 +3,13 @@
 #include <QMenuBar>
 
 #include "Guard.h"
-#include "Input.h"
 #include "QtConversions.h"
 #include "QtObjects.h"
 
 namespace guirt::qt {
 
-QtMenuPeer::QtMenuPeer(QMainWindow& window) : window_(&window), context_(std::make_unique<QObject>()) {}
+QtMenuPeer::QtMenuPeer(QMainWindow& window, Window& model)
+    : window_(&window), model_(model), context_(std::make_unique<QObject>()) {}
 
 QtMenuPeer::~QtMenuPeer() {
     context_.reset();
@@ -18,86 +18,62 @@ QtMenuPeer::~QtMenuPeer() {
 
 void QtMenuPeer::Clear() {
     if (window_) {
-        for (const Entry& entry : entries_) {
-            if (entry.action && !entry.isMenu) window_->removeAction(entry.action);
-        }
+        for (const QPointer<QAction>& action : carried_) window_->removeAction(action);
         window_->menuBar()->clear();
     }
     for (const QPointer<QObject>& object : topLevel_) DeleteSoon(object.data());
     topLevel_.clear();
-    entries_.clear();
-    index_.clear();
+    carried_.clear();
+    actions_.clear();
 }
 
-void QtMenuPeer::Rebuild(const MenuBar* bar) {
+void QtMenuPeer::Rebuild(const std::vector<MenuEntry>& menus) {
     // A fresh context drops the old actions' connections, even those deleted later.
     context_ = std::make_unique<QObject>();
     Clear();
-    bar_ = Ref<MenuBar>(const_cast<MenuBar*>(bar));
-    if (bar_ && window_) {
-        const std::int64_t count = bar_->Count();
-        for (std::int64_t i = 0; i < count; ++i) AddItem(*window_->menuBar(), bar_->Item(i));
-    }
-    ApplyStates(false);
+    if (!window_) return;
+    for (const MenuEntry& menu : menus) Add(*window_->menuBar(), menu);
 }
 
-void QtMenuPeer::AddItem(QWidget& parent, const Ref<MenuItem>& item) {
+void QtMenuPeer::Add(QWidget& parent, const MenuEntry& entry) {
     auto* parentMenu = qobject_cast<QMenu*>(&parent);
     auto* parentBar = qobject_cast<QMenuBar*>(&parent);
-    Entry entry{item, nullptr, false};
-    if (item->IsSeparator()) {
-        entry.action = parentMenu ? parentMenu->addSeparator() : parentBar->addSeparator();
-    } else if (item->Count() > 0 || parentBar) {
-        // What the bar shows is always a menu, even while it has no items yet.
-        QMenu* menu = parentMenu ? parentMenu->addMenu(ToQString(TextOf(item->Text())))
-                                 : parentBar->addMenu(ToQString(TextOf(item->Text())));
-        if (parentBar) topLevel_.emplace_back(menu);
-        entry.action = menu->menuAction();
-        entry.isMenu = true;
-        QObject::connect(menu, &QMenu::aboutToShow, context_.get(), [this] { CallModel([&] { ApplyStates(true); }); });
-        QObject::connect(menu, &QMenu::aboutToHide, context_.get(), [this] { CallModel([&] { ApplyStates(false); }); });
-        const std::int64_t count = item->Count();
-        for (std::int64_t i = 0; i < count; ++i) AddItem(*menu, item->Item(i));
-    } else {
-        QAction* action = parentMenu->addAction(ToQString(TextOf(item->Text())));
-        action->setShortcut(ToKeySequence(ParseShortcut(TextOf(item->CommandKey()))));
-        // The window carries the shortcut too, so it works while the bar is hidden.
-        window_->addAction(action);
-        QObject::connect(action, &QAction::triggered, context_.get(), [chosen = item] {
-            CallModel([&] {
-                // The action may rebuild the menus, dropping this lambda and its capture.
-                const Ref<MenuItem> hold = chosen;  // NOLINT(performance-unnecessary-copy-initialization)
-                hold->PeerChosen(PeerAccess::Key());
-            });
-        });
-        entry.action = action;
+    QAction* action = nullptr;
+    switch (entry.kind) {
+        case MenuEntry::Kind::Separator:
+            action = parentMenu ? parentMenu->addSeparator() : parentBar->addSeparator();
+            break;
+        case MenuEntry::Kind::Menu: {
+            QMenu* menu =
+                parentMenu ? parentMenu->addMenu(ToQString(entry.text)) : parentBar->addMenu(ToQString(entry.text));
+            if (parentBar) topLevel_.emplace_back(menu);
+            action = menu->menuAction();
+            const std::size_t number = entry.number;
+            QObject::connect(menu, &QMenu::aboutToShow, context_.get(),
+                             [this, number] { Report(model_, &Window::PeerMenuOpening, number); });
+            QObject::connect(menu, &QMenu::aboutToHide, context_.get(),
+                             [this, number] { Report(model_, &Window::PeerMenuClosed, number); });
+            for (const MenuEntry& inside : entry.entries) Add(*menu, inside);
+            break;
+        }
+        case MenuEntry::Kind::Command: {
+            action = parentMenu->addAction(ToQString(entry.text));
+            action->setShortcut(ToKeySequence(entry.shortcut));
+            window_->addAction(action);
+            carried_.emplace_back(action);
+            const std::size_t number = entry.number;
+            QObject::connect(action, &QAction::triggered, context_.get(),
+                             [this, number] { Report(model_, &Window::PeerMenuChosen, number); });
+            break;
+        }
     }
-    index_[item.get()] = entries_.size();
-    entries_.push_back(std::move(entry));
+    action->setEnabled(entry.enabled);
+    if (actions_.size() <= entry.number) actions_.resize(entry.number + 1);
+    actions_[entry.number] = action;
 }
 
-void QtMenuPeer::ItemChanged(const MenuItem& item) {
-    const auto it = index_.find(&item);
-    if (it == index_.end()) return;
-    const Entry& entry = entries_[it->second];
-    if (!entry.action) return;
-    if (!entry.isMenu && !entry.action->isSeparator()) {
-        entry.action->setShortcut(ToKeySequence(ParseShortcut(TextOf(item.CommandKey()))));
-    }
-    ApplyState(entry, false);
-}
-
-void QtMenuPeer::ApplyStates(bool shown) {
-    for (const Entry& entry : entries_) ApplyState(entry, shown);
-}
-
-void QtMenuPeer::ApplyState(const Entry& entry, bool shown) {
-    if (!entry.action) return;
-    const MenuItem& item = *entry.item;
-    entry.action->setVisible(item.Visible());
-    if (entry.action->isSeparator()) return;
-    const bool decidedLater = !shown && item.AutoEnable() && !entry.isMenu;
-    entry.action->setEnabled(decidedLater || item.EnabledNow());
+void QtMenuPeer::SetEnabled(std::size_t entry, bool enabled) {
+    if (entry < actions_.size() && actions_[entry]) actions_[entry]->setEnabled(enabled);
 }
 
 }  // namespace guirt::qt

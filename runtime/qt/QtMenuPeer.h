@@ -5,48 +5,33 @@
 #include <QMenu>
 #include <QPointer>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
-#include "guirt/MenuBar.h"
+#include "Peers.h"
 
 namespace guirt::qt {
 
-// Shows a window's menu bar model in the window's QMenuBar: items with children become
-// menus, "-" separators, the rest actions with their shortcuts.
-//
-// An AutoEnable item's state is decided when it can be used: as its menu opens, and as its
-// shortcut fires (the model's PeerChosen asks again). Between those its action stays
-// enabled, since Qt would not deliver the shortcut of a disabled one; so nothing is asked
-// of the model (or the clipboard) while the user types.
+// Shows a window's menu bar in its QMenuBar: menus, separators, and actions with their
+// shortcuts, which the window carries too, so they work while the bar is hidden. What the
+// user does goes to the window's model by entry number; the model decides the states.
 class QtMenuPeer {
 public:
-    explicit QtMenuPeer(QMainWindow& window);
+    QtMenuPeer(QMainWindow& window, Window& model);
     ~QtMenuPeer();
 
-    // Builds the native menus afresh from the bar (null: no menus).
-    void Rebuild(const MenuBar* bar);
-    // Applies a change of one item's shortcut or state.
-    void ItemChanged(const MenuItem& item);
+    // Builds the native menus afresh (none: no menus).
+    void Rebuild(const std::vector<MenuEntry>& menus);
+    void SetEnabled(std::size_t entry, bool enabled);
 
 private:
-    struct Entry {
-        Ref<MenuItem> item;
-        QPointer<QAction> action;  // for a menu, its menuAction
-        bool isMenu = false;
-    };
-
-    void AddItem(QWidget& parent, const Ref<MenuItem>& item);
-    // shown: as the menu it is in opens; otherwise waiting to be used.
-    void ApplyState(const Entry& entry, bool shown);
-    void ApplyStates(bool shown);
+    void Add(QWidget& parent, const MenuEntry& entry);
     void Clear();
 
     QPointer<QMainWindow> window_;
-    Ref<MenuBar> bar_;
-    std::vector<Entry> entries_;
-    std::unordered_map<const MenuItem*, std::size_t> index_;
-    std::vector<QPointer<QObject>> topLevel_;  // what the bar owns: menus and bare actions
+    Window& model_;
+    std::vector<QPointer<QAction>> actions_;   // by entry number; a menu's is its menuAction
+    std::vector<QPointer<QObject>> topLevel_;  // what the bar owns: its menus
+    std::vector<QPointer<QAction>> carried_;   // the commands the window carries
     std::unique_ptr<QObject> context_;
 };
 

@@ -8,13 +8,10 @@
 
 #include "Guard.h"
 #include "ModelState.h"
+#include "QtControlPeer.h"
 #include "QtConversions.h"
-#include "QtObjects.h"
-#include "QtLabelPeer.h"
 #include "QtMenuPeer.h"
-#include "QtPopupMenuPeer.h"
-#include "QtTextFieldPeer.h"
-#include "guirt/MenuBar.h"
+#include "QtObjects.h"
 
 namespace guirt::qt {
 
@@ -27,24 +24,18 @@ void NativeWindow::closeEvent(QCloseEvent* event) {
     closeRequested();
 }
 
-QtWindowPeer::QtWindowPeer(Window& model) : model_(model), native_(new NativeWindow), content_(new QWidget) {
+QtWindowPeer::QtWindowPeer(Window& model, const ShownMenuBar& bar)
+    : model_(model), native_(new NativeWindow), content_(new QWidget) {
     native_->setObjectName(ToQString(model_.Class().Name()));
     // The colours a program gives its controls (black captions, white fields) were chosen
     // for a light window: a dark desktop theme keeps its own windows, not this one.
     native_->setPalette(native_->style()->standardPalette());
     native_->setCentralWidget(content_);
-    menus_ = std::make_unique<QtMenuPeer>(*native_);
-    SetTitle(TextOf(model_.Title()));
-    frame_ = FrameOf(model_);
-    SetMenuBar(model_.MenuBar().get(), model_.MenuBarVisible());  // measures the frame too
-    SetBackColor(BackColorOf(model_));
-    fullScreen_ = model_.FullScreen();
-    native_->closeRequested = [this] {
-        CallModel([&] {
-            const Ref<Window> hold(&model_);
-            model_.PeerCloseRequested(PeerAccess::Key());
-        });
-    };
+    menus_ = std::make_unique<QtMenuPeer>(*native_, model_);
+    menus_->Rebuild(bar.menus);
+    native_->menuBar()->setVisible(!bar.menus.empty() && bar.visible);
+    ShowAll<Window::Shown>(*this);
+    native_->closeRequested = [this] { Report(model_, &Window::PeerCloseRequested); };
 }
 
 QtWindowPeer::~QtWindowPeer() {
@@ -53,35 +44,44 @@ QtWindowPeer::~QtWindowPeer() {
     DeleteSoon(native_.data());
 }
 
-std::unique_ptr<LabelPeer> QtWindowPeer::CreateLabel(Label& label) {
-    return std::make_unique<QtLabelPeer>(label, content_);
-}
-
-std::unique_ptr<TextFieldPeer> QtWindowPeer::CreateTextField(TextField& field) {
-    return std::make_unique<QtTextFieldPeer>(field, content_);
-}
-
-std::unique_ptr<PopupMenuPeer> QtWindowPeer::CreatePopupMenu(PopupMenu& popup) {
-    return std::make_unique<QtPopupMenuPeer>(popup, content_);
-}
-
-void QtWindowPeer::SetTitle(std::string_view title) {
-    if (native_) native_->setWindowTitle(ToQString(title));
-}
-
-void QtWindowPeer::SetFrame(const WindowFrame& frame) {
+void QtWindowPeer::Show(Window::Shown what) {
     if (!native_) return;
-    frame_ = frame;
-    // The whole window is measured around a content area of exactly that size.
+    switch (what) {
+        case Window::Shown::Title:
+            native_->setWindowTitle(ToQString(TextOf(model_.Title())));
+            return;
+        case Window::Shown::Frame:
+            ShowFrame();
+            return;
+        case Window::Shown::FullScreen:
+            if (!native_->isVisible()) return;
+            if (model_.FullScreen()) {
+                native_->showFullScreen();
+            } else {
+                native_->showNormal();
+            }
+            return;
+        case Window::Shown::BackColor: {
+            const std::optional<Color> color = BackColorOf(model_);
+            content_->setAutoFillBackground(color.has_value());
+            QPalette palette;  // resolves nothing: inherits the window's
+            if (color) palette.setColor(QPalette::Window, ToQColor(*color));
+            content_->setPalette(palette);
+            return;
+        }
+    }
+}
+
+void QtWindowPeer::ShowFrame() {
+    const WindowFrame frame = FrameOf(model_);
     content_->setFixedSize(static_cast<int>(frame.width), static_cast<int>(frame.height));
     native_->layout()->invalidate();
     native_->layout()->activate();
     if (frame.resizeable) {
         const QSize whole = native_->sizeHint();
         native_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        auto clamp = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); };
-        content_->setMinimumSize(clamp(frame.minWidth), clamp(frame.minHeight));
-        content_->setMaximumSize(clamp(frame.maxWidth), clamp(frame.maxHeight));
+        content_->setMinimumSize(static_cast<int>(frame.minWidth), static_cast<int>(frame.minHeight));
+        content_->setMaximumSize(static_cast<int>(frame.maxWidth), static_cast<int>(frame.maxHeight));
         native_->setMinimumSize(0, 0);
         native_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         native_->resize(whole);
@@ -98,77 +98,44 @@ void QtWindowPeer::SetFrame(const WindowFrame& frame) {
     if (visible) native_->show();  // changing the flags hides a window
 }
 
-void QtWindowPeer::SetFullScreen(bool fullScreen) {
-    fullScreen_ = fullScreen;
-    if (!native_ || !native_->isVisible()) return;
-    if (fullScreen) {
-        native_->showFullScreen();
-    } else {
-        native_->showNormal();
-    }
-}
-
-void QtWindowPeer::SetBackColor(std::optional<Color> color) {
-    if (!content_) return;
-    content_->setAutoFillBackground(color.has_value());
-    QPalette palette;  // resolves nothing: inherits the window's
-    if (color) palette.setColor(QPalette::Window, ToQColor(*color));
-    content_->setPalette(palette);
-}
-
-void QtWindowPeer::SetMenuBar(const MenuBar* bar, bool visible) {
+void QtWindowPeer::SetMenuBar(const ShownMenuBar& bar) {
     if (!native_) return;
-    if (bar != bar_) {
-        bar_ = bar;
-        menus_->Rebuild(bar);
-    }
-    native_->menuBar()->setVisible(bar && visible);
-    SetFrame(frame_);
+    menus_->Rebuild(bar.menus);
+    native_->menuBar()->setVisible(!bar.menus.empty() && bar.visible);
+    ShowFrame();
 }
 
-void QtWindowPeer::MenuItemChanged(const MenuItem& item) {
-    menus_->ItemChanged(item);
-}
-
-void QtWindowPeer::MenuTreeChanged() {
-    menus_->Rebuild(bar_);
+void QtWindowPeer::SetMenuEnabled(std::size_t entry, bool enabled) {
+    menus_->SetEnabled(entry, enabled);
 }
 
 void QtWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
     QWidget* previous = nullptr;
-    firstTabStop_ = nullptr;
     for (ControlPeer* peer : order) {
         QWidget* widget = WidgetOf(peer);
         if (!widget) continue;
         if (previous) QWidget::setTabOrder(previous, widget);
-        if (!firstTabStop_) firstTabStop_ = widget;
         previous = widget;
     }
 }
 
-void QtWindowPeer::Show() {
+void QtWindowPeer::SetVisible(bool visible) {
     if (!native_ || closed_) return;
-    // A window opens ready for the keyboard: its first tab stop has the focus and shows it,
-    // as it would after a Tab (styles draw a focus frame only then).
-    const bool first = !native_->focusWidget();
-    if (first && firstTabStop_) firstTabStop_->setFocus(Qt::TabFocusReason);
-    if (fullScreen_) {
+    if (!visible) {
+        native_->hide();
+        return;
+    }
+    if (model_.FullScreen()) {
         native_->showFullScreen();
     } else {
         native_->show();
     }
-    if (!first) return;
-    native_->setAttribute(Qt::WA_KeyboardFocusChange);
     native_->activateWindow();  // the window manager may still decide otherwise
-}
-
-void QtWindowPeer::Hide() {
-    if (native_) native_->hide();
 }
 
 void QtWindowPeer::Close() {
     closed_ = true;
-    Hide();
+    if (native_) native_->hide();
 }
 
 }  // namespace guirt::qt

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "Peers.h"
-#include "guirt/Window.h"
 
 namespace guirt::qt {
 
@@ -24,37 +23,32 @@ protected:
 };
 
 // A Window as a QMainWindow whose central widget is the content area, exactly Width x
-// Height below the menu bar; controls are children of that area.
+// Height below the menu bar; controls are children of that area. Each kind of control's
+// peer is made in its own file (QtLabelPeer.cpp...).
 class QtWindowPeer final : public WindowPeer {
 public:
-    explicit QtWindowPeer(Window& model);
+    QtWindowPeer(Window& model, const ShownMenuBar& bar);
     ~QtWindowPeer() override;
 
     std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
     std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
     std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
 
-    void SetTitle(std::string_view title) override;
-    void SetFrame(const WindowFrame& frame) override;
-    void SetFullScreen(bool fullScreen) override;
-    void SetBackColor(std::optional<Color> color) override;
-    void SetMenuBar(const MenuBar* bar, bool visible) override;
-    void MenuItemChanged(const MenuItem& item) override;
-    void MenuTreeChanged() override;
+    void Show(Window::Shown what) override;
+    void SetMenuBar(const ShownMenuBar& bar) override;
+    void SetMenuEnabled(std::size_t entry, bool enabled) override;
     void SetTabOrder(const std::vector<ControlPeer*>& order) override;
-    void Show() override;
-    void Hide() override;
+    void SetVisible(bool visible) override;
     void Close() override;
 
 private:
+    // The whole window measured around a content area of the model's size, with its buttons.
+    void ShowFrame();
+
     Window& model_;
     QPointer<NativeWindow> native_;
     QPointer<QWidget> content_;
     std::unique_ptr<QtMenuPeer> menus_;
-    const MenuBar* bar_ = nullptr;
-    WindowFrame frame_;
-    bool fullScreen_ = false;
-    QPointer<QWidget> firstTabStop_;
     bool closed_ = false;
 };
 

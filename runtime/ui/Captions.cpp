@@ -35,12 +35,12 @@ std::vector<Caption> CaptionsOf(const std::vector<Ref<Control>>& controls) {
     };
     std::vector<Candidate> nearest;  // each label's nearest control
     for (const Ref<Control>& c : controls) {
-        const auto* label = dynamic_cast<const Label*>(c.get());
-        if (!label) continue;
+        if (!c->IsA(Label::Record())) continue;
+        const auto* label = static_cast<const Label*>(c.get());
         std::optional<Candidate> best;
         for (const Ref<Control>& other : controls) {
-            const auto* control = dynamic_cast<const RectControl*>(other.get());
-            if (!control || dynamic_cast<const Label*>(control)) continue;
+            if (!other->IsA(RectControl::Record()) || other->IsA(Label::Record())) continue;
+            const auto* control = static_cast<const RectControl*>(other.get());
             const std::optional<std::int64_t> gap = GapBeside(*label, *control);
             if (gap && (!best || *gap < best->gap)) best = Candidate{{label, control}, *gap};
         }

@@ -17,7 +17,10 @@ const ClassRecord& Control::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("Control", &Object::Record(), nullptr);
         c.AddEvents({"Close", "CreatePane", "Open"});
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&Control::SetName>("Name"),
+            Property<&Control::SetIndex>("Index"),
+        });
         return std::ref(c);
     }();
     return record;
@@ -28,8 +31,8 @@ Ref<Window> Control::Owner() const {
     return owner_.Lock();
 }
 
-void Control::ShowName() {
-    if (peer_) peer_->SetName(TextOf(Name_));
+void Control::Show(Shown what) {
+    if (ControlPeer* peer = NativePeer()) peer->Show(what);
 }
 
 void Control::ShowTabOrder() {

@@ -30,18 +30,17 @@ std::optional<EditCommand> EditCommandOf(const MenuItem& item) {
     return std::nullopt;
 }
 
-TextEditPeer* FocusedTextPeer() {
+Ref<TextEdit> FocusedTextEdit() {
     Ref<Control> focused = FocusedControl();
     if (!focused || !focused->IsA(TextEdit::Record())) return nullptr;
-    // A text control's peer is a text control's peer.
-    return static_cast<TextEditPeer*>(focused->Peer(PeerAccess::Key()));
+    return Ref<TextEdit>(static_cast<TextEdit*>(focused.get()));
 }
 
 bool MenuItem::CanAct() const {
     if (IsSeparator()) return false;
     if (std::optional<EditCommand> command = EditCommandOf(*this)) {
-        TextEditPeer* peer = FocusedTextPeer();
-        return peer && peer->CanPerform(*command);
+        const Ref<TextEdit> edit = FocusedTextEdit();
+        return edit && edit->CanPerform(*command);
     }
     // A menu can always open, and quitting is always possible.
     if (Count() > 0 || IsA(QuitMenuItem::Record())) return true;
@@ -50,7 +49,7 @@ bool MenuItem::CanAct() const {
 
 bool MenuItem::EnabledNow() const {
     UIThreadOnly();
-    if (!AutoEnable_ || !children_.empty()) return Enabled_;
+    if (!autoEnable_ || !children_.empty()) return enabled_;
     return CanAct();
 }
 
@@ -58,10 +57,8 @@ bool MenuItem::Action() {
     UIThreadOnly();
     std::optional<EditCommand> command = EditCommandOf(*this);
     if (!command) return false;
-    TextEditPeer* peer = FocusedTextPeer();
-    if (!peer || !peer->CanPerform(*command)) return false;
-    peer->Perform(*command);
-    return true;
+    const Ref<TextEdit> edit = FocusedTextEdit();
+    return edit && edit->Perform(*command);
 }
 
 }  // namespace guirt

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "Peers.h"
 #include "guirt/MenuItem.h"
+#include "guirt/TextEdit.h"
 
 namespace guirt {
 
@@ -11,7 +11,7 @@ namespace guirt {
 // EditPaste, EditClear, EditSelectAll); none for other items.
 std::optional<EditCommand> EditCommandOf(const MenuItem& item);
 
-// The peer of the focused text control of an open window, if the focused control is one.
-TextEditPeer* FocusedTextPeer();
+// The focused control of an open window, if it is a text control.
+Ref<TextEdit> FocusedTextEdit();
 
 }  // namespace guirt

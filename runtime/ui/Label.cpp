@@ -4,42 +4,38 @@
 
 namespace guirt {
 
+Label::Label() = default;
+Label::~Label() = default;
+
 const ClassRecord& Label::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("Label", &RectControl::Record(), FactoryOf<Label>);
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&Label::SetCaption>("Text"),
+            Property<&Label::SetTextAlign>("TextAlign"),
+            Property<&Label::SetTextColor>("TextColor"),
+            Property<&Label::SetMultiLine>("MultiLine"),
+            Property<&Label::SetSelectable>("Selectable"),
+            Property<&Label::SetTransparent>("Transparent"),
+        });
         return std::ref(c);
     }();
     return record;
 }
 
-std::unique_ptr<ControlPeer> Label::CreatePeer(WindowPeer& window) {
-    return window.CreateLabel(*this);
+void Label::CreatePeer(WindowPeer& window) {
+    peer_ = window.CreateLabel(*this);
 }
 
-// Made by CreateLabel, so it is a label's peer.
-LabelPeer* Label::Shown() const noexcept {
-    return static_cast<LabelPeer*>(NativePeer());
+ControlPeer* Label::NativePeer() const noexcept {
+    return peer_.get();
 }
 
-void Label::ShowCaption() {
-    LabelPeer* peer = Shown();
-    if (!peer) return;
-    peer->SetCaption(TextOf(Caption_));
+void Label::Show(Shown what) {
+    if (!peer_) return;
+    peer_->Show(what);
     // A caption names its control; other labels show output and need nothing more.
-    if (captions_) ShowCaptions();
-}
-void Label::ShowTextAlign() {
-    if (LabelPeer* peer = Shown()) peer->SetTextAlign(TextAlign_);
-}
-void Label::ShowTextColor() {
-    if (LabelPeer* peer = Shown()) peer->SetTextColor(TextColor_);
-}
-void Label::ShowMultiLine() {
-    if (LabelPeer* peer = Shown()) peer->SetMultiLine(MultiLine_);
-}
-void Label::ShowSelectable() {
-    if (LabelPeer* peer = Shown()) peer->SetSelectable(Selectable_);
+    if (what == Shown::Caption && captioned_) ShowCaptions();
 }
 
 }  // namespace guirt

@@ -5,6 +5,7 @@
 
 #include "MenuItemMethods.h"
 #include "Peers.h"
+#include "ShownMenus.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
@@ -18,40 +19,27 @@ const ClassRecord& MenuItem::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("MenuItem", &Object::Record(), FactoryOf<MenuItem>);
         c.AddEvents({"Action", "EnableMenu"});
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&MenuItem::SetName>("Name"),
+            Property<&MenuItem::SetText>("Text"),
+            Property<&MenuItem::SetCommandKey>("CommandKey"),
+            Property<&MenuItem::SetAutoEnable>("AutoEnable"),
+            Property<&MenuItem::SetVisible>("Visible"),
+            Property<&MenuItem::SetEnabled>("Enabled"),
+        });
         RuntimeNewVtable(c, MenuItemMethods());
         return std::ref(c);
     }();
     return record;
 }
 
-namespace {
-
-// Tells the peers of the windows that show the tree this item belongs to.
-template <class F>
-void TellWindowsShowing(const MenuItem& item, F&& tell) {
-    const MenuItem* root = &item;
+void MenuItem::ShowInMenus() const {
+    const MenuItem* root = this;
     Ref<MenuItem> parent;
     while ((parent = root->Parent())) root = parent.get();
     ForEachOpenWindow([&](Window& window) {
-        WindowPeer* peer = window.Peer(PeerAccess::Key());
-        if (peer && static_cast<const MenuItem*>(window.MenuBar().get()) == root) tell(*peer);
+        if (static_cast<const MenuItem*>(window.MenuBar().get()) == root) window.ShowMenus();
     });
-}
-
-}  // namespace
-
-void MenuItem::ShowItem() {
-    TellWindowsShowing(*this, [&](WindowPeer& peer) { peer.MenuItemChanged(*this); });
-}
-
-void MenuItem::ShowTree() {
-    TellWindowsShowing(*this, [](WindowPeer& peer) { peer.MenuTreeChanged(); });
-}
-
-// Becoming or ceasing to be a separator changes what kind of native object shows the item.
-void MenuItem::ShowText() {
-    ShowTree();
 }
 
 void MenuItem::Append(const Ref<MenuItem>& item) {
@@ -59,7 +47,7 @@ void MenuItem::Append(const Ref<MenuItem>& item) {
     if (!item) RaiseNilObjectException();
     children_.push_back(item);
     item->parent_ = WeakRef<MenuItem>(Ref<MenuItem>(this));
-    ShowTree();
+    ShowInMenus();
 }
 
 Ref<Variant> MenuItem::Tag() const {
@@ -86,7 +74,7 @@ void MenuItem::Insert(std::int64_t index, const Ref<MenuItem>& item) {
     std::size_t at = CheckedIndex(index, children_.size() + 1);
     children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(at), item);
     item->parent_ = WeakRef<MenuItem>(Ref<MenuItem>(this));
-    ShowTree();
+    ShowInMenus();
 }
 
 void MenuItem::Remove(std::int64_t index) {
@@ -94,7 +82,7 @@ void MenuItem::Remove(std::int64_t index) {
     std::size_t at = CheckedIndex(index, children_.size());
     children_[at]->parent_ = WeakRef<MenuItem>();
     children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(at));
-    ShowTree();
+    ShowInMenus();
 }
 
 void MenuItem::Remove(const Ref<MenuItem>& item) {
@@ -115,14 +103,14 @@ void MenuItem::Close() {
 
 void MenuItem::CopyFrom(const MenuItem& other) {
     UIThreadOnly();
-    Name_ = other.Name_;
-    Text_ = other.Text_;
-    CommandKey_ = other.CommandKey_;
-    AutoEnable_ = other.AutoEnable_;
-    Visible_ = other.Visible_;
-    Enabled_ = other.Enabled_;
+    name_ = other.name_;
+    text_ = other.text_;
+    commandKey_ = other.commandKey_;
+    autoEnable_ = other.autoEnable_;
+    visible_ = other.visible_;
+    enabled_ = other.enabled_;
     tag_ = other.tag_;
-    ShowTree();
+    ShowInMenus();
 }
 
 Ref<MenuItem> MenuItem::Clone() const {
@@ -140,12 +128,23 @@ void MenuItem::Enable() {
 
 void MenuItem::PopUp() {
     UIThreadOnly();
-    if (PeerFactory* backend = InstalledPeerFactory()) backend->PopUp(*this, std::nullopt);
+    ShowPopUp(std::nullopt);
 }
 
 void MenuItem::PopUp(std::int64_t x, std::int64_t y) {
     UIThreadOnly();
-    if (PeerFactory* backend = InstalledPeerFactory()) backend->PopUp(*this, std::pair{x, y});
+    ShowPopUp(std::pair{x, y});
+}
+
+void MenuItem::ShowPopUp(std::optional<std::pair<std::int64_t, std::int64_t>> at) {
+    PeerFactory* backend = InstalledPeerFactory();
+    if (!backend) return;
+    const ShownMenus shown(*this, ShownMenus::Use::PopUp);
+    // The choice acts once the native menu has closed, outside the toolkit's frames, so
+    // whatever it raises reaches PopUp's caller.
+    if (const std::optional<std::size_t> chosen = backend->PopUp(shown.Entries(), at)) {
+        if (Ref<MenuItem> item = shown.Item(*chosen)) item->PeerChosen(PeerAccess::Key());
+    }
 }
 
 void MenuItem::_DisableEntirely() {
@@ -162,7 +161,7 @@ void MenuItem::_SelfEnable() {
 void MenuItem::_Swap(std::int64_t first, std::int64_t second) {
     UIThreadOnly();
     std::swap(children_[CheckedIndex(first, children_.size())], children_[CheckedIndex(second, children_.size())]);
-    ShowTree();
+    ShowInMenus();
 }
 
 std::int64_t MenuItem::Count() const {
@@ -178,7 +177,7 @@ Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
 Ref<MenuItem> MenuItem::Child(const Ref<String>& name) const {
     UIThreadOnly();
     for (const Ref<MenuItem>& child : children_) {
-        if (StringsEqual(child->Name_, name)) return child;
+        if (StringsEqual(child->name_, name)) return child;
     }
     return nullptr;
 }
@@ -190,7 +189,7 @@ Ref<MenuItem> MenuItem::_Lookup(const Ref<String>& name) const {
 
 void MenuItem::LookupAll(const Ref<String>& name, std::vector<Ref<MenuItem>>& found) const {
     for (const Ref<MenuItem>& child : children_) {
-        if (StringsEqual(child->Name_, name)) found.push_back(child);
+        if (StringsEqual(child->name_, name)) found.push_back(child);
         child->LookupAll(name, found);
     }
 }
@@ -210,7 +209,7 @@ Ref<MenuItem> MenuItem::Parent() const {
 
 bool MenuItem::IsSeparator() const {
     UIThreadOnly();
-    return TextOf(Text_) == "-";
+    return TextOf(text_) == "-";
 }
 
 void MenuItem::PeerChosen(const PeerKey&) {

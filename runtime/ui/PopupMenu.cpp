@@ -14,29 +14,34 @@ int ChangeEvent() {
 }
 }  // namespace
 
+PopupMenu::PopupMenu() = default;
+PopupMenu::~PopupMenu() = default;
+
 const ClassRecord& PopupMenu::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("PopupMenu", &RectControl::Record(), FactoryOf<PopupMenu>);
         c.AddEvents({"Change"});
-        AddOwnProperties(c);
-        c.AddProperties({Property<&PopupMenu::SetListIndex>("ListIndex")});
+        c.AddProperties({
+            Property<&PopupMenu::SetTabStop>("TabStop"),
+            Property<&PopupMenu::SetInitialValue>("InitialValue"),
+            Property<&PopupMenu::SetListIndex>("ListIndex"),
+        });
         return std::ref(c);
     }();
     return record;
 }
 
-std::unique_ptr<ControlPeer> PopupMenu::CreatePeer(WindowPeer& window) {
-    return window.CreatePopupMenu(*this);
+void PopupMenu::CreatePeer(WindowPeer& window) {
+    peer_ = window.CreatePopupMenu(*this);
 }
 
-// Made by CreatePopupMenu, so it is a popup's peer.
-PopupMenuPeer* PopupMenu::Shown() const noexcept {
-    return static_cast<PopupMenuPeer*>(NativePeer());
+ControlPeer* PopupMenu::NativePeer() const noexcept {
+    return peer_.get();
 }
 
-void PopupMenu::ShowTabStop() {
-    if (PopupMenuPeer* peer = Shown()) peer->SetTabStop(TabStop_);
-    ShowTabOrder();
+void PopupMenu::Show(Shown what) {
+    if (peer_) peer_->Show(what);
+    if (what == Shown::TabStop) ShowTabOrder();
 }
 
 const PopupMenu::Row& PopupMenu::RowAt(std::int64_t row) const {
@@ -50,7 +55,7 @@ const PopupMenu::Row& PopupMenu::RowAt(std::int64_t row) const {
 void PopupMenu::AddRow(const Ref<String>& text) {
     UIThreadOnly();
     rows_.push_back({text, nullptr});
-    if (PopupMenuPeer* peer = Shown()) peer->AddRow(TextOf(text));
+    Show(Shown::Rows);
 }
 
 std::int64_t PopupMenu::ListCount() const {
@@ -85,7 +90,7 @@ void PopupMenu::SetListIndex(std::int64_t row) {
     if (row != -1) RowAt(row);
     if (row == listIndex_) return;
     listIndex_ = row;
-    if (PopupMenuPeer* peer = Shown()) peer->SetListIndex(listIndex_);
+    Show(Shown::ListIndex);
     RaiseEvent(ChangeEvent());
 }
 

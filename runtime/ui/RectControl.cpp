@@ -1,6 +1,5 @@
 #include "guirt/RectControl.h"
 
-#include "ModelState.h"
 #include "Peers.h"
 
 namespace guirt {
@@ -10,7 +9,32 @@ const ClassRecord& RectControl::Record() {
         ClassRecord& c = RuntimeNewClass("RectControl", &Control::Record(), nullptr);
         c.AddEvents({"ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver",
                      "DropObject", "KeyDown", "KeyUp", "MouseEnter", "MouseExit", "MouseMove", "MouseWheel"});
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&RectControl::SetLeft>("Left"),
+            Property<&RectControl::SetTop>("Top"),
+            Property<&RectControl::SetWidth>("Width"),
+            Property<&RectControl::SetHeight>("Height"),
+            Property<&RectControl::SetLockLeft>("LockLeft"),
+            Property<&RectControl::SetLockTop>("LockTop"),
+            Property<&RectControl::SetLockRight>("LockRight"),
+            Property<&RectControl::SetLockBottom>("LockBottom"),
+            Property<&RectControl::SetTabPanelIndex>("TabPanelIndex"),
+            Property<&RectControl::SetTabIndex>("TabIndex"),
+            Property<&RectControl::SetEnabled>("Enabled"),
+            Property<&RectControl::SetVisible>("Visible"),
+            Property<&RectControl::SetAutoDeactivate>("AutoDeactivate"),
+            Property<&RectControl::SetHelpTag>("HelpTag"),
+            Property<&RectControl::SetTextFont>("TextFont"),
+            Property<&RectControl::SetTextSize>("TextSize"),
+            Property<&RectControl::SetTextUnit>("TextUnit"),
+            Property<&RectControl::SetBold>("Bold"),
+            Property<&RectControl::SetItalic>("Italic"),
+            Property<&RectControl::SetUnderline>("Underline"),
+            Property<&RectControl::SetDataSource>("DataSource"),
+            Property<&RectControl::SetDataField>("DataField"),
+            Property<&RectControl::SetInitialParent>("InitialParent"),
+            Property<&RectControl::SetAccessibleName>("AccessibleName"),
+        });
         // The C++ constructor has already given the control its defaults.
         RuntimeNewVtable(c, {{"Constructor", "%%", "", Procedure{[](Object&) {}}}});
         return std::ref(c);
@@ -18,26 +42,12 @@ const ClassRecord& RectControl::Record() {
     return record;
 }
 
-void RectControl::ShowBounds() {
+void RectControl::Show(Shown what) {
     ControlPeer* peer = NativePeer();
     if (!peer) return;
-    peer->SetBounds(BoundsOf(*this));
-    ShowCaptions();  // what captions what follows the layout
-}
-void RectControl::ShowEnabled() {
-    if (ControlPeer* peer = NativePeer()) peer->SetEnabled(Enabled_);
-}
-void RectControl::ShowVisible() {
-    if (ControlPeer* peer = NativePeer()) peer->SetVisible(Visible_);
-}
-void RectControl::ShowHelpTag() {
-    ControlPeer* peer = NativePeer();
-    if (!peer) return;
-    peer->SetHelpTag(TextOf(HelpTag_));
-    ShowCaptions();  // a caption's help describes its control
-}
-void RectControl::ShowFont() {
-    if (ControlPeer* peer = NativePeer()) peer->SetFont(FontOf(*this));
+    peer->Show(what);
+    // What captions what follows the layout, and a caption's help describes its control.
+    if (what == Shown::Bounds || what == Shown::HelpTag) ShowCaptions();
 }
 
 }  // namespace guirt

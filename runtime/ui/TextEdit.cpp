@@ -14,6 +14,18 @@ int TextChangeEvent() {
     static const int number = TextEdit::Record().RequireEvent("TextChange");
     return number;
 }
+
+// Gives a flag a value for as long as it lives, and false after, however the scope is left.
+class ScopedFlag {
+public:
+    ScopedFlag(bool& flag, bool value) noexcept : flag_(flag) { flag_ = value; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& flag_;
+};
 }  // namespace
 
 const ClassRecord& TextEdit::Record() {
@@ -21,52 +33,106 @@ const ClassRecord& TextEdit::Record() {
         ClassRecord& c = RuntimeNewClass("TextEdit", &RectControl::Record(), nullptr);
         c.AddEvents({"EnableMenuItems", "GotFocus", "LostFocus", "MouseDown", "MouseUp", "SelChange", "TextChange",
                      "ValidationError"});
-        c.AddProperties({Property<&TextEdit::SetText>("Text")});
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&TextEdit::SetText>("Text"),
+            Property<&TextEdit::SetTabStop>("TabStop"),
+            Property<&TextEdit::SetBorder>("Border"),
+            Property<&TextEdit::SetUseFocusRing>("UseFocusRing"),
+            Property<&TextEdit::SetReadOnly>("ReadOnly"),
+            Property<&TextEdit::SetAcceptTabs>("AcceptTabs"),
+            Property<&TextEdit::SetAutomaticallyCheckSpelling>("AutomaticallyCheckSpelling"),
+            Property<&TextEdit::SetTextColor>("TextColor"),
+            Property<&TextEdit::SetBackColor>("BackColor"),
+            Property<&TextEdit::SetFormat>("Format"),
+            Property<&TextEdit::SetLimitText>("LimitText"),
+            Property<&TextEdit::SetAlignment>("Alignment"),
+        });
         return std::ref(c);
     }();
     return record;
 }
 
-// Made by CreateTextField, so it is a text field's peer.
-TextEditPeer* TextEdit::Shown() const noexcept {
-    return static_cast<TextEditPeer*>(NativePeer());
-}
-
 Ref<String> TextEdit::Text() const {
-    UIThreadOnly();
-    return text_;
+    return Read(text_);
 }
 
 void TextEdit::SetText(const Ref<String>& text) {
-    UIThreadOnly();
-    if (StringsEqual(text_, text)) return;
-    text_ = text;
-    if (TextEditPeer* peer = Shown()) peer->SetText(TextOf(text_));
+    if (!Assign(text_, text)) return;
+    if (TextEditPeer* peer = EditPeer()) {
+        {
+            // The native control's notice of this change is no user's edit.
+            const ScopedFlag showing(showingText_, true);
+            peer->Show(Shown::Text);
+        }
+        ShowNewPeer();
+    }
     RaiseEvent(TextChangeEvent());
+}
+
+void TextEdit::ShowNewPeer() {
+    // A long number the program writes is read from its start, as the user types it.
+    if (TextEditPeer* peer = EditPeer()) peer->Select(0, 0);
+}
+
+void TextEdit::Show(Shown what) {
+    if (TextEditPeer* peer = EditPeer()) peer->Show(what);
+    if (what == Shown::TabStop) ShowTabOrder();
+}
+
+bool TextEdit::CanPerform(EditCommand command) const {
+    UIThreadOnly();
+    const TextEditPeer* peer = EditPeer();
+    if (!peer) return false;
+    const EditFacts facts = peer->Facts();
+    const bool writable = !readOnly_;
+    const bool readable = !IsSecret();
+    switch (command) {
+        case EditCommand::Undo:
+            return writable && facts.canUndo;
+        case EditCommand::Cut:
+            return writable && readable && facts.selection;
+        case EditCommand::Copy:
+            return readable && facts.selection;
+        case EditCommand::Paste: {
+            PeerFactory* backend = InstalledPeerFactory();
+            return writable && backend && backend->ClipboardOffersText();
+        }
+        case EditCommand::Clear:
+            return writable && facts.selection;
+        case EditCommand::SelectAll:
+            return !facts.allSelected;
+    }
+    return false;
+}
+
+bool TextEdit::Perform(EditCommand command) {
+    if (!CanPerform(command)) return false;
+    // The change comes back through PeerTextChanged, whose handlers may let go of the peer.
+    EditPeer()->Perform(command);
+    return true;
 }
 
 bool TextEdit::EditedWithoutKey() const {
-    UIThreadOnly();
-    return editedWithoutKey_;
+    return Read(editedWithoutKey_);
 }
 
-void TextEdit::PeerTextChanged(const PeerKey&, const Ref<String>& text) {
+void TextEdit::PeerTextChanged(const PeerKey&) {
+    const TextEditPeer* peer = EditPeer();
+    if (showingText_ || !peer) return;
+    Ref<String> text = peer->Text();
     if (StringsEqual(text_, text)) return;
-    text_ = text;
-    editedWithoutKey_ = !keyHeld_;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{editedWithoutKey_};
+    text_ = std::move(text);
+    const ScopedFlag withoutKey(editedWithoutKey_, !keyHeld_);
     RaiseEvent(TextChangeEvent());
 }
 
-void TextEdit::PeerKeyPressed(const PeerKey&) {
-    keyHeld_ = true;
+void TextEdit::PeerKeyDown(const PeerKey&, bool repeat) {
+    if (!repeat) keyHeld_ = true;
 }
 
-void TextEdit::PeerKeyUp(const PeerKey&, std::string_view typed, Key key) {
+void TextEdit::PeerKeyUp(const PeerKey&, std::string_view typed, Key key, bool repeat) {
+    // One press and one release per physical key, as the program counts them.
+    if (repeat) return;
     keyHeld_ = false;
     RaiseEvent(KeyUpEvent(), String::FromBytes(typed.empty() ? KeyName(key) : typed));
 }
@@ -74,26 +140,6 @@ void TextEdit::PeerKeyUp(const PeerKey&, std::string_view typed, Key key) {
 void TextEdit::FocusChanged(bool gained) {
     // A key pressed here and released elsewhere never comes back up here.
     if (!gained) keyHeld_ = false;
-}
-
-void TextEdit::ShowTabStop() {
-    if (TextEditPeer* peer = Shown()) peer->SetTabStop(TabStop_);
-    ShowTabOrder();
-}
-void TextEdit::ShowBorder() {
-    if (TextEditPeer* peer = Shown()) peer->SetBorder(Border_);
-}
-void TextEdit::ShowReadOnly() {
-    if (TextEditPeer* peer = Shown()) peer->SetReadOnly(ReadOnly_);
-}
-void TextEdit::ShowColors() {
-    if (TextEditPeer* peer = Shown()) peer->SetColors(TextColor_, BackColor_);
-}
-void TextEdit::ShowLimitText() {
-    if (TextEditPeer* peer = Shown()) peer->SetLimitText(LimitText_);
-}
-void TextEdit::ShowAlignment() {
-    if (TextEditPeer* peer = Shown()) peer->SetAlignment(Alignment_);
 }
 
 }  // namespace guirt

@@ -4,28 +4,37 @@
 
 namespace guirt {
 
+TextField::TextField() = default;
+TextField::~TextField() = default;
+
 const ClassRecord& TextField::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("TextField", &TextEdit::Record(), FactoryOf<TextField>);
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&TextField::SetPassword>("Password"),
+            Property<&TextField::SetCueText>("CueText"),
+            Property<&TextField::SetMask>("Mask"),
+        });
         return std::ref(c);
     }();
     return record;
 }
 
-std::unique_ptr<ControlPeer> TextField::CreatePeer(WindowPeer& window) {
-    return window.CreateTextField(*this);
+void TextField::CreatePeer(WindowPeer& window) {
+    peer_ = window.CreateTextField(*this);
+    ShowNewPeer();
 }
 
-TextFieldPeer* TextField::FieldShown() const noexcept {
-    return static_cast<TextFieldPeer*>(Shown());
+ControlPeer* TextField::NativePeer() const noexcept {
+    return peer_.get();
 }
 
-void TextField::ShowPassword() {
-    if (TextFieldPeer* peer = FieldShown()) peer->SetPassword(Password_);
+TextEditPeer* TextField::EditPeer() const noexcept {
+    return peer_.get();
 }
-void TextField::ShowCueText() {
-    if (TextFieldPeer* peer = FieldShown()) peer->SetCueText(TextOf(CueText_));
+
+void TextField::Show(Shown what) {
+    if (peer_) peer_->Show(what);
 }
 
 }  // namespace guirt

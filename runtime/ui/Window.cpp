@@ -4,8 +4,8 @@
 #include <string>
 
 #include "Captions.h"
-#include "ModelState.h"
 #include "Peers.h"
+#include "ShownMenus.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
@@ -19,6 +19,10 @@ int OpenEvent() {
     static const int number = Control::Record().RequireEvent("Open");
     return number;
 }
+
+const RectControl* AsRectControl(const Control& control) {
+    return control.IsA(RectControl::Record()) ? static_cast<const RectControl*>(&control) : nullptr;
+}
 }  // namespace
 
 Window::Window() = default;
@@ -28,7 +32,30 @@ const ClassRecord& Window::Record() {
     static const ClassRecord& record = [] {
         ClassRecord& c = RuntimeNewClass("Window", &Object::Record(), FactoryOf<Window>);
         c.AddEvents({"Close", "CreateControls", "Layout", "Open"});
-        AddOwnProperties(c);
+        c.AddProperties({
+            Property<&Window::SetWidth>("Width"),
+            Property<&Window::SetHeight>("Height"),
+            Property<&Window::SetMinWidth>("MinWidth"),
+            Property<&Window::SetMinHeight>("MinHeight"),
+            Property<&Window::SetMaxWidth>("MaxWidth"),
+            Property<&Window::SetMaxHeight>("MaxHeight"),
+            Property<&Window::SetFrame>("Frame"),
+            Property<&Window::SetPlacement>("Placement"),
+            Property<&Window::SetMacProcId>("MacProcId"),
+            Property<&Window::SetTitle>("Title"),
+            Property<&Window::SetCloseButton>("CloseButton"),
+            Property<&Window::SetResizeable>("Resizeable"),
+            Property<&Window::SetMaximizeButton>("MaximizeButton"),
+            Property<&Window::SetMinimizeButton>("MinimizeButton"),
+            Property<&Window::SetFullScreenButton>("FullScreenButton"),
+            Property<&Window::SetComposite>("Composite"),
+            Property<&Window::SetLiveResize>("LiveResize"),
+            Property<&Window::SetFullScreen>("FullScreen"),
+            Property<&Window::SetHasBackColor>("HasBackColor"),
+            Property<&Window::SetBackColor>("BackColor"),
+            Property<&Window::SetMenuBarVisible>("MenuBarVisible"),
+            Property<&Window::SetVisible>("Visible"),
+        });
         RuntimeNewVtable(c,
                          {
                              {"Constructor", "%%", "",
@@ -40,36 +67,42 @@ const ClassRecord& Window::Record() {
     return record;
 }
 
-void Window::ShowFrame() {
-    if (peer_) peer_->SetFrame(FrameOf(*this));
+void Window::Show(Shown what) {
+    if (peer_) peer_->Show(what);
 }
-void Window::ShowTitle() {
-    if (peer_) peer_->SetTitle(TextOf(Title_));
-}
-void Window::ShowFullScreen() {
-    if (peer_) peer_->SetFullScreen(FullScreen_);
-}
-void Window::ShowBackColor() {
-    if (peer_) peer_->SetBackColor(BackColorOf(*this));
-}
-void Window::ShowMenuBar() {
-    if (peer_) peer_->SetMenuBar(menuBar_.get(), MenuBarVisible_);
-}
+
 void Window::ShowVisible() {
     if (!peer_) return;
-    if (Visible_) {
-        peer_->Show();
-    } else {
-        peer_->Hide();
+    peer_->SetVisible(visible_);
+    if (!visible_ || shownBefore_) return;
+    shownBefore_ = true;
+    // A window opens ready for the keyboard: its first tab stop has the focus and shows it,
+    // as it would after a Tab.
+    for (const Ref<Control>& control : TabOrder()) {
+        const RectControl* rect = AsRectControl(*control);
+        if (!rect || !rect->Enabled() || !rect->Visible()) continue;
+        if (ControlPeer* peer = control->NativePeer()) {
+            peer->Focus();
+            return;
+        }
     }
+}
+
+void Window::ShowMenus() {
+    if (!peer_) return;
+    menus_ = menuBar_ ? std::make_unique<ShownMenus>(*menuBar_, ShownMenus::Use::Bar) : nullptr;
+    ShownMenuBar bar;
+    if (menus_) bar.menus = menus_->Entries();
+    bar.visible = menuBarVisible_;
+    peer_->SetMenuBar(bar);
 }
 
 std::vector<Ref<Control>> Window::TabOrder() const {
     UIThreadOnly();
     std::vector<Ref<Control>> stops;
     std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(stops),
-                 [](const Ref<Control>& c) { return c->IsTabStop(); });
-    auto tabIndex = [](const Ref<Control>& c) { return static_cast<const RectControl&>(*c).TabIndex(); };
+                 [](const Ref<Control>& c) { return c->IsTabStop() && AsRectControl(*c); });
+    auto tabIndex = [](const Ref<Control>& c) { return AsRectControl(*c)->TabIndex(); };
     std::stable_sort(stops.begin(), stops.end(),
                      [&](const Ref<Control>& a, const Ref<Control>& b) { return tabIndex(a) < tabIndex(b); });
     return stops;
@@ -79,11 +112,12 @@ void Window::ShowTabOrder() {
     if (!peer_) return;
     std::vector<ControlPeer*> order;
     for (const Ref<Control>& control : TabOrder()) {
-        if (control->peer_) order.push_back(control->peer_.get());
+        if (ControlPeer* peer = control->NativePeer()) order.push_back(peer);
     }
     peer_->SetTabOrder(order);
 }
 
+// Each peer is told only what changed since it was last told.
 void Window::ShowCaptions() {
     if (!peer_) return;
     const std::vector<Caption> captions = CaptionsOf(controls_);
@@ -94,17 +128,24 @@ void Window::ShowCaptions() {
     };
     // The labels first, then the names: a backend may name a control by its caption.
     for (const Ref<Control>& control : controls_) {
-        auto* label = dynamic_cast<Label*>(control.get());
-        if (!label || !control->peer_) continue;
-        const Caption* caption = captionOf(label);
-        label->captions_ = caption != nullptr;
-        static_cast<LabelPeer&>(*control->peer_).SetBuddy(caption ? caption->control->peer_.get() : nullptr);
+        if (!control->IsA(Label::Record())) continue;
+        auto& label = static_cast<Label&>(*control);
+        const Caption* caption = captionOf(&label);
+        const Control* captioned = caption ? caption->control : nullptr;
+        if (!label.peer_ || (label.buddyTold_ && label.captioned_ == captioned)) continue;
+        label.captioned_ = captioned;
+        label.buddyTold_ = true;
+        label.peer_->SetBuddy(captioned ? captioned->NativePeer() : nullptr);
     }
     for (const Ref<Control>& control : controls_) {
-        const auto* rect = dynamic_cast<const RectControl*>(control.get());
-        if (!rect || dynamic_cast<const Label*>(rect) || !control->peer_) continue;
+        const RectControl* rect = AsRectControl(*control);
+        if (!rect || control->IsA(Label::Record()) || !control->NativePeer()) continue;
         const Caption* caption = captionOf(rect);
-        control->peer_->SetAccessibleText(AccessibleTextOf(*rect, caption ? caption->label : nullptr));
+        AccessibleText text = AccessibleTextOf(*rect, caption ? caption->label : nullptr);
+        if (text.name == control->toldName_ && text.description == control->toldDescription_) continue;
+        control->toldName_ = text.name;
+        control->toldDescription_ = text.description;
+        control->NativePeer()->SetAccessibleText(text);
     }
 }
 
@@ -115,8 +156,9 @@ Ref<MenuBar> Window::MenuBar() const {
 
 void Window::SetMenuBar(const Ref<class MenuBar>& bar) {
     UIThreadOnly();
+    if (menuBar_ == bar) return;
     menuBar_ = bar;
-    ShowMenuBar();
+    ShowMenus();
 }
 
 Ref<Control> Window::__New(const ClassRecord& cls) {
@@ -135,7 +177,7 @@ void Window::_AddControl(const Ref<String>& name, const Ref<Control>& control) {
     controls_.push_back(control);
     // Added to a window that is already shown: its peer comes at once.
     if (peer_) {
-        control->peer_ = control->CreatePeer(*peer_);
+        control->CreatePeer(*peer_);
         ShowTabOrder();
         ShowCaptions();
     }
@@ -143,16 +185,23 @@ void Window::_AddControl(const Ref<String>& name, const Ref<Control>& control) {
 
 Ref<Control> Window::_ControlByName(const Ref<String>& name) const {
     UIThreadOnly();
+    // A name given as the same string the control was named with needs no comparing.
     auto it = std::find_if(controls_.begin(), controls_.end(),
-                           [&](const Ref<Control>& c) { return StringsEqual(c->Name(), name); });
+                           [&](const Ref<Control>& c) { return c->name_ == name || StringsEqual(c->name_, name); });
     return it == controls_.end() ? nullptr : *it;
 }
 
 void Window::CreatePeers() {
     PeerFactory* factory = InstalledPeerFactory();
     if (!factory) return;
-    peer_ = factory->CreateWindowPeer(*this);
-    for (const Ref<Control>& control : controls_) control->peer_ = control->CreatePeer(*peer_);
+    ShownMenuBar bar;
+    if (menuBar_) {
+        menus_ = std::make_unique<ShownMenus>(*menuBar_, ShownMenus::Use::Bar);
+        bar.menus = menus_->Entries();
+    }
+    bar.visible = menuBarVisible_;
+    peer_ = factory->CreateWindowPeer(*this, bar);
+    for (const Ref<Control>& control : controls_) control->CreatePeer(*peer_);
     ShowTabOrder();
     ShowCaptions();
 }
@@ -169,7 +218,7 @@ void WindowDefaultConstructor(Window& window) {
     }
     // The model is complete: each native object is made once, from its full state.
     window.CreatePeers();
-    if (window.Visible_) window.ShowVisible();
+    if (window.visible_) window.ShowVisible();
 }
 
 void Window::Close() {
@@ -184,6 +233,27 @@ void Window::Close() {
 
 void Window::PeerCloseRequested(const PeerKey&) {
     Close();
+}
+
+void Window::PeerMenuOpening(const PeerKey&, std::size_t menu) {
+    if (!menus_ || !peer_) return;
+    for (std::size_t entry : menus_->Inside(menu)) {
+        const Ref<MenuItem> item = menus_->Item(entry);
+        if (!item->IsSeparator()) peer_->SetMenuEnabled(entry, item->EnabledNow());
+    }
+}
+
+void Window::PeerMenuClosed(const PeerKey&, std::size_t menu) {
+    if (!menus_ || !peer_) return;
+    for (std::size_t entry : menus_->Inside(menu)) {
+        const Ref<MenuItem> item = menus_->Item(entry);
+        if (!item->IsSeparator()) peer_->SetMenuEnabled(entry, ShownMenus::EnabledUntilUsed(*item));
+    }
+}
+
+void Window::PeerMenuChosen(const PeerKey& key, std::size_t entry) {
+    // The item may rebuild the menus it was chosen from.
+    if (const Ref<MenuItem> item = menus_ ? menus_->Item(entry) : nullptr) item->PeerChosen(key);
 }
 
 }  // namespace guirt

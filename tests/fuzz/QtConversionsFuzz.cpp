@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ModelState.h"
 #include "QtConversions.h"
 #include "Utf8Reference.h"
 
@@ -42,11 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view backBytes = guirt::TextOf(back);
     if (valid ? backBytes != text : !fuzzref::isValidUtf8(backBytes)) std::abort();
 
-    const QString lines = WithLineFeeds(text);
+    const QString lines = ToQString(guirt::WithLineFeeds(text));
     if (lines.contains(QLatin1Char('\r'))) std::abort();
     QByteArray storage;
     if (valid && bytesOf(lines, storage) != expectedLineFeeds(text)) std::abort();
 
-    if (ToolTipText(text).contains(QLatin1Char('\r'))) std::abort();
+    if (ToolTipText(lines).contains(QLatin1Char('\r'))) std::abort();
     return 0;
 }

@@ -143,7 +143,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Program& p = program();
     p.restart();
     FuzzedDataProvider input(data, size);
-    const PeerKey key = PeerAccess::Key();
     while (input.remaining_bytes() > 0) {
         Step step{input.ConsumeEnum<Action>(), input.ConsumeIntegralInRange(0, 3), {}, 0};
         std::string before[4];
@@ -153,22 +152,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case Action::Type: {
                 step.typed = input.ConsumeRandomLengthString();
                 const std::string last = step.typed.empty() ? "" : step.typed.substr(step.typed.size() - 1);
-                CallModel([&] { field.PeerKeyPressed(key); });
-                CallModel([&] { field.PeerTextChanged(key, String::FromBytes(step.typed)); });
-                CallModel([&] { field.PeerKeyUp(key, last, last.empty() ? Key::Backspace : Key::Character); });
+                Report(field, &TextEdit::PeerKeyDown, false);
+                p.backend.UserEdits(field, step.typed);
+                Report(field, &TextEdit::PeerKeyUp, std::string_view(last), last.empty() ? Key::Backspace : Key::None,
+                       false);
                 break;
             }
             case Action::PasteWithoutKey:
                 step.typed = input.ConsumeRandomLengthString();
-                CallModel([&] { field.PeerTextChanged(key, String::FromBytes(step.typed)); });
+                p.backend.UserEdits(field, step.typed);
                 break;
             case Action::KeyWithoutChange:
-                CallModel([&] { field.PeerKeyPressed(key); });
-                CallModel([&] { field.PeerKeyUp(key, "", Key::Left); });
+                Report(field, &TextEdit::PeerKeyDown, false);
+                Report(field, &TextEdit::PeerKeyUp, std::string_view(), Key::Left, false);
                 break;
             case Action::Pick:
                 step.row = input.ConsumeIntegralInRange<std::int64_t>(0, dravello::kMaterials.size() - 1);
-                CallModel([&] { p.window->PopupMenu1()->PeerPicked(key, step.row); });
+                Report(*p.window->PopupMenu1(), &PopupMenu::PeerPicked, step.row);
                 break;
             case Action::ProgramSetText:
                 step.typed = input.ConsumeRandomLengthString();

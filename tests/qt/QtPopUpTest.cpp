@@ -13,7 +13,7 @@ using namespace guirt;
 
 namespace {
 
-// An item that remembers being chosen, or fails when it is.
+// An item that remembers being chosen.
 class Choice : public MenuItem {
 public:
     static const ClassRecord& Record() {
@@ -21,12 +21,10 @@ public:
         return record;
     }
     bool Action() override {
-        if (fail) Raise<OutOfBoundsException>("chosen badly");
         ++chosen;
         return true;
     }
     int chosen = 0;
-    bool fail = false;
 };
 
 Ref<Choice> AddChoice(MenuItem& menu, const char* text) {
@@ -68,13 +66,4 @@ TEST(QtPopUp, ShowsTheChildrenAndRunsTheChosenItem) {
     EXPECT_EQ(seen, (std::vector<QString>{"First", "-", "Second"}));
     EXPECT_EQ(first->chosen, 0);
     EXPECT_EQ(second->chosen, 1);
-}
-
-TEST(QtPopUp, AFailingChoiceReachesTheCaller) {
-    Ref<MenuItem> menu = New<MenuItem>();
-    Ref<Choice> bad = AddChoice(*menu, "Bad");
-    bad->fail = true;
-    ChooseSoon("Bad", nullptr);
-    EXPECT_THROW(menu->PopUp(), RuntimeError);
-    EXPECT_FALSE(gCurrentException);
 }

@@ -1,123 +1,131 @@
 #include "RecordingBackend.h"
 
-#include "guirt/Label.h"
-#include "guirt/MenuItem.h"
-#include "guirt/PopupMenu.h"
-#include "guirt/TextField.h"
-#include "guirt/Window.h"
+#include "Guard.h"
 
 namespace guirt::testing {
 
 namespace {
 
-// The name a recording peer logs its calls under.
-struct Named {
-    std::string name_;
-};
+// The name the peer of a control logs its calls under, by its peer.
+std::map<const ControlPeer*, std::string>& Names() {
+    static std::map<const ControlPeer*, std::string> names;
+    return names;
+}
 
-std::string NameOf(ControlPeer* peer) {
-    const auto* named = dynamic_cast<const Named*>(peer);
-    return named ? named->name_ : "none";
+std::string NameOf(const ControlPeer* peer) {
+    auto it = Names().find(peer);
+    return it == Names().end() ? "none" : it->second;
 }
 
 // The calls every control peer takes, logged under the control's name.
 template <class Interface>
-class Recording : public Interface, public Named {
+class Recording : public Interface {
 public:
-    Recording(const Control& control, std::vector<std::string>& log, const char* kind)
-        : Named{std::string(TextOf(control.Name()))}, log_(log) {
-        log_.push_back("create " + std::string(kind) + " " + name_);
+    Recording(const Control& control, RecordingBackend& backend, const char* kind) : backend_(backend) {
+        Names()[this] = TextOf(control.Name());
+        Log("create " + std::string(kind) + " " + Names()[this]);
     }
-    void SetName(std::string_view name) override {
-        name_ = name;
-        Note("SetName");
-    }
-    void SetBounds(const Bounds&) override { Note("SetBounds"); }
-    void SetFont(const FontRequest&) override { Note("SetFont"); }
-    void SetEnabled(bool) override { Note("SetEnabled"); }
-    void SetVisible(bool) override { Note("SetVisible"); }
-    void SetHelpTag(std::string_view) override { Note("SetHelpTag"); }
+    ~Recording() override { Names().erase(this); }
+    void Show(Control::Shown what) override { Shown(what); }
+    void Show(RectControl::Shown what) override { Shown(what); }
     void SetAccessibleText(const AccessibleText& text) override {
         Note("SetAccessibleText " + text.name + (text.description.empty() ? "" : " (described)"));
     }
+    void Focus() override { Note("Focus"); }
 
 protected:
-    void Note(const std::string& call) { log_.push_back(name_ + "." + call); }
-
-private:
-    std::vector<std::string>& log_;
+    template <class E>
+    void Shown(E what) {
+        Log(RecordingBackend::Showing(NameOf(this), what));
+    }
+    void Note(const std::string& call) { Log(NameOf(this) + "." + call); }
+    void Log(const std::string& line) { backend_.log.push_back(line); }
+    RecordingBackend& backend_;
 };
 
 class RecordingLabel final : public Recording<LabelPeer> {
 public:
     using Recording::Recording;
-    void SetCaption(std::string_view) override { Note("SetCaption"); }
-    void SetTextAlign(std::int64_t) override { Note("SetTextAlign"); }
-    void SetTextColor(Color) override { Note("SetTextColor"); }
-    void SetMultiLine(bool) override { Note("SetMultiLine"); }
-    void SetSelectable(bool) override { Note("SetSelectable"); }
+    void Show(Control::Shown what) override { Shown(what); }
+    void Show(RectControl::Shown what) override { Shown(what); }
+    void Show(Label::Shown what) override { Shown(what); }
     void SetBuddy(ControlPeer* control) override { Note("SetBuddy " + NameOf(control)); }
 };
 
 class RecordingField final : public Recording<TextFieldPeer> {
 public:
-    using Recording::Recording;
-    void SetText(std::string_view) override { Note("SetText"); }
-    void SetTabStop(bool) override { Note("SetTabStop"); }
-    void SetBorder(bool) override { Note("SetBorder"); }
-    void SetReadOnly(bool) override { Note("SetReadOnly"); }
-    void SetColors(Color, Color) override { Note("SetColors"); }
-    void SetLimitText(std::int64_t) override { Note("SetLimitText"); }
-    void SetAlignment(std::int64_t) override { Note("SetAlignment"); }
-    void SetPassword(bool) override { Note("SetPassword"); }
-    void SetCueText(std::string_view) override { Note("SetCueText"); }
-    bool CanPerform(EditCommand) const override { return false; }
-    void Perform(EditCommand) override { Note("Perform"); }
+    RecordingField(TextField& field, RecordingBackend& backend) : Recording(field, backend, "field"), field_(field) {
+        backend_.texts[this] = TextOf(field.Text());
+    }
+    ~RecordingField() override { backend_.texts.erase(this); }
+    void Show(Control::Shown what) override { Shown(what); }
+    void Show(RectControl::Shown what) override { Shown(what); }
+    void Show(TextField::Shown what) override { Shown(what); }
+    void Show(TextEdit::Shown what) override {
+        Shown(what);
+        if (what == TextEdit::Shown::Text) {
+            backend_.texts[this] = TextOf(field_.Text());
+            // As a native control does, it tells of its new text.
+            Report(field_, &TextEdit::PeerTextChanged);
+        }
+    }
+    Ref<String> Text() const override {
+        backend_.log.push_back(NameOf(this) + ".Text");
+        return String::FromBytes(backend_.texts[this]);
+    }
+    void Select(std::int64_t start, std::int64_t length) override {
+        Note("Select " + std::to_string(start) + "," + std::to_string(length));
+    }
+    EditFacts Facts() const override { return backend_.facts; }
+    void Perform(EditCommand command) override { Note("Perform " + std::to_string(static_cast<int>(command))); }
+
+private:
+    TextField& field_;
 };
 
 class RecordingPopup final : public Recording<PopupMenuPeer> {
 public:
     using Recording::Recording;
-    void AddRow(std::string_view) override { Note("AddRow"); }
-    void SetListIndex(std::int64_t) override { Note("SetListIndex"); }
-    void SetTabStop(bool) override { Note("SetTabStop"); }
+    void Show(Control::Shown what) override { Shown(what); }
+    void Show(RectControl::Shown what) override { Shown(what); }
+    void Show(PopupMenu::Shown what) override { Shown(what); }
 };
 
 class RecordingWindow final : public WindowPeer {
 public:
-    explicit RecordingWindow(std::vector<std::string>& log) : log_(log) { log_.push_back("create window"); }
+    RecordingWindow(RecordingBackend& backend, const ShownMenuBar& bar) : backend_(backend) {
+        backend_.bar = bar;
+        backend_.log.push_back("create window");
+    }
     std::unique_ptr<LabelPeer> CreateLabel(Label& label) override {
-        return std::make_unique<RecordingLabel>(label, log_, "label");
+        return std::make_unique<RecordingLabel>(label, backend_, "label");
     }
     std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override {
-        return std::make_unique<RecordingField>(field, log_, "field");
+        return std::make_unique<RecordingField>(field, backend_);
     }
     std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override {
-        return std::make_unique<RecordingPopup>(popup, log_, "popup");
+        return std::make_unique<RecordingPopup>(popup, backend_, "popup");
     }
-    void SetTitle(std::string_view) override { log_.push_back("window.SetTitle"); }
-    void SetFrame(const WindowFrame&) override { log_.push_back("window.SetFrame"); }
-    void SetFullScreen(bool) override { log_.push_back("window.SetFullScreen"); }
-    void SetBackColor(std::optional<Color>) override { log_.push_back("window.SetBackColor"); }
-    void SetMenuBar(const MenuBar*, bool) override { log_.push_back("window.SetMenuBar"); }
-    void MenuItemChanged(const MenuItem& item) override {
-        log_.push_back("menu " + std::string(TextOf(item.Name())) + " changed");
+    void Show(Window::Shown what) override { backend_.log.push_back(RecordingBackend::Showing("window", what)); }
+    void SetMenuBar(const ShownMenuBar& bar) override {
+        backend_.bar = bar;
+        backend_.menuStates.clear();
+        backend_.log.push_back("window.SetMenuBar");
     }
-    void MenuTreeChanged() override { log_.push_back("menu tree changed"); }
+    void SetMenuEnabled(std::size_t entry, bool enabled) override { backend_.menuStates[entry] = enabled; }
     void SetTabOrder(const std::vector<ControlPeer*>& order) override {
         std::string names;
         for (ControlPeer* peer : order) {
             if (!names.empty()) names += ',';
             names += NameOf(peer);
         }
-        log_.push_back("tab order " + names);
+        backend_.log.push_back("tab order " + names);
     }
-    void Show() override { log_.push_back("show window"); }
-    void Hide() override { log_.push_back("hide window"); }
-    void Close() override { log_.push_back("close window"); }
+    void SetVisible(bool visible) override { backend_.log.push_back(visible ? "show window" : "hide window"); }
+    void Close() override { backend_.log.push_back("close window"); }
 
 private:
-    std::vector<std::string>& log_;
+    RecordingBackend& backend_;
 };
 
 }  // namespace
@@ -129,8 +137,8 @@ RecordingBackend::~RecordingBackend() {
     InstallPeerFactory(nullptr);
 }
 
-std::unique_ptr<WindowPeer> RecordingBackend::CreateWindowPeer(Window&) {
-    return std::make_unique<RecordingWindow>(log);
+std::unique_ptr<WindowPeer> RecordingBackend::CreateWindowPeer(Window&, const ShownMenuBar& shown) {
+    return std::make_unique<RecordingWindow>(*this, shown);
 }
 
 void RecordingBackend::RunEventLoop() {
@@ -140,13 +148,55 @@ void RecordingBackend::QuitEventLoop() noexcept {
     ++quitRequests;
 }
 
-void RecordingBackend::PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) {
-    log.push_back("popup " + std::string(TextOf(menu.Name())) +
-                  (at ? " at " + std::to_string(at->first) + "," + std::to_string(at->second) : ""));
+std::optional<std::size_t> RecordingBackend::PopUp(const std::vector<MenuEntry>& entries,
+                                                   std::optional<std::pair<std::int64_t, std::int64_t>> at) {
+    lastPopUp = entries;
+    log.push_back("popup" + (at ? " at " + std::to_string(at->first) + "," + std::to_string(at->second) : ""));
+    return popUpChoice;
+}
+
+bool RecordingBackend::ClipboardOffersText() {
+    return clipboardText;
 }
 
 void RecordingBackend::AlertUnhandledException(std::string_view report) {
     log.push_back("alert " + std::string(report));
+}
+
+void RecordingBackend::UserEdits(TextEdit& field, std::string_view text) {
+    texts[field.Peer(PeerAccess::Key())] = text;
+    Report(field, &TextEdit::PeerTextChanged);
+}
+
+namespace {
+// The aspect's name in the table, or its number where the table has none yet.
+template <class E, std::size_t N>
+std::string Named(E what, const char* const (&names)[N]) {
+    const auto index = static_cast<std::size_t>(what);
+    return index < N ? names[index] : "#" + std::to_string(index);
+}
+}  // namespace
+
+std::string RecordingBackend::NameOf(Control::Shown what) {
+    return Named(what, {"Name"});
+}
+std::string RecordingBackend::NameOf(RectControl::Shown what) {
+    return Named(what, {"Bounds", "Font", "Enabled", "Visible", "HelpTag"});
+}
+std::string RecordingBackend::NameOf(Label::Shown what) {
+    return Named(what, {"Caption", "TextAlign", "TextColor", "MultiLine", "Selectable"});
+}
+std::string RecordingBackend::NameOf(TextEdit::Shown what) {
+    return Named(what, {"Text", "TabStop", "Border", "ReadOnly", "Colors", "LimitText", "Alignment"});
+}
+std::string RecordingBackend::NameOf(TextField::Shown what) {
+    return Named(what, {"Password", "CueText"});
+}
+std::string RecordingBackend::NameOf(PopupMenu::Shown what) {
+    return Named(what, {"TabStop", "Rows", "ListIndex"});
+}
+std::string RecordingBackend::NameOf(Window::Shown what) {
+    return Named(what, {"Title", "Frame", "FullScreen", "BackColor"});
 }
 
 }  // namespace guirt::testing

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Peers.h"
@@ -9,21 +13,48 @@
 namespace guirt::testing {
 
 // A backend without a toolkit: every peer writes each call it gets into one log, as
-// "name.Method" (the window is "window"), so tests can check what the models tell their
-// peers and in which order.
+// "name.Call" (the window is "window"), so tests can check what the models tell their peers
+// and in which order. It reports the facts tests give it: what the text controls know,
+// whether the clipboard offers text, which entry a pop-up menu's user chooses.
 class RecordingBackend : public PeerFactory {
 public:
     RecordingBackend();
     ~RecordingBackend() override;
 
-    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override;
+    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window, const ShownMenuBar& bar) override;
     void RunEventLoop() override;
     void QuitEventLoop() noexcept override;
-    void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
+    std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
+                                     std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
+    bool ClipboardOffersText() override;
     void AlertUnhandledException(std::string_view report) override;
+
+    // The user changes the field's text: its peer holds the text and reports the change.
+    void UserEdits(TextEdit& field, std::string_view text);
+
+    // How the log writes a peer being told that the aspect changed: "current.Show Bounds".
+    template <class Shown>
+    static std::string Showing(std::string_view control, Shown what) {
+        return std::string(control) + ".Show " + NameOf(what);
+    }
+    static std::string NameOf(Control::Shown what);
+    static std::string NameOf(RectControl::Shown what);
+    static std::string NameOf(Label::Shown what);
+    static std::string NameOf(TextEdit::Shown what);
+    static std::string NameOf(TextField::Shown what);
+    static std::string NameOf(PopupMenu::Shown what);
+    static std::string NameOf(Window::Shown what);
 
     std::vector<std::string> log;
     int quitRequests = 0;
+    EditFacts facts;                         // what every text control knows
+    bool clipboardText = false;              // whether the clipboard offers text
+    std::optional<std::size_t> popUpChoice;  // the entry a pop-up menu's user chooses
+    std::vector<MenuEntry> lastPopUp;        // what the last pop-up menu showed
+    ShownMenuBar bar;                        // what the window's bar shows now
+    std::map<std::size_t, bool> menuStates;  // entries enabled (true) or greyed since
+    // The text each field's peer holds, by the field's peer.
+    std::map<const ControlPeer*, std::string> texts;
 };
 
 }  // namespace guirt::testing

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "CalcWindow.h"
 #include "Input.h"
 #include "Raises.h"
 #include "RecordingBackend.h"
@@ -11,44 +13,17 @@
 #include "guirt/MenuBar.h"
 #include "guirt/PopupMenu.h"
 #include "guirt/QuitMenuItem.h"
+#include "guirt/Runtime.h"
 #include "guirt/TextField.h"
 #include "guirt/Window.h"
 
 using namespace guirt;
+using guirt::testing::CalcWindow;
 using guirt::testing::ExpectRaises;
+using guirt::testing::RecordingBackend;
+using Listener = guirt::testing::EventListener;
 
 namespace {
-
-// Something to bind events to: records each call with the sender's name and the key.
-class Listener : public Object {
-public:
-    static const ClassRecord& Record() {
-        static const ClassRecord& record = RuntimeNewClass("Listener", &Object::Record(), FactoryOf<Listener>);
-        return record;
-    }
-    std::vector<std::string> calls;
-
-    static void OnControl(Object& self, Object& sender) {
-        static_cast<Listener&>(self).calls.push_back(NameOf(sender));
-    }
-    static void OnKey(Object& self, Object& sender, const Ref<String>& key) {
-        static_cast<Listener&>(self).calls.push_back(NameOf(sender) + ":" + std::string(TextOf(key)));
-    }
-    static std::string NameOf(Object& sender) { return std::string(TextOf(static_cast<Control&>(sender).Name())); }
-};
-
-void Bind(Control& control, std::string_view event, const Ref<Listener>& listener) {
-    int number = control.EventNumber(event);
-    if (event == "KeyUp") {
-        RuntimeAddEventHandler(control, number, KeyEventAdaptor,
-                               RuntimeCreateDelegate(InvokeKeyHandler, KeyHandler{&Listener::OnKey}, listener,
-                                                     "( TextField, String )", 1));
-    } else {
-        RuntimeAddEventHandler(control, number, ControlEventAdaptor,
-                               RuntimeCreateDelegate(InvokeControlHandler, ControlHandler{&Listener::OnControl},
-                                                     listener, "( Control )", 1));
-    }
-}
 
 Ref<PopupMenu> NamedPopup() {
     Ref<PopupMenu> popup = New<PopupMenu>();
@@ -56,12 +31,27 @@ Ref<PopupMenu> NamedPopup() {
     return popup;
 }
 
+// The calculator's window in miniature on the recording backend, its log cleared.
+struct ShownWindow {
+    RecordingBackend backend;
+    Ref<CalcWindow> window = New<CalcWindow>();
+    ShownWindow() {
+        WindowDefaultConstructor(*window);
+        backend.log.clear();
+    }
+    ~ShownWindow() { window->Close(); }
+    Ref<TextField> Field(std::string_view name) const { return window->Get<TextField>(name); }
+    std::size_t Count(const std::string& call) const {
+        return std::count(backend.log.begin(), backend.log.end(), call);
+    }
+};
+
 }  // namespace
 
 TEST(PopupMenuModel, RowsSelectionAndChange) {
     Ref<PopupMenu> popup = NamedPopup();
     Ref<Listener> listener = New<Listener>();
-    Bind(*popup, "Change", listener);
+    listener->Bind(*popup, "Change");
 
     popup->SetListIndex(0);  // empty: harmless, as a property list may do
     EXPECT_EQ(popup->ListIndex(), -1);
@@ -78,7 +68,7 @@ TEST(PopupMenuModel, RowsSelectionAndChange) {
 
     popup->SetListIndex(1);
     popup->SetListIndex(1);
-    EXPECT_EQ(listener->calls, std::vector<std::string>{"PopupMenu1"});
+    EXPECT_EQ(listener->calls, std::vector<std::string>{"PopupMenu1.Change"});
     ExpectRaises<OutOfBoundsException>([&] { popup->SetListIndex(5); });
     EXPECT_EQ(popup->ListIndex(), 1);
     popup->PeerPicked(PeerAccess::Key(), 0);
@@ -87,28 +77,44 @@ TEST(PopupMenuModel, RowsSelectionAndChange) {
     EXPECT_EQ(TextOf(popup->List(1)), "Aluminium");
 }
 
-TEST(TextFieldModel, EveryTextChangeRaisesTextChangeAndEveryKeyReachesKeyUp) {
-    Ref<TextField> field = New<TextField>();
-    field->SetName(Lit<"diameter">());
-    Ref<Listener> listener = New<Listener>();
-    Bind(*field, "TextChange", listener);
-    Bind(*field, "KeyUp", listener);
+// What the user types reaches the model before TextChange; every key release raises KeyUp
+// with what it typed, or the key's name; a key held down repeats nothing.
+TEST(TextFieldModel, TypingRaisesTextChangeAndEachKeyReleaseOnceKeyUp) {
+    ShownWindow shown;
+    Ref<TextField> length = shown.Field("length");
+    shown.window->listener->calls.clear();
+    const PeerKey key = PeerAccess::Key();
+    shown.backend.UserEdits(*length, "0.5105");
+    length->PeerKeyDown(key, false);
+    length->PeerKeyDown(key, true);
+    length->PeerKeyUp(key, "4", Key::None, true);
+    length->PeerKeyUp(key, "4", Key::None, false);
+    length->PeerKeyUp(key, "", Key::Left, false);
+    length->PeerKeyUp(key, "", Key::None, false);  // no name: still raised
+    EXPECT_EQ(length->Text(), "0.5105");
+    EXPECT_EQ(shown.window->listener->calls,
+              (std::vector<std::string>{"length.TextChange", "length.KeyUp:4", "length.KeyUp:Left", "length.KeyUp:"}));
+}
 
-    field->SetText(Lit<"0.51054">());
-    field->SetText(String::FromBytes("0.51054"));  // same text: no change
-    field->PeerTextChanged(PeerAccess::Key(), Lit<"0.5105">());
-    EXPECT_EQ(field->Text(), "0.5105");
-    field->PeerKeyUp(PeerAccess::Key(), "4", Key::Character);
-    field->PeerKeyUp(PeerAccess::Key(), "", Key::Left);  // types nothing: its name
-    field->PeerKeyUp(PeerAccess::Key(), "", Key::None);  // no name: still raised
-    EXPECT_EQ(listener->calls,
-              (std::vector<std::string>{"diameter", "diameter", "diameter:4", "diameter:Left", "diameter:"}));
+// The program's own text: shown from its start, raised once as TextChange, and the native
+// control's notice of it is no user's edit. The same text again tells the peer nothing.
+TEST(TextFieldModel, TheProgramsTextIsShownFromItsStartAndRaisedOnce) {
+    ShownWindow shown;
+    Ref<TextField> current = shown.Field("current");
+    shown.window->listener->calls.clear();
+    current->SetText(Lit<"0.0017241379310344827">());
+    current->SetText(String::FromBytes("0.0017241379310344827"));
+    EXPECT_EQ(shown.backend.log, (std::vector<std::string>{RecordingBackend::Showing("current", TextEdit::Shown::Text),
+                                                           "current.Select 0,0"}));
+    EXPECT_EQ(shown.window->listener->calls, std::vector<std::string>{"current.TextChange"});
+    EXPECT_EQ(shown.backend.texts[current->Peer(PeerAccess::Key())], "0.0017241379310344827");
 }
 
 // Typing changes the text while a key is down, and the key's release follows; a paste with
 // the mouse or a menu command has no release, and says so while TextChange is raised.
 TEST(TextFieldModel, AnEditWithoutAKeySaysSoDuringItsTextChange) {
-    Ref<TextField> field = New<TextField>();
+    ShownWindow shown;
+    Ref<TextField> field = shown.Field("length");
     std::vector<bool> seen;
     struct Watcher : Object {
         static const ClassRecord& Record() {
@@ -125,16 +131,50 @@ TEST(TextFieldModel, AnEditWithoutAKeySaysSoDuringItsTextChange) {
                                                          static_cast<TextField&>(sender).EditedWithoutKey());
                                                  }},
                                                  watcher, "( TextField )", 1));
-    field->PeerKeyPressed(PeerAccess::Key());
-    field->PeerTextChanged(PeerAccess::Key(), Lit<"1">());  // typed
-    field->PeerKeyUp(PeerAccess::Key(), "1", Key::Character);
-    field->PeerTextChanged(PeerAccess::Key(), Lit<"12">());  // pasted with the mouse
-    field->SetText(Lit<"3">());                              // the program's own
-    field->PeerKeyPressed(PeerAccess::Key());
-    field->PeerFocusChanged(PeerAccess::Key(), false);  // released elsewhere
-    field->PeerTextChanged(PeerAccess::Key(), Lit<"4">());
+    const PeerKey key = PeerAccess::Key();
+    field->PeerKeyDown(key, false);
+    shown.backend.UserEdits(*field, "1");  // typed
+    field->PeerKeyUp(key, "1", Key::None, false);
+    shown.backend.UserEdits(*field, "12");  // pasted with the mouse
+    field->SetText(Lit<"3">());             // the program's own
+    field->PeerKeyDown(key, false);
+    field->PeerFocusChanged(key, false);  // released elsewhere
+    shown.backend.UserEdits(*field, "4");
     EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
     EXPECT_FALSE(field->EditedWithoutKey());
+}
+
+// Which editing command applies, from what the native control knows and what the model
+// does: nothing that writes into a read-only field, nothing that copies out a password.
+TEST(TextFieldModel, EditCommandsApplyByTheFactsTheReadOnlyFlagAndThePassword) {
+    ShownWindow shown;
+    Ref<TextField> field = shown.Field("current");
+    auto applying = [&] {
+        std::string state;
+        for (EditCommand c : {EditCommand::Undo, EditCommand::Cut, EditCommand::Copy, EditCommand::Paste,
+                              EditCommand::Clear, EditCommand::SelectAll}) {
+            state += field->CanPerform(c) ? '1' : '0';
+        }
+        return state;
+    };
+    shown.backend.facts = {false, true, false};
+    EXPECT_EQ(applying(), "000000");
+    shown.backend.facts = {false, false, true};
+    shown.backend.clipboardText = true;
+    EXPECT_EQ(applying(), "100101");  // undo, paste, select all
+    shown.backend.facts = {true, true, true};
+    EXPECT_EQ(applying(), "111110");
+    field->SetPassword(true);
+    EXPECT_EQ(applying(), "100110");
+    field->SetPassword(false);
+    field->SetReadOnly(true);
+    EXPECT_EQ(applying(), "001000");
+
+    // A command that does not apply never reaches the peer.
+    shown.backend.log.clear();
+    EXPECT_FALSE(field->Perform(EditCommand::Cut));
+    EXPECT_TRUE(field->Perform(EditCommand::Copy));
+    EXPECT_EQ(shown.backend.log, std::vector<std::string>{"current.Perform 2"});
 }
 
 TEST(Events, BindingChecksTheNumberAndTheTarget) {
@@ -142,7 +182,7 @@ TEST(Events, BindingChecksTheNumberAndTheTarget) {
     Ref<Listener> listener = New<Listener>();
     ExpectRaises<OutOfBoundsException>([&] { RuntimeAddEventHandler(*field, 23, ControlEventAdaptor, nullptr); });
 
-    Bind(*field, "TextChange", listener);
+    listener->Bind(*field, "TextChange");
     EXPECT_EQ(listener->RefCount(), 1);  // the delegate holds its target weakly
     listener.reset();
     ExpectRaises<NilObjectException>([&] { field->SetText(Lit<"1">()); });
@@ -154,85 +194,86 @@ TEST(Events, AHandlerOfTheWrongShapeIsRefused) {
     Ref<Listener> listener = New<Listener>();
     RuntimeAddEventHandler(
         *field, field->EventNumber("KeyUp"), KeyEventAdaptor,
-        RuntimeCreateDelegate(InvokeKeyHandler, ControlHandler{&Listener::OnControl}, listener, "( TextField )", 1));
-    ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), "a", Key::Character); });
-    EXPECT_TRUE(listener->calls.empty());
+        RuntimeCreateDelegate(InvokeKeyHandler, ControlHandler{[](Object&, Object&) {}}, listener, "( TextField )", 1));
+    ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), "a", Key::None, false); });
 }
 
-namespace {
-// A window class as a program writes one: builds two controls and records its events.
-class TestWindow : public Window {
-public:
-    static const ClassRecord& Record() {
-        static const ClassRecord& record = RuntimeNewClass("TestWindow", &Window::Record(), FactoryOf<TestWindow>);
-        return record;
-    }
-    std::vector<std::string> events;
-
-protected:
-    void Layout() override {
-        events.push_back("Layout");
-        SetTitle(Lit<"Dravello">());
-    }
-    void CreateControls() override {
-        events.push_back("CreateControls");
-        for (auto [name, cls] : {std::pair{"PopupMenu1", &PopupMenu::Record()}, {"current", &TextField::Record()}}) {
-            Ref<Control> control = __New(*cls);
-            _AddControl(String::FromBytes(name), control);
-        }
-        Ref<Listener> listener = New<Listener>();
-        listener_ = listener;
-        Bind(*_ControlByName(Lit<"PopupMenu1">()), "Open", listener);
-    }
-    void Event_Close() override { events.push_back("Close"); }
-
-public:
-    Ref<Listener> listener_;
-};
-}  // namespace
-
-// The native side is made once the model is complete, from its whole state: no property
-// notices before the window shows.
+// The native side is made once the model is complete, from its whole state: one call per
+// peer, then what spans controls (tab order, captions), then the window shows with its
+// first tab stop focused.
 TEST(WindowModel, ConstructionRaisesLayoutCreateControlsAndOpenThenMakesPeersAndShows) {
-    guirt::testing::RecordingBackend backend;
-    {
-        Ref<TestWindow> window = New<TestWindow>();
-        CallMethod<Procedure>(*window, "Constructor");
-        EXPECT_EQ(window->events, (std::vector<std::string>{"Layout", "CreateControls"}));
-        EXPECT_EQ(window->listener_->calls, std::vector<std::string>{"PopupMenu1"});
-        EXPECT_EQ(backend.log,
-                  (std::vector<std::string>{"create window", "create popup PopupMenu1", "create field current",
-                                            "tab order PopupMenu1,current", "PopupMenu1.SetAccessibleText ",
-                                            "current.SetAccessibleText ", "show window"}));
-        EXPECT_EQ(RuntimeGetImplicitWindow("TestWindow"), window);
-        EXPECT_EQ(CheckCast<TextField>(window->_ControlByName(Lit<"current">()))->Owner(), window);
-        EXPECT_FALSE(window->_ControlByName(Lit<"nothing">()));
+    RecordingBackend backend;
+    Ref<CalcWindow> window = New<CalcWindow>();
+    CallMethod<Procedure>(*window, "Constructor");
+    EXPECT_EQ(backend.log, (std::vector<std::string>{
+                               "create window", "create popup material", "create label formula", "create label result",
+                               "create field length", "length.Select 0,0", "create field current", "current.Select 0,0",
+                               "create label caption", "tab order current,length,material", "formula.SetBuddy none",
+                               "result.SetBuddy none", "caption.SetBuddy none", "length.SetAccessibleText  (described)",
+                               "current.SetAccessibleText  (described)", "show window", "current.Focus"}));
+    EXPECT_EQ(RuntimeGetImplicitWindow("CalcTestWindow"), window);
+    EXPECT_EQ(window->Get<TextField>("current")->Owner(), window);
+    EXPECT_FALSE(window->_ControlByName(Lit<"nothing">()));
 
-        window->PeerCloseRequested(PeerAccess::Key());
-        window->Close();
-        EXPECT_EQ(window->events.back(), "Close");
-        EXPECT_EQ(std::count(window->events.begin(), window->events.end(), "Close"), 1);
-        EXPECT_FALSE(RuntimeGetImplicitWindow("TestWindow"));
-        EXPECT_EQ(window->RefCount(), 1);
-    }
+    // Shown again, the window keeps whatever has the focus.
+    window->SetVisible(false);
+    window->SetVisible(true);
+    EXPECT_EQ(std::count(backend.log.begin(), backend.log.end(), "current.Focus"), 1);
+
+    window->PeerCloseRequested(PeerAccess::Key());
+    window->Close();
+    EXPECT_EQ(window->closes, std::vector<std::string>{"Close"});
+    EXPECT_FALSE(RuntimeGetImplicitWindow("CalcTestWindow"));
+    EXPECT_EQ(window->RefCount(), 1);
 }
 
-TEST(WindowModel, SettersChangeTheModelBeforeTellingThePeer) {
-    guirt::testing::RecordingBackend backend;
-    Ref<TestWindow> window = New<TestWindow>();
-    WindowDefaultConstructor(*window);
-    Ref<TextField> current = CheckCast<TextField>(window->_ControlByName(Lit<"current">()));
-    backend.log.clear();
+// Setters change the model first, then tell the peer what changed, and only when it did;
+// what spans controls is told again only where it changed.
+TEST(WindowModel, SettersTellThePeerWhatChangedAndNothingElse) {
+    ShownWindow shown;
+    Ref<TextField> current = shown.Field("current");
+    current->SetLeft(current->Left());
+    current->SetText(current->Text());
+    shown.window->SetComposite(true);  // no peer shows it
+    EXPECT_TRUE(shown.backend.log.empty());
+
     current->SetLeft(196);
-    current->SetText(Lit<"0.350">());
-    window->SetResizeable(false);
-    window->SetComposite(true);  // no peer shows it: no call
+    shown.window->SetResizeable(true);
     current->SetTabIndex(-1);
-    EXPECT_EQ(backend.log, (std::vector<std::string>{"current.SetBounds", "PopupMenu1.SetAccessibleText ",
-                                                     "current.SetAccessibleText ", "current.SetText", "window.SetFrame",
-                                                     "tab order current,PopupMenu1"}));
-    ExpectRaises<RuntimeException>([&] { current->RaiseEvent(23); });  // TextField has 0 to 22
+    EXPECT_EQ(shown.backend.log,
+              (std::vector<std::string>{RecordingBackend::Showing("current", RectControl::Shown::Bounds),
+                                        RecordingBackend::Showing("window", Window::Shown::Frame),
+                                        "tab order current,length,material"}));
     EXPECT_EQ(current->Left(), 196);
+    ExpectRaises<RuntimeException>([&] { current->RaiseEvent(23); });  // TextField has 0 to 22
+
+    // A label moved beside a field becomes its caption: both peers learn it.
+    shown.backend.log.clear();
+    shown.window->Get<Label>("caption")->SetTop(60);
+    EXPECT_EQ(shown.backend.log,
+              (std::vector<std::string>{RecordingBackend::Showing("caption", RectControl::Shown::Bounds),
+                                        "caption.SetBuddy current",
+                                        "current.SetAccessibleText Total cable length (m) (described)"}));
+}
+
+// A window opens with its first tab stop focused; a disabled or hidden one is passed over.
+TEST(WindowModel, TheFirstTabStopThatCanTakeTheFocusHasItAtTheStart) {
+    RecordingBackend backend;
+    struct Window2 : CalcWindow {
+        static const ClassRecord& Record() {
+            static const ClassRecord& record =
+                RuntimeNewClass("CalcTestWindow2", &CalcWindow::Record(), FactoryOf<Window2>);
+            return record;
+        }
+        void CreateControls() override {
+            CalcWindow::CreateControls();
+            Get<TextField>("current")->SetEnabled(false);
+            Get<TextField>("length")->SetVisible(false);
+        }
+    };
+    Ref<Window2> window = New<Window2>();
+    WindowDefaultConstructor(*window);
+    EXPECT_EQ(backend.log.back(), "material.Focus");
     window->Close();
 }
 
@@ -259,4 +300,22 @@ TEST(MenuModel, TreeLookups) {
     ExpectRaises<NilObjectException>([&] { bar->Append(nullptr); });
     std::thread other([&] { ExpectRaises<ThreadAccessingUIException>([&] { bar->Child(Lit<"EditMenu">()); }); });
     other.join();
+}
+
+// A handler that fails inside a native callback: the exception waits instead of unwinding
+// through the toolkit, the loop is asked to end and nothing more runs; the run then ends
+// before it starts, with that exception.
+TEST(NativeCallbacks, AFailureInAHandlerIsParkedAndEndsTheLoop) {
+    ShownWindow shown;
+    Ref<TextField> length = shown.Field("length");
+    shown.window->listener->failOnTextChange = true;
+    shown.backend.UserEdits(*length, "7");
+    ASSERT_TRUE(gCurrentException);
+    EXPECT_TRUE(gCurrentException->IsA(OutOfBoundsException::Record()));
+    EXPECT_EQ(length->Text(), "7");  // the model changed first
+    EXPECT_EQ(shown.backend.quitRequests, 1);
+    shown.backend.UserEdits(*length, "8");
+    EXPECT_EQ(length->Text(), "7");
+    EXPECT_THROW(_RuntimeRun(), RuntimeError);
+    EXPECT_FALSE(gCurrentException);
 }

@@ -4,8 +4,10 @@
 #include <thread>
 #include <vector>
 
+#include "CalcWindow.h"
 #include "Raises.h"
 #include "RecordingBackend.h"
+#include "TestMenus.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
 #include "guirt/QuitMenuItem.h"
@@ -13,6 +15,7 @@
 #include "guirt/Window.h"
 
 using namespace guirt;
+using guirt::testing::AppendItem;
 using guirt::testing::ExpectRaises;
 
 namespace {
@@ -128,7 +131,7 @@ TEST(MenuItemTable, BarsInstallClonesAndCountTheirWindows) {
     EXPECT_EQ(bar->_DependencyList(), 1);
 
     bar->PopUp(10, 20);
-    EXPECT_EQ(backend.log.back(), "popup Bar at 10,20");
+    EXPECT_EQ(backend.log.back(), "popup at 10,20");
     window->Close();
 }
 
@@ -177,4 +180,116 @@ TEST(MenuItemTable, EveryOperationAndQuitRefuseOtherThreads) {
     worker.join();
     EXPECT_EQ(Names(*bar), std::vector<std::string>{"FileMenu"});
     EXPECT_EQ(RuntimeExit(), 0);
+}
+
+namespace {
+
+using guirt::testing::CalcMenus;
+using guirt::testing::CalcWindow;
+using guirt::testing::CountingItem;
+using guirt::testing::RecordingBackend;
+
+std::string Texts(const std::vector<MenuEntry>& entries) {
+    std::string texts;
+    for (const MenuEntry& entry : entries) {
+        if (!texts.empty()) texts += ' ';
+        texts += entry.kind == MenuEntry::Kind::Separator ? "-" : entry.text;
+        if (!entry.shortcutText.empty()) texts += "[" + entry.shortcutText + "]";
+        if (entry.kind == MenuEntry::Kind::Menu) texts += "(" + Texts(entry.entries) + ")";
+    }
+    return texts;
+}
+
+// The calculator's window with its menus on the recording backend.
+struct WindowWithMenus {
+    RecordingBackend backend;
+    CalcMenus menus;
+    Ref<CalcWindow> window = New<CalcWindow>();
+    WindowWithMenus() {
+        window->bar = menus.bar;
+        WindowDefaultConstructor(*window);
+    }
+    ~WindowWithMenus() { window->Close(); }
+    const MenuEntry& Menu(std::size_t index) const { return backend.bar.menus.at(index); }
+};
+
+}  // namespace
+
+// What every backend shows of a bar is decided once: "-" is a separator, whatever the bar
+// holds is a menu, hidden items are left out, entries are numbered in order.
+TEST(ShownMenus, TheBarAsEveryBackendShowsIt) {
+    WindowWithMenus w;
+    AppendItem(*w.menus.bar, "HelpMenu", "&Help");  // no items yet: a menu all the same
+    AppendItem(*w.menus.file, "FileHidden", "Hidden")->SetVisible(false);
+    EXPECT_EQ(Texts(w.backend.bar.menus),
+              "&File(&Calculate[Ctrl+R] -) &Edit(&Undo[Ctrl+Z] - Cu&t[Ctrl+X] &Copy[Ctrl+C] &Paste[Ctrl+V] &Delete "
+              "Select &All[Ctrl+A]) &Help()");
+    EXPECT_TRUE(w.backend.bar.visible);
+    EXPECT_EQ(w.Menu(0).number, 0u);
+    EXPECT_EQ(w.Menu(0).entries.at(0).number, 1u);
+    EXPECT_EQ(w.Menu(1).number, 3u);
+    EXPECT_EQ(w.Menu(1).entries.at(2).shortcut, ParseShortcut("Ctrl+X"));
+    EXPECT_EQ(w.Menu(2).kind, MenuEntry::Kind::Menu);
+    w.window->SetMenuBarVisible(false);
+    EXPECT_FALSE(w.backend.bar.visible);
+}
+
+// An AutoEnable command is decided when it is used: as its menu opens (by the focused
+// field, for the editing commands) and as it is chosen; until then it shows enabled.
+TEST(ShownMenus, ItemsAreEnabledAsTheirMenuOpensAndActOnlyIfTheyCanWhenChosen) {
+    WindowWithMenus w;
+    const MenuEntry& edit = w.Menu(1);
+    const std::size_t undo = edit.entries.at(0).number, cut = edit.entries.at(2).number;
+    EXPECT_TRUE(edit.entries.at(0).enabled && edit.entries.at(2).enabled);
+
+    Ref<TextField> current = w.window->Get<TextField>("current");
+    current->PeerFocusChanged(PeerAccess::Key(), true);
+    w.backend.facts = {false, false, true};
+    w.window->PeerMenuOpening(PeerAccess::Key(), edit.number);
+    EXPECT_TRUE(w.backend.menuStates.at(undo));
+    EXPECT_FALSE(w.backend.menuStates.at(cut));
+    w.window->PeerMenuClosed(PeerAccess::Key(), edit.number);
+    EXPECT_TRUE(w.backend.menuStates.at(cut));
+
+    w.backend.log.clear();
+    w.window->PeerMenuChosen(PeerAccess::Key(), cut);  // by its shortcut, with nothing to cut
+    w.window->PeerMenuChosen(PeerAccess::Key(), undo);
+    EXPECT_EQ(w.backend.log, std::vector<std::string>{"current.Perform 0"});
+
+    // The program disables one of its own commands: it shows greyed at once, and stays so.
+    w.menus.calculate->SetAutoEnable(false);
+    w.menus.calculate->SetEnabled(false);
+    EXPECT_FALSE(w.Menu(0).entries.at(0).enabled);
+    w.window->PeerMenuChosen(PeerAccess::Key(), w.Menu(0).entries.at(0).number);
+    EXPECT_EQ(w.menus.calculate->chosen, 0);
+}
+
+// A context menu shows what can act now; the chosen item acts once the menu has closed,
+// and what it raises reaches PopUp's caller.
+TEST(ShownMenus, APopUpRunsTheChosenItemAfterItCloses) {
+    struct Raising : MenuItem {
+        static const ClassRecord& Record() {
+            static const ClassRecord& record = RuntimeNewClass("Raising", &MenuItem::Record(), FactoryOf<Raising>);
+            return record;
+        }
+        bool Action() override { Raise<OutOfBoundsException>("chosen badly"); }
+    };
+    RecordingBackend backend;
+    Ref<MenuItem> menu = New<MenuItem>();
+    Ref<CountingItem> first = AppendItem<CountingItem>(*menu, "First", "First");
+    AppendItem(*menu, "EditPaste", "&Paste");
+    AppendItem<Raising>(*menu, "Bad", "Bad");
+    backend.popUpChoice = 0;
+    menu->PopUp();
+    EXPECT_EQ(first->chosen, 1);
+    EXPECT_EQ(Texts(backend.lastPopUp), "First &Paste Bad");
+    EXPECT_FALSE(backend.lastPopUp.at(1).enabled);  // no field to paste into
+
+    backend.popUpChoice = 7;  // no such entry: nothing runs
+    menu->PopUp(1, 2);
+    EXPECT_EQ(first->chosen, 1);
+
+    backend.popUpChoice = 2;
+    ExpectRaises<OutOfBoundsException>([&] { menu->PopUp(); });
+    EXPECT_FALSE(gCurrentException);
 }

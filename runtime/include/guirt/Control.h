@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,13 +21,20 @@ class WindowPeer;
 // A control of a window. It keeps its bound event handlers and raises its numbered events;
 // its native peer, once the window has one, mirrors the model and reports what the user did.
 class GUIRT_API Control : public Object {
-#define GUIRT_CONTROL_PROPERTIES(X)                 \
-    X(Ref<String>, Name, "Name", nullptr, ShowName) \
-    X(std::int64_t, Index, "Index", -2147483648LL, Stored)  // -2147483648: no control array
-    GUIRT_PROPERTIES(Control, GUIRT_CONTROL_PROPERTIES)
-
 public:
+    // What the native peer of every control shows of it; the peer is told which one changed
+    // and reads it from the model.
+    enum class Shown : std::uint8_t { Name, Last = Name };
+
     ~Control() override;
+
+    Ref<String> Name() const { return Read(name_); }
+    void SetName(const Ref<String>& name) {
+        if (Assign(name_, name)) Show(Shown::Name);
+    }
+    // -2147483648: the control is in no control array.
+    std::int64_t Index() const { return Read(index_); }
+    void SetIndex(std::int64_t index) { Assign(index_, index); }
 
     // The window the control belongs to; nil before it is added or after the window is gone.
     Ref<Window> Owner() const;
@@ -39,27 +46,23 @@ public:
     int EventNumber(std::string_view name) const noexcept;
 
     // Whether Tab moves the keyboard focus to the control.
-    virtual bool IsTabStop() const {
-        return false;
-    }
+    virtual bool IsTabStop() const { return false; }
 
     // The user moved the keyboard focus into the control, or out of it.
     void PeerFocusChanged(const PeerKey&, bool gained);
-    ControlPeer* Peer(const PeerKey&) const noexcept {
-        return peer_.get();
-    }
+    // The control's native peer; null until its window has one.
+    ControlPeer* Peer(const PeerKey&) const noexcept { return NativePeer(); }
 
     static const ClassRecord& Record();
 
 protected:
     Control();
     // Makes the control's native peer from its complete state, through the factory method
-    // of the window peer for this kind of control.
-    virtual std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) = 0;
+    // of the window peer for this kind of control; the kind keeps it.
+    virtual void CreatePeer(WindowPeer& window) = 0;
+    // The peer the kind keeps, null before it has one.
+    virtual ControlPeer* NativePeer() const noexcept = 0;
     virtual void FocusChanged(bool) {}
-    ControlPeer* NativePeer() const noexcept {
-        return peer_.get();
-    }
     // The owner window orders its tab stops again.
     void ShowTabOrder();
     // The owner window tells its peers again which label captions which control.
@@ -68,16 +71,19 @@ protected:
 private:
     friend class Window;
     friend GUIRT_API void RuntimeAddEventHandler(Control&, int, EventAdaptor, const Ref<Delegate>&);
-    void ShowName();
+    void Show(Shown what);
 
     struct Binding {
         int number;
         EventAdaptor adaptor;
         Ref<Delegate> delegate;
     };
+    Ref<String> name_;
+    std::int64_t index_ = -2147483648LL;
     std::vector<Binding> bindings_;
     WeakRef<Window> owner_;
-    std::unique_ptr<ControlPeer> peer_;
+    // What assistive technology was last told of the control.
+    std::string toldName_, toldDescription_;
 };
 
 // Binds a delegate to a numbered event of the control (replacing an earlier binding of that

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "guirt/RectControl.h"
 
 namespace guirt {
@@ -8,34 +10,60 @@ class LabelPeer;
 
 // Static text. Labels take no keyboard focus and raise no events of their own.
 class GUIRT_API Label : public RectControl {
-    // The label's text is its Caption; property lists call it "Text".
-#define GUIRT_LABEL_PROPERTIES(X)                             \
-    X(Ref<String>, Caption, "Text", nullptr, ShowCaption)     \
-    X(std::int64_t, TextAlign, "TextAlign", 0, ShowTextAlign) \
-    X(Color, TextColor, "TextColor", Color{}, ShowTextColor)  \
-    X(bool, MultiLine, "MultiLine", false, ShowMultiLine)     \
-    X(bool, Selectable, "Selectable", false, ShowSelectable)  \
-    X(bool, Transparent, "Transparent", false, Stored)
-    GUIRT_PROPERTIES(Label, GUIRT_LABEL_PROPERTIES)
-
 public:
+    // What a label's native peer shows of it.
+    enum class Shown : std::uint8_t { Caption, TextAlign, TextColor, MultiLine, Selectable, Last = Selectable };
+
+    ~Label() override;
+
+    // The text shown; property lists call it "Text". CR LF and CR break lines.
+    Ref<String> Caption() const { return Read(caption_); }
+    void SetCaption(const Ref<String>& text) {
+        if (Assign(caption_, text)) Show(Shown::Caption);
+    }
+    // 0 the default (left), 1 left, 2 centre, 3 right.
+    std::int64_t TextAlign() const { return Read(textAlign_); }
+    void SetTextAlign(std::int64_t align) {
+        if (Assign(textAlign_, align)) Show(Shown::TextAlign);
+    }
+    Color TextColor() const { return Read(textColor_); }
+    void SetTextColor(Color color) {
+        if (Assign(textColor_, color)) Show(Shown::TextColor);
+    }
+    // Whether the text wraps onto more lines.
+    bool MultiLine() const { return Read(multiLine_); }
+    void SetMultiLine(bool multiLine) {
+        if (Assign(multiLine_, multiLine)) Show(Shown::MultiLine);
+    }
+    bool Selectable() const { return Read(selectable_); }
+    void SetSelectable(bool selectable) {
+        if (Assign(selectable_, selectable)) Show(Shown::Selectable);
+    }
+    bool Transparent() const { return Read(transparent_); }
+    void SetTransparent(bool transparent) { Assign(transparent_, transparent); }
+
     static const ClassRecord& Record();
 
 protected:
-    Label() = default;
+    Label();
     friend struct Construct;
-    std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) override;
+    void CreatePeer(WindowPeer& window) override;
+    ControlPeer* NativePeer() const noexcept override;
 
 private:
     friend class Window;
-    LabelPeer* Shown() const noexcept;
-    void ShowCaption();
-    void ShowTextAlign();
-    void ShowTextColor();
-    void ShowMultiLine();
-    void ShowSelectable();
+    void Show(Shown what);
 
-    bool captions_ = false;  // it is the caption of a control beside it
+    Ref<String> caption_;
+    std::int64_t textAlign_ = 0;
+    Color textColor_;
+    bool multiLine_ = false;
+    bool selectable_ = false;
+    bool transparent_ = false;
+    std::unique_ptr<LabelPeer> peer_;
+    // The control beside it that it is the caption of, as its peer was last told.
+    const Control* captioned_ = nullptr;
+    bool buddyTold_ = false;
 };
 
 }  // namespace guirt

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "guirt/ClassRecord.h"
@@ -15,18 +17,36 @@
 namespace guirt {
 
 // A menu item; an item with children is a menu. "-" as the text makes a separator;
-// "&" marks the access key; CommandKey holds the shortcut as text ("Ctrl+Z").
+// "&" marks the access key; CommandKey holds the shortcut as text ("Ctrl+Z"). Items have no
+// native peers: each window that shows a tree is told it anew when any item changes.
 class GUIRT_API MenuItem : public Object {
-#define GUIRT_MENU_ITEM_PROPERTIES(X)                           \
-    X(Ref<String>, Name, "Name", nullptr, Stored)               \
-    X(Ref<String>, Text, "Text", nullptr, ShowText)             \
-    X(Ref<String>, CommandKey, "CommandKey", nullptr, ShowItem) \
-    X(bool, AutoEnable, "AutoEnable", true, ShowItem)           \
-    X(bool, Visible, "Visible", true, ShowItem)                 \
-    X(bool, Enabled, "Enabled", true, ShowItem)
-    GUIRT_PROPERTIES(MenuItem, GUIRT_MENU_ITEM_PROPERTIES)
-
 public:
+    Ref<String> Name() const { return Read(name_); }
+    void SetName(const Ref<String>& name) { Assign(name_, name); }
+    // The text shown; "-" makes a separator.
+    Ref<String> Text() const { return Read(text_); }
+    void SetText(const Ref<String>& text) {
+        if (Assign(text_, text)) ShowInMenus();
+    }
+    // The shortcut as text: modifiers and a key joined by "+" ("Ctrl+Z").
+    Ref<String> CommandKey() const { return Read(commandKey_); }
+    void SetCommandKey(const Ref<String>& key) {
+        if (Assign(commandKey_, key)) ShowInMenus();
+    }
+    // Enabled by whether choosing it would do something now (see EnabledNow).
+    bool AutoEnable() const { return Read(autoEnable_); }
+    void SetAutoEnable(bool on) {
+        if (Assign(autoEnable_, on)) ShowInMenus();
+    }
+    bool Visible() const { return Read(visible_); }
+    void SetVisible(bool visible) {
+        if (Assign(visible_, visible)) ShowInMenus();
+    }
+    bool Enabled() const { return Read(enabled_); }
+    void SetEnabled(bool enabled) {
+        if (Assign(enabled_, enabled)) ShowInMenus();
+    }
+
     ~MenuItem() override;
 
     // The value the program keeps with the item.
@@ -72,15 +92,14 @@ public:
     // Whether the item is to be shown enabled now. An AutoEnable item that is no menu is
     // enabled by whether choosing it would do something: an editing command only when the
     // focused text control can carry it out, a quit item always, any other by Enabled.
-    // Everything else goes by Enabled. Backends ask as a menu opens and as a shortcut fires.
+    // Everything else goes by Enabled. Asked as a menu opens and as the item is chosen.
     bool EnabledNow() const;
 
     // What choosing the item does; true when it was handled. The plain item carries out
     // the editing command its name stands for, if any.
     virtual bool Action();
 
-    // The user chose the item in the native menu or by its shortcut; it acts if it is
-    // enabled now.
+    // The user chose the item in a menu or by its shortcut; it acts if it is enabled now.
     void PeerChosen(const PeerKey&);
 
     static const ClassRecord& Record();
@@ -93,10 +112,16 @@ private:
     std::size_t CheckedIndex(std::int64_t index, std::size_t limit) const;
     void LookupAll(const Ref<String>& name, std::vector<Ref<MenuItem>>& found) const;
     bool CanAct() const;
-    void ShowText();
-    void ShowItem();
-    void ShowTree();
+    // The windows that show the tree this item is in show it again.
+    void ShowInMenus() const;
+    void ShowPopUp(std::optional<std::pair<std::int64_t, std::int64_t>> at);
 
+    Ref<String> name_;
+    Ref<String> text_;
+    Ref<String> commandKey_;
+    bool autoEnable_ = true;
+    bool visible_ = true;
+    bool enabled_ = true;
     Ref<Variant> tag_;
     std::vector<Ref<MenuItem>> children_;
     WeakRef<MenuItem> parent_;

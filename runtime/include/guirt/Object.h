@@ -47,8 +47,6 @@ public:
 
 protected:
     Object() = default;
-    // The notice of a property that the model keeps and no native peer shows.
-    static void Stored() noexcept {}
 
 private:
     template <class>

@@ -2,11 +2,12 @@
 
 namespace guirt {
 
-// Passkey for the entry points only a native peer may call (user actions it reports).
-// Only the runtime's internal PeerAccess can make one, so the program cannot.
+// Passkey for the entry points only the runtime's native side may call (the user's actions
+// that a peer reports). Only PeerAccess makes one; it is defined inside the runtime and not
+// exported, so program code can neither see it nor link to it.
 class PeerKey {
     PeerKey() = default;
-    friend struct PeerAccess;
+    friend class PeerAccess;
 };
 
 }  // namespace guirt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "guirt/RectControl.h"
@@ -13,12 +14,19 @@ class PopupMenuPeer;
 // A drop-down list of rows, each with a text and a tag. The model decides the selection
 // and when "Change" is raised; the peer only shows it and reports what the user picked.
 class GUIRT_API PopupMenu : public RectControl {
-#define GUIRT_POPUP_MENU_PROPERTIES(X)             \
-    X(bool, TabStop, "TabStop", true, ShowTabStop) \
-    X(Ref<String>, InitialValue, "InitialValue", nullptr, Stored)
-    GUIRT_PROPERTIES(PopupMenu, GUIRT_POPUP_MENU_PROPERTIES)
-
 public:
+    // What a popup's native peer shows of it: rows are only ever added.
+    enum class Shown : std::uint8_t { TabStop, Rows, ListIndex, Last = ListIndex };
+
+    ~PopupMenu() override;
+
+    bool TabStop() const { return Read(tabStop_); }
+    void SetTabStop(bool tabStop) {
+        if (Assign(tabStop_, tabStop)) Show(Shown::TabStop);
+    }
+    Ref<String> InitialValue() const { return Read(initialValue_); }
+    void SetInitialValue(const Ref<String>& value) { Assign(initialValue_, value); }
+
     // Appends a row; the selection stays as it is.
     void AddRow(const Ref<String>& text);
     std::int64_t ListCount() const;
@@ -34,9 +42,7 @@ public:
     // any other popup an index out of range raises OutOfBoundsException.
     void SetListIndex(std::int64_t row);
 
-    bool IsTabStop() const override {
-        return TabStop_;
-    }
+    bool IsTabStop() const override { return TabStop(); }
 
     // The user picked a row in the native control.
     void PeerPicked(const PeerKey&, std::int64_t row);
@@ -44,9 +50,10 @@ public:
     static const ClassRecord& Record();
 
 protected:
-    PopupMenu() = default;
+    PopupMenu();
     friend struct Construct;
-    std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) override;
+    void CreatePeer(WindowPeer& window) override;
+    ControlPeer* NativePeer() const noexcept override;
 
 private:
     struct Row {
@@ -54,11 +61,13 @@ private:
         Ref<Variant> tag;
     };
     const Row& RowAt(std::int64_t row) const;
-    PopupMenuPeer* Shown() const noexcept;
-    void ShowTabStop();
+    void Show(Shown what);
 
+    bool tabStop_ = true;
+    Ref<String> initialValue_;
     std::vector<Row> rows_;
     std::int64_t listIndex_ = -1;
+    std::unique_ptr<PopupMenuPeer> peer_;
 };
 
 }  // namespace guirt

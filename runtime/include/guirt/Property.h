@@ -2,41 +2,41 @@
 
 #include <utility>
 
-#include "guirt/ClassRecord.h"
+#include "guirt/String.h"
 #include "guirt/Thread.h"
 
-// A class declares its properties once, as a list of
-//   X(Type, Name, "NameInPropertyLists", initial value, Show)
-// and expands the list with GUIRT_PROPERTIES. Each entry gives a typed field, a getter named
-// like the property and a setter that stores the value first and then calls the class's
-// member function Show (which tells the native peer, if any; `Stored` for a property that
-// no peer shows, which costs nothing). Both refuse threads other than the UI thread. The
-// same list makes the class record's property entries, so a name cannot drift.
-#define GUIRT_DECLARE_PROPERTY(Type, Name, ListName, Initial, Show) \
-public:                                                             \
-    Type Name() const {                                             \
-        ::guirt::UIThreadOnly();                                    \
-        return Name##_;                                             \
-    }                                                               \
-    void Set##Name(Type value) {                                    \
-        ::guirt::UIThreadOnly();                                    \
-        Name##_ = std::move(value);                                 \
-        Show();                                                     \
-    }                                                               \
-                                                                    \
-private:                                                            \
-    Type Name##_ = Initial;
+namespace guirt {
 
-#define GUIRT_PROPERTY_RECORD(Type, Name, ListName, Initial, Show) ::guirt::Property<&Self::Set##Name>(ListName),
+// How a model keeps a property: a field, a getter that reads it and a setter that assigns
+// it, both on the UI thread only. A setter tells the native peer only when the value
+// really changed:
+//   std::int64_t Left() const { return Read(left_); }
+//   void SetLeft(std::int64_t left) { if (Assign(left_, left)) Show(Shown::Bounds); }
+// and the class record names the setter once (see Property<> in ClassRecord.h).
 
-// Declares the listed properties and AddOwnProperties, which enters them in the class record.
-#define GUIRT_PROPERTIES(Class, LIST)                            \
-    LIST(GUIRT_DECLARE_PROPERTY)                                 \
-                                                                 \
-protected:                                                       \
-    static void AddOwnProperties(::guirt::ClassRecord& record) { \
-        using Self = Class;                                      \
-        record.AddProperties({LIST(GUIRT_PROPERTY_RECORD)});     \
-    }                                                            \
-                                                                 \
-private:
+template <class T>
+T Read(const T& field) {
+    UIThreadOnly();
+    return field;
+}
+
+// Texts are the same value when they read the same (nil is the empty text).
+inline bool SameValue(const Ref<String>& a, const Ref<String>& b) noexcept {
+    return StringsEqual(a, b);
+}
+template <class T>
+bool SameValue(const T& a, const T& b) noexcept {
+    return a == b;
+}
+
+// Stores the value; true when it differs from the one it replaced. (A text stored again
+// under another string is the same value, though the field now holds that string.)
+template <class T, class V>
+bool Assign(T& field, V&& value) {
+    UIThreadOnly();
+    const bool changed = !SameValue(field, value);
+    field = std::forward<V>(value);
+    return changed;
+}
+
+}  // namespace guirt

@@ -6,48 +6,125 @@
 namespace guirt {
 
 // A control with a place and a size in its window, a font and the common flags.
-// AccessibleName names the control for assistive technology where no label beside it
-// captions it.
 class GUIRT_API RectControl : public Control {
-#define GUIRT_RECT_CONTROL_PROPERTIES(X)                             \
-    X(std::int64_t, Left, "Left", 0, ShowBounds)                     \
-    X(std::int64_t, Top, "Top", 0, ShowBounds)                       \
-    X(std::int64_t, Width, "Width", 80, ShowBounds)                  \
-    X(std::int64_t, Height, "Height", 22, ShowBounds)                \
-    X(bool, LockLeft, "LockLeft", true, Stored)                      \
-    X(bool, LockTop, "LockTop", true, Stored)                        \
-    X(bool, LockRight, "LockRight", false, Stored)                   \
-    X(bool, LockBottom, "LockBottom", false, Stored)                 \
-    X(std::int64_t, TabPanelIndex, "TabPanelIndex", 0, Stored)       \
-    X(std::int64_t, TabIndex, "TabIndex", 0, ShowTabOrder)           \
-    X(bool, Enabled, "Enabled", true, ShowEnabled)                   \
-    X(bool, Visible, "Visible", true, ShowVisible)                   \
-    X(bool, AutoDeactivate, "AutoDeactivate", true, Stored)          \
-    X(Ref<String>, HelpTag, "HelpTag", nullptr, ShowHelpTag)         \
-    X(Ref<String>, TextFont, "TextFont", nullptr, ShowFont)          \
-    X(float, TextSize, "TextSize", 0.0F, ShowFont)                   \
-    X(FontUnits, TextUnit, "TextUnit", FontUnits::Default, ShowFont) \
-    X(bool, Bold, "Bold", false, ShowFont)                           \
-    X(bool, Italic, "Italic", false, ShowFont)                       \
-    X(bool, Underline, "Underline", false, ShowFont)                 \
-    X(Ref<String>, DataSource, "DataSource", nullptr, Stored)        \
-    X(Ref<String>, DataField, "DataField", nullptr, Stored)          \
-    X(Ref<String>, InitialParent, "InitialParent", nullptr, Stored)  \
-    X(Ref<String>, AccessibleName, "AccessibleName", nullptr, ShowCaptions)
-    GUIRT_PROPERTIES(RectControl, GUIRT_RECT_CONTROL_PROPERTIES)
-
 public:
+    // What the native peer of every such control shows of it.
+    enum class Shown : std::uint8_t { Bounds, Font, Enabled, Visible, HelpTag, Last = HelpTag };
+
+    std::int64_t Left() const { return Read(left_); }
+    void SetLeft(std::int64_t left) {
+        if (Assign(left_, left)) Show(Shown::Bounds);
+    }
+    std::int64_t Top() const { return Read(top_); }
+    void SetTop(std::int64_t top) {
+        if (Assign(top_, top)) Show(Shown::Bounds);
+    }
+    std::int64_t Width() const { return Read(width_); }
+    void SetWidth(std::int64_t width) {
+        if (Assign(width_, width)) Show(Shown::Bounds);
+    }
+    std::int64_t Height() const { return Read(height_); }
+    void SetHeight(std::int64_t height) {
+        if (Assign(height_, height)) Show(Shown::Bounds);
+    }
+
+    // Which edges keep their distance to the window's when it is resized.
+    bool LockLeft() const { return Read(lockLeft_); }
+    void SetLockLeft(bool lock) { Assign(lockLeft_, lock); }
+    bool LockTop() const { return Read(lockTop_); }
+    void SetLockTop(bool lock) { Assign(lockTop_, lock); }
+    bool LockRight() const { return Read(lockRight_); }
+    void SetLockRight(bool lock) { Assign(lockRight_, lock); }
+    bool LockBottom() const { return Read(lockBottom_); }
+    void SetLockBottom(bool lock) { Assign(lockBottom_, lock); }
+    std::int64_t TabPanelIndex() const { return Read(tabPanelIndex_); }
+    void SetTabPanelIndex(std::int64_t index) { Assign(tabPanelIndex_, index); }
+
+    // The place in the window's tab order; ties go in the order the controls were added.
+    std::int64_t TabIndex() const { return Read(tabIndex_); }
+    void SetTabIndex(std::int64_t index) {
+        if (Assign(tabIndex_, index)) ShowTabOrder();
+    }
+
+    bool Enabled() const { return Read(enabled_); }
+    void SetEnabled(bool enabled) {
+        if (Assign(enabled_, enabled)) Show(Shown::Enabled);
+    }
+    bool Visible() const { return Read(visible_); }
+    void SetVisible(bool visible) {
+        if (Assign(visible_, visible)) Show(Shown::Visible);
+    }
+    bool AutoDeactivate() const { return Read(autoDeactivate_); }
+    void SetAutoDeactivate(bool on) { Assign(autoDeactivate_, on); }
+
+    // The help shown as the pointer rests on the control; assistive technology reads it too.
+    Ref<String> HelpTag() const { return Read(helpTag_); }
+    void SetHelpTag(const Ref<String>& text) {
+        if (Assign(helpTag_, text)) Show(Shown::HelpTag);
+    }
+
+    // The font: a family ("System" or none for the platform's), a size in TextUnit (0 for
+    // the platform's) and the styles.
+    Ref<String> TextFont() const { return Read(textFont_); }
+    void SetTextFont(const Ref<String>& family) {
+        if (Assign(textFont_, family)) Show(Shown::Font);
+    }
+    float TextSize() const { return Read(textSize_); }
+    void SetTextSize(float size) {
+        if (Assign(textSize_, size)) Show(Shown::Font);
+    }
+    FontUnits TextUnit() const { return Read(textUnit_); }
+    void SetTextUnit(FontUnits unit) {
+        if (Assign(textUnit_, unit)) Show(Shown::Font);
+    }
+    bool Bold() const { return Read(bold_); }
+    void SetBold(bool bold) {
+        if (Assign(bold_, bold)) Show(Shown::Font);
+    }
+    bool Italic() const { return Read(italic_); }
+    void SetItalic(bool italic) {
+        if (Assign(italic_, italic)) Show(Shown::Font);
+    }
+    bool Underline() const { return Read(underline_); }
+    void SetUnderline(bool underline) {
+        if (Assign(underline_, underline)) Show(Shown::Font);
+    }
+
+    Ref<String> DataSource() const { return Read(dataSource_); }
+    void SetDataSource(const Ref<String>& source) { Assign(dataSource_, source); }
+    Ref<String> DataField() const { return Read(dataField_); }
+    void SetDataField(const Ref<String>& field) { Assign(dataField_, field); }
+    Ref<String> InitialParent() const { return Read(initialParent_); }
+    void SetInitialParent(const Ref<String>& parent) { Assign(initialParent_, parent); }
+
+    // Names the control for assistive technology where no label beside it captions it.
+    Ref<String> AccessibleName() const { return Read(accessibleName_); }
+    void SetAccessibleName(const Ref<String>& name) {
+        if (Assign(accessibleName_, name)) ShowCaptions();
+    }
+
     static const ClassRecord& Record();
 
 protected:
     RectControl() = default;
 
 private:
-    void ShowBounds();
-    void ShowEnabled();
-    void ShowVisible();
-    void ShowHelpTag();
-    void ShowFont();
+    void Show(Shown what);
+
+    std::int64_t left_ = 0, top_ = 0, width_ = 80, height_ = 22;
+    bool lockLeft_ = true, lockTop_ = true, lockRight_ = false, lockBottom_ = false;
+    std::int64_t tabPanelIndex_ = 0;
+    std::int64_t tabIndex_ = 0;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool autoDeactivate_ = true;
+    Ref<String> helpTag_;
+    Ref<String> textFont_;
+    float textSize_ = 0.0F;
+    FontUnits textUnit_ = FontUnits::Default;
+    bool bold_ = false, italic_ = false, underline_ = false;
+    Ref<String> dataSource_, dataField_, initialParent_;
+    Ref<String> accessibleName_;
 };
 
 }  // namespace guirt

@@ -9,63 +9,114 @@ namespace guirt {
 class TextEditPeer;
 enum class Key : std::uint8_t;
 
+// The standard editing commands of a text control.
+enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
+
 // Editable text. Every change of the text raises "TextChange", whoever made it; the text a
 // user types reaches the model from the peer before any event is raised, and every key
 // released in the control raises "KeyUp" with the key's text.
 class GUIRT_API TextEdit : public RectControl {
-#define GUIRT_TEXT_EDIT_PROPERTIES(X)                                                \
-    X(bool, TabStop, "TabStop", true, ShowTabStop)                                   \
-    X(bool, Border, "Border", true, ShowBorder)                                      \
-    X(bool, UseFocusRing, "UseFocusRing", true, Stored)                              \
-    X(bool, ReadOnly, "ReadOnly", false, ShowReadOnly)                               \
-    X(bool, AcceptTabs, "AcceptTabs", false, Stored)                                 \
-    X(bool, AutomaticallyCheckSpelling, "AutomaticallyCheckSpelling", false, Stored) \
-    X(Color, TextColor, "TextColor", Color{}, ShowColors)                            \
-    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowColors)                  \
-    X(Ref<String>, Format, "Format", nullptr, Stored)                                \
-    X(std::int64_t, LimitText, "LimitText", 0, ShowLimitText) /* 0: no limit */      \
-    X(std::int64_t, Alignment, "Alignment", 0, ShowAlignment)
-    GUIRT_PROPERTIES(TextEdit, GUIRT_TEXT_EDIT_PROPERTIES)
-
 public:
+    // What the native peer of a text control shows of it.
+    enum class Shown : std::uint8_t { Text, TabStop, Border, ReadOnly, Colors, LimitText, Alignment, Last = Alignment };
+
+    // The text, as the user left it or the program set it. The program's own text is shown
+    // from its start.
     Ref<String> Text() const;
     void SetText(const Ref<String>& text);
 
-    bool IsTabStop() const override {
-        return TabStop_;
+    bool TabStop() const { return Read(tabStop_); }
+    void SetTabStop(bool tabStop) {
+        if (Assign(tabStop_, tabStop)) Show(Shown::TabStop);
     }
+    bool Border() const { return Read(border_); }
+    void SetBorder(bool border) {
+        if (Assign(border_, border)) Show(Shown::Border);
+    }
+    bool UseFocusRing() const { return Read(useFocusRing_); }
+    void SetUseFocusRing(bool use) { Assign(useFocusRing_, use); }
+    bool ReadOnly() const { return Read(readOnly_); }
+    void SetReadOnly(bool readOnly) {
+        if (Assign(readOnly_, readOnly)) Show(Shown::ReadOnly);
+    }
+    bool AcceptTabs() const { return Read(acceptTabs_); }
+    void SetAcceptTabs(bool accept) { Assign(acceptTabs_, accept); }
+    bool AutomaticallyCheckSpelling() const { return Read(checkSpelling_); }
+    void SetAutomaticallyCheckSpelling(bool check) { Assign(checkSpelling_, check); }
+    Color TextColor() const { return Read(textColor_); }
+    void SetTextColor(Color color) {
+        if (Assign(textColor_, color)) Show(Shown::Colors);
+    }
+    Color BackColor() const { return Read(backColor_); }
+    void SetBackColor(Color color) {
+        if (Assign(backColor_, color)) Show(Shown::Colors);
+    }
+    Ref<String> Format() const { return Read(format_); }
+    void SetFormat(const Ref<String>& format) { Assign(format_, format); }
+    // The most characters the user may enter; 0: no limit.
+    std::int64_t LimitText() const { return Read(limitText_); }
+    void SetLimitText(std::int64_t limit) {
+        if (Assign(limitText_, limit)) Show(Shown::LimitText);
+    }
+    // 0 the default (left), 1 left, 2 centre, 3 right.
+    std::int64_t Alignment() const { return Read(alignment_); }
+    void SetAlignment(std::int64_t align) {
+        if (Assign(alignment_, align)) Show(Shown::Alignment);
+    }
+
+    bool IsTabStop() const override { return TabStop(); }
+    // A secret's text never leaves the control: it cannot be cut or copied (a password).
+    virtual bool IsSecret() const { return false; }
+
+    // Whether the command would do something now: undo with something to undo, cut and
+    // copy with a selection, paste with text on the clipboard, and so on; nothing that
+    // changes the text in a read-only control, and nothing that copies out a secret.
+    bool CanPerform(EditCommand command) const;
+    // Carries out the command if it can; true when it did.
+    bool Perform(EditCommand command);
 
     // True while "TextChange" is raised for a change the user made without a key held in
     // the control: a paste or drop with the mouse, an Edit command chosen from a menu.
     // Such a change is followed by no key release.
     bool EditedWithoutKey() const;
 
-    // The user changed the text in the native control.
-    void PeerTextChanged(const PeerKey&, const Ref<String>& text);
-    // The user pressed a key in the native control (not a repeat).
-    void PeerKeyPressed(const PeerKey&);
-    // The user released a key in the native control (not a repeat): the text it typed, if
-    // any, else the key's name.
-    void PeerKeyUp(const PeerKey&, std::string_view typed, Key key);
+    // The text in the native control changed; the model asks the peer for it unless the
+    // peer is showing the program's own text.
+    void PeerTextChanged(const PeerKey&);
+    // A key went down in the native control; a repeat while it is held counts for nothing.
+    void PeerKeyDown(const PeerKey&, bool repeat);
+    // A key came up in the native control: the text it typed, if any, else the key's name
+    // raises KeyUp. A repeat counts for nothing: one press, one release.
+    void PeerKeyUp(const PeerKey&, std::string_view typed, Key key, bool repeat);
 
     static const ClassRecord& Record();
 
 protected:
     TextEdit() = default;
-    TextEditPeer* Shown() const noexcept;
+    // The peer of the kind of text control, null before it has one.
+    virtual TextEditPeer* EditPeer() const noexcept = 0;
     void FocusChanged(bool gained) override;
+    // Shows the program's text from its start once the peer is made.
+    void ShowNewPeer();
 
 private:
-    void ShowTabStop();
-    void ShowBorder();
-    void ShowReadOnly();
-    void ShowColors();
-    void ShowLimitText();
-    void ShowAlignment();
+    void Show(Shown what);
 
     Ref<String> text_;
+    bool tabStop_ = true;
+    bool border_ = true;
+    bool useFocusRing_ = true;
+    bool readOnly_ = false;
+    bool acceptTabs_ = false;
+    bool checkSpelling_ = false;
+    Color textColor_;
+    Color backColor_{0x00FFFFFF};
+    Ref<String> format_;
+    std::int64_t limitText_ = 0;
+    std::int64_t alignment_ = 0;
     bool keyHeld_ = false;
     bool editedWithoutKey_ = false;
+    bool showingText_ = false;  // the peer is being given the program's text
 };
 
 }  // namespace guirt

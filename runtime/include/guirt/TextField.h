@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "guirt/TextEdit.h"
 
 namespace guirt {
@@ -8,24 +10,43 @@ class TextFieldPeer;
 
 // A one-line text field.
 class GUIRT_API TextField : public TextEdit {
-#define GUIRT_TEXT_FIELD_PROPERTIES(X)                       \
-    X(bool, Password, "Password", false, ShowPassword)       \
-    X(Ref<String>, CueText, "CueText", nullptr, ShowCueText) \
-    X(Ref<String>, Mask, "Mask", nullptr, Stored)
-    GUIRT_PROPERTIES(TextField, GUIRT_TEXT_FIELD_PROPERTIES)
-
 public:
+    // What a text field's native peer shows of it beyond any text control's.
+    enum class Shown : std::uint8_t { Password, CueText, Last = CueText };
+
+    ~TextField() override;
+
+    // The text shows as dots and never leaves the field.
+    bool Password() const { return Read(password_); }
+    void SetPassword(bool password) {
+        if (Assign(password_, password)) Show(Shown::Password);
+    }
+    // Shown while the field is empty.
+    Ref<String> CueText() const { return Read(cueText_); }
+    void SetCueText(const Ref<String>& text) {
+        if (Assign(cueText_, text)) Show(Shown::CueText);
+    }
+    Ref<String> Mask() const { return Read(mask_); }
+    void SetMask(const Ref<String>& mask) { Assign(mask_, mask); }
+
+    bool IsSecret() const override { return Password(); }
+
     static const ClassRecord& Record();
 
 protected:
-    TextField() = default;
+    TextField();
     friend struct Construct;
-    std::unique_ptr<ControlPeer> CreatePeer(WindowPeer& window) override;
+    void CreatePeer(WindowPeer& window) override;
+    ControlPeer* NativePeer() const noexcept override;
+    TextEditPeer* EditPeer() const noexcept override;
 
 private:
-    TextFieldPeer* FieldShown() const noexcept;
-    void ShowPassword();
-    void ShowCueText();
+    void Show(Shown what);
+
+    bool password_ = false;
+    Ref<String> cueText_;
+    Ref<String> mask_;
+    std::unique_ptr<TextFieldPeer> peer_;
 };
 
 }  // namespace guirt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -17,38 +18,101 @@ namespace guirt {
 
 class MenuBar;
 class MenuItem;
+class ShownMenus;
 class WindowPeer;
 
 // A top-level window: its own properties, its controls by name, and its menu bar.
 // A program's window class overrides Layout, CreateControls and Event_Close.
 class GUIRT_API Window : public Object {
-#define GUIRT_WINDOW_PROPERTIES(X)                                              \
-    X(std::int64_t, Width, "Width", 300, ShowFrame)                             \
-    X(std::int64_t, Height, "Height", 300, ShowFrame)                           \
-    X(std::int64_t, MinWidth, "MinWidth", 64, ShowFrame)                        \
-    X(std::int64_t, MinHeight, "MinHeight", 64, ShowFrame)                      \
-    X(std::int64_t, MaxWidth, "MaxWidth", 32000, ShowFrame)                     \
-    X(std::int64_t, MaxHeight, "MaxHeight", 32000, ShowFrame)                   \
-    X(std::int64_t, Frame, "Frame", 0, Stored)         /* an ordinary window */ \
-    X(std::int64_t, Placement, "Placement", 0, Stored) /* where new ones go */  \
-    X(std::int64_t, MacProcId, "MacProcId", 0, Stored)                          \
-    X(Ref<String>, Title, "Title", nullptr, ShowTitle)                          \
-    X(bool, CloseButton, "CloseButton", true, ShowFrame)                        \
-    X(bool, Resizeable, "Resizeable", true, ShowFrame)                          \
-    X(bool, MaximizeButton, "MaximizeButton", true, ShowFrame)                  \
-    X(bool, MinimizeButton, "MinimizeButton", true, ShowFrame)                  \
-    X(bool, FullScreenButton, "FullScreenButton", false, Stored)                \
-    X(bool, Composite, "Composite", false, Stored)                              \
-    X(bool, LiveResize, "LiveResize", true, Stored)                             \
-    X(bool, FullScreen, "FullScreen", false, ShowFullScreen)                    \
-    X(bool, HasBackColor, "HasBackColor", false, ShowBackColor)                 \
-    X(Color, BackColor, "BackColor", Color{0x00FFFFFF}, ShowBackColor)          \
-    X(bool, MenuBarVisible, "MenuBarVisible", true, ShowMenuBar)                \
-    X(bool, Visible, "Visible", true, ShowVisible)
-    GUIRT_PROPERTIES(Window, GUIRT_WINDOW_PROPERTIES)
-
 public:
+    // What the window's native peer shows of it; the peer is told which one changed and
+    // reads it from the model. Visibility and the menu bar it is told directly.
+    enum class Shown : std::uint8_t { Title, Frame, FullScreen, BackColor, Last = BackColor };
+
     ~Window() override;
+
+    // The size of the content area below the menu bar, and its limits.
+    std::int64_t Width() const { return Read(width_); }
+    void SetWidth(std::int64_t width) {
+        if (Assign(width_, width)) Show(Shown::Frame);
+    }
+    std::int64_t Height() const { return Read(height_); }
+    void SetHeight(std::int64_t height) {
+        if (Assign(height_, height)) Show(Shown::Frame);
+    }
+    std::int64_t MinWidth() const { return Read(minWidth_); }
+    void SetMinWidth(std::int64_t width) {
+        if (Assign(minWidth_, width)) Show(Shown::Frame);
+    }
+    std::int64_t MinHeight() const { return Read(minHeight_); }
+    void SetMinHeight(std::int64_t height) {
+        if (Assign(minHeight_, height)) Show(Shown::Frame);
+    }
+    std::int64_t MaxWidth() const { return Read(maxWidth_); }
+    void SetMaxWidth(std::int64_t width) {
+        if (Assign(maxWidth_, width)) Show(Shown::Frame);
+    }
+    std::int64_t MaxHeight() const { return Read(maxHeight_); }
+    void SetMaxHeight(std::int64_t height) {
+        if (Assign(maxHeight_, height)) Show(Shown::Frame);
+    }
+    // 0: an ordinary window.
+    std::int64_t Frame() const { return Read(frame_); }
+    void SetFrame(std::int64_t frame) { Assign(frame_, frame); }
+    // 0: where new windows go.
+    std::int64_t Placement() const { return Read(placement_); }
+    void SetPlacement(std::int64_t placement) { Assign(placement_, placement); }
+    std::int64_t MacProcId() const { return Read(macProcId_); }
+    void SetMacProcId(std::int64_t id) { Assign(macProcId_, id); }
+
+    Ref<String> Title() const { return Read(title_); }
+    void SetTitle(const Ref<String>& title) {
+        if (Assign(title_, title)) Show(Shown::Title);
+    }
+
+    bool CloseButton() const { return Read(closeButton_); }
+    void SetCloseButton(bool on) {
+        if (Assign(closeButton_, on)) Show(Shown::Frame);
+    }
+    bool Resizeable() const { return Read(resizeable_); }
+    void SetResizeable(bool on) {
+        if (Assign(resizeable_, on)) Show(Shown::Frame);
+    }
+    bool MaximizeButton() const { return Read(maximizeButton_); }
+    void SetMaximizeButton(bool on) {
+        if (Assign(maximizeButton_, on)) Show(Shown::Frame);
+    }
+    bool MinimizeButton() const { return Read(minimizeButton_); }
+    void SetMinimizeButton(bool on) {
+        if (Assign(minimizeButton_, on)) Show(Shown::Frame);
+    }
+    bool FullScreenButton() const { return Read(fullScreenButton_); }
+    void SetFullScreenButton(bool on) { Assign(fullScreenButton_, on); }
+    bool Composite() const { return Read(composite_); }
+    void SetComposite(bool on) { Assign(composite_, on); }
+    bool LiveResize() const { return Read(liveResize_); }
+    void SetLiveResize(bool on) { Assign(liveResize_, on); }
+    bool FullScreen() const { return Read(fullScreen_); }
+    void SetFullScreen(bool on) {
+        if (Assign(fullScreen_, on)) Show(Shown::FullScreen);
+    }
+    // The content area's colour, if HasBackColor; else the platform's.
+    bool HasBackColor() const { return Read(hasBackColor_); }
+    void SetHasBackColor(bool on) {
+        if (Assign(hasBackColor_, on)) Show(Shown::BackColor);
+    }
+    Color BackColor() const { return Read(backColor_); }
+    void SetBackColor(Color color) {
+        if (Assign(backColor_, color)) Show(Shown::BackColor);
+    }
+    bool MenuBarVisible() const { return Read(menuBarVisible_); }
+    void SetMenuBarVisible(bool visible) {
+        if (Assign(menuBarVisible_, visible)) ShowMenus();
+    }
+    bool Visible() const { return Read(visible_); }
+    void SetVisible(bool visible) {
+        if (Assign(visible_, visible)) ShowVisible();
+    }
 
     Ref<class MenuBar> MenuBar() const;
     void SetMenuBar(const Ref<class MenuBar>& bar);
@@ -60,24 +124,23 @@ public:
     // The control registered under the name, or nil.
     Ref<Control> _ControlByName(const Ref<String>& name) const;
     // The controls in the order they were added.
-    const std::vector<Ref<Control>>& Controls() const noexcept {
-        return controls_;
-    }
+    const std::vector<Ref<Control>>& Controls() const noexcept { return controls_; }
     // The controls that Tab visits, in order: tab stops by TabIndex, ties in the order
     // the controls were added.
     std::vector<Ref<Control>> TabOrder() const;
 
     // Closes the window: raises "Close" (Event_Close) and lets the runtime drop it.
     void Close();
-    bool IsOpen() const noexcept {
-        return open_;
-    }
+    bool IsOpen() const noexcept { return open_; }
 
     // The user asked to close the window (title bar button, window manager).
     void PeerCloseRequested(const PeerKey&);
-    WindowPeer* Peer(const PeerKey&) const noexcept {
-        return peer_.get();
-    }
+    // A menu of the bar is opening or has closed (the number of its entry), or the user
+    // chose an entry from the bar or by its shortcut.
+    void PeerMenuOpening(const PeerKey&, std::size_t menu);
+    void PeerMenuClosed(const PeerKey&, std::size_t menu);
+    void PeerMenuChosen(const PeerKey&, std::size_t entry);
+    WindowPeer* Peer(const PeerKey&) const noexcept { return peer_.get(); }
 
     static const ClassRecord& Record();
 
@@ -94,21 +157,31 @@ private:
     friend class Control;
     friend class MenuItem;
 
-    void ShowFrame();
-    void ShowTitle();
-    void ShowFullScreen();
-    void ShowBackColor();
-    void ShowMenuBar();
+    void Show(Shown what);
     void ShowVisible();
+    void ShowMenus();
     void ShowTabOrder();
     void ShowCaptions();
     // Makes the native window and its controls' peers from the complete model.
     void CreatePeers();
 
+    std::int64_t width_ = 300, height_ = 300;
+    std::int64_t minWidth_ = 64, minHeight_ = 64, maxWidth_ = 32000, maxHeight_ = 32000;
+    std::int64_t frame_ = 0, placement_ = 0, macProcId_ = 0;
+    Ref<String> title_;
+    bool closeButton_ = true, resizeable_ = true, maximizeButton_ = true, minimizeButton_ = true;
+    bool fullScreenButton_ = false, composite_ = false, liveResize_ = true, fullScreen_ = false;
+    bool hasBackColor_ = false;
+    Color backColor_{0x00FFFFFF};
+    bool menuBarVisible_ = true;
+    bool visible_ = true;
+
     std::vector<Ref<Control>> controls_;
     Ref<class MenuBar> menuBar_;
+    std::unique_ptr<ShownMenus> menus_;  // the bar as the peer shows it
     std::unique_ptr<WindowPeer> peer_;
     bool open_ = false;
+    bool shownBefore_ = false;
 };
 
 // The default window constructor: registers the window as its class's open implicit
