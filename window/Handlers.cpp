@@ -42,8 +42,8 @@ void Window1::areafld_TextChange(const Ref<TextField>& field) {
     if (field->EditedWithoutKey()) areafld_KeyUp(field, nullptr);
 }
 
-void Window1::diameter_KeyUp(const Ref<TextField>&, const Ref<String>&) {
-    double d = Val(diameter()->Text());
+void Window1::diameter_KeyUp(const Ref<TextField>& field, const Ref<String>&) {
+    double d = Val(field->Text());
     areafld()->SetText(Str(crossSectionArea(d)));
     calculate();
 }
@@ -59,7 +59,8 @@ void Window1::calculate() {
     double length = Val(lenght()->Text());
     double current = Val(this->current()->Text());
     Ref<PopupMenu> popup = PopupMenu1();
-    double resistivity = Val(VariantToString(popup->RowTag(popup->ListIndex())));
+    // The tag holds the resistivity as a double; its text would read back as the same one.
+    double resistivity = VariantToDouble(popup->RowTag(popup->ListIndex()));
     result()->SetCaption(String::FromBytes(resultText(voltageDrop(length, current, resistivity, d))));
 }
 
