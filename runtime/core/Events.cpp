@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "OwnClasses.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
+
+const OwnClass kDelegateClass{&Delegate::Record};
 
 namespace {
 template <class Handler>

@@ -3,7 +3,18 @@
 #include <new>
 #include <string>
 
+#include "OwnClasses.h"
+
 namespace guirt {
+
+const OwnClass kRuntimeExceptionClass{&RuntimeException::Record};
+const OwnClass kNilObjectExceptionClass{&NilObjectException::Record};
+const OwnClass kIllegalCastExceptionClass{&IllegalCastException::Record};
+const OwnClass kOutOfBoundsExceptionClass{&OutOfBoundsException::Record};
+const OwnClass kThreadAccessingUIExceptionClass{&ThreadAccessingUIException::Record};
+const OwnClass kEndExceptionClass{&EndException::Record};
+const OwnClass kUnsupportedFormatExceptionClass{&UnsupportedFormatException::Record};
+const OwnClass kOutOfMemoryExceptionClass{&OutOfMemoryException::Record};
 
 Ref<RuntimeException> gCurrentException;
 

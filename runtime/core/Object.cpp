@@ -1,9 +1,12 @@
 #include "guirt/Object.h"
 
+#include "OwnClasses.h"
 #include "guirt/ClassRecord.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
+
+const OwnClass kObjectClass{&Object::Record};
 
 Object::~Object() = default;
 

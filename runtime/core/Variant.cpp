@@ -3,9 +3,12 @@
 #include <string>
 
 #include "NumberText.h"
+#include "OwnClasses.h"
 #include "guirt/Numbers.h"
 
 namespace guirt {
+
+const OwnClass kVariantClass{&Variant::Record};
 
 const ClassRecord& Variant::Record() {
     static const ClassRecord& record = RuntimeNewClass("Variant", &Object::Record(), FactoryOf<Variant>);

@@ -1,6 +1,10 @@
 #include "guirt/Application.h"
 
+#include "OwnClasses.h"
+
 namespace guirt {
+
+const OwnClass kApplicationClass{&Application::Record};
 
 const ClassRecord& Application::Record() {
     static const ClassRecord& record = [] {

@@ -4,11 +4,14 @@
 #include <string>
 
 #include "Focus.h"
+#include "OwnClasses.h"
 #include "Peers.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Window.h"
 
 namespace guirt {
+
+const OwnClass kControlClass{&Control::Record};
 
 Control::Control() = default;
 Control::~Control() = default;

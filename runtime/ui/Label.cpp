@@ -1,8 +1,11 @@
 #include "guirt/Label.h"
 
+#include "OwnClasses.h"
 #include "Peers.h"
 
 namespace guirt {
+
+const OwnClass kLabelClass{&Label::Record};
 
 Label::Label() = default;
 Label::~Label() = default;

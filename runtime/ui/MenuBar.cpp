@@ -1,9 +1,12 @@
 #include "guirt/MenuBar.h"
 
+#include "OwnClasses.h"
 #include "WindowRegistry.h"
 #include "guirt/Window.h"
 
 namespace guirt {
+
+const OwnClass kMenuBarClass{&MenuBar::Record};
 
 const ClassRecord& MenuBar::Record() {
     static const ClassRecord& record = [] {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "MenuItemMethods.h"
+#include "OwnClasses.h"
 #include "Peers.h"
 #include "ShownMenus.h"
 #include "WindowRegistry.h"
@@ -12,6 +13,8 @@
 #include "guirt/Window.h"
 
 namespace guirt {
+
+const OwnClass kMenuItemClass{&MenuItem::Record};
 
 MenuItem::~MenuItem() = default;
 

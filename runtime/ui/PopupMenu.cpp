@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "OwnClasses.h"
 #include "Peers.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
+
+const OwnClass kPopupMenuClass{&PopupMenu::Record};
 
 namespace {
 int ChangeEvent() {

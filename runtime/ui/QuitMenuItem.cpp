@@ -1,8 +1,11 @@
 #include "guirt/QuitMenuItem.h"
 
+#include "OwnClasses.h"
 #include "guirt/Runtime.h"
 
 namespace guirt {
+
+const OwnClass kQuitMenuItemClass{&QuitMenuItem::Record};
 
 const ClassRecord& QuitMenuItem::Record() {
     static const ClassRecord& record = RuntimeNewClass("QuitMenuItem", &MenuItem::Record(), FactoryOf<QuitMenuItem>);

@@ -1,8 +1,11 @@
 #include "guirt/RectControl.h"
 
+#include "OwnClasses.h"
 #include "Peers.h"
 
 namespace guirt {
+
+const OwnClass kRectControlClass{&RectControl::Record};
 
 const ClassRecord& RectControl::Record() {
     static const ClassRecord& record = [] {

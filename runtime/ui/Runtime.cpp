@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Backend.h"
-#include "RuntimeClasses.h"
+#include "OwnClasses.h"
 #include "UIThread.h"
 #include "WindowRegistry.h"
 

@@ -1,9 +1,12 @@
 #include "guirt/TextEdit.h"
 
 #include "Input.h"
+#include "OwnClasses.h"
 #include "Peers.h"
 
 namespace guirt {
+
+const OwnClass kTextEditClass{&TextEdit::Record};
 
 namespace {
 int KeyUpEvent() {

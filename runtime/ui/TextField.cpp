@@ -1,8 +1,11 @@
 #include "guirt/TextField.h"
 
+#include "OwnClasses.h"
 #include "Peers.h"
 
 namespace guirt {
+
+const OwnClass kTextFieldClass{&TextField::Record};
 
 TextField::TextField() = default;
 TextField::~TextField() = default;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Captions.h"
+#include "OwnClasses.h"
 #include "Peers.h"
 #include "ShownMenus.h"
 #include "WindowRegistry.h"
@@ -13,6 +14,8 @@
 #include "guirt/RectControl.h"
 
 namespace guirt {
+
+const OwnClass kWindowClass{&Window::Record};
 
 namespace {
 int OpenEvent() {
