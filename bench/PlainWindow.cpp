@@ -16,20 +16,9 @@
 #include <functional>
 #include <numbers>
 
-namespace {
+#include "calc/Materials.h"
 
-struct Material {
-    const char* name;
-    double resistivity;  // ohm mm²/m at 20 °C
-};
-constexpr std::array<Material, 6> kMaterials{{
-    {"Copper", 0.0175},
-    {"Aluminium", 0.028},
-    {"Gold", 0.023},
-    {"Silver", 0.016},
-    {"Iron", 0.098},
-    {"Lead", 0.221},
-}};
+namespace {
 
 // The shortest text that reads back as the same number.
 QString shortest(double value) {
@@ -93,8 +82,9 @@ PlainWindow::PlainWindow() {
     material_ = new QComboBox(content);
     material_->setGeometry(20, 14, 256, 20);
     material_->setAccessibleName(QStringLiteral("Conductor material"));
-    for (const Material& material : kMaterials) {
-        material_->addItem(QString::fromLatin1(material.name), material.resistivity);
+    for (const dravello::Material& material : dravello::kMaterials) {
+        material_->addItem(QString::fromLatin1(material.name.data(), static_cast<qsizetype>(material.name.size())),
+                           material.resistivity);
     }
 
     formula_ = addLabel(content, QString(), {20, 46, 256, 16});
