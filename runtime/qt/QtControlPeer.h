@@ -22,6 +22,7 @@ class QtControlPeer : public Interface {
 public:
     ~QtControlPeer() override;
 
+    using Interface::Show;
     void Show(Control::Shown what) override;
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;

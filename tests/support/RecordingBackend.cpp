@@ -26,8 +26,9 @@ public:
         Log("create " + std::string(kind) + " " + Names()[this]);
     }
     ~Recording() override { Names().erase(this); }
-    void Show(Control::Shown what) override { Shown(what); }
-    void Show(RectControl::Shown what) override { Shown(what); }
+    using Interface::Show;
+    void Show(Control::Shown what) override { LogShown(what); }
+    void Show(RectControl::Shown what) override { LogShown(what); }
     void SetAccessibleText(const AccessibleText& text) override {
         Note("SetAccessibleText " + text.name + (text.description.empty() ? "" : " (described)"));
     }
@@ -35,7 +36,7 @@ public:
 
 protected:
     template <class E>
-    void Shown(E what) {
+    void LogShown(E what) {
         Log(RecordingBackend::Showing(NameOf(this), what));
     }
     void Note(const std::string& call) { Log(NameOf(this) + "." + call); }
@@ -46,9 +47,8 @@ protected:
 class RecordingLabel final : public Recording<LabelPeer> {
 public:
     using Recording::Recording;
-    void Show(Control::Shown what) override { Shown(what); }
-    void Show(RectControl::Shown what) override { Shown(what); }
-    void Show(Label::Shown what) override { Shown(what); }
+    using Recording::Show;
+    void Show(Label::Shown what) override { LogShown(what); }
     void SetBuddy(ControlPeer* control) override { Note("SetBuddy " + NameOf(control)); }
 };
 
@@ -58,11 +58,10 @@ public:
         backend_.texts[this] = TextOf(field.Text());
     }
     ~RecordingField() override { backend_.texts.erase(this); }
-    void Show(Control::Shown what) override { Shown(what); }
-    void Show(RectControl::Shown what) override { Shown(what); }
-    void Show(TextField::Shown what) override { Shown(what); }
+    using Recording::Show;
+    void Show(TextField::Shown what) override { LogShown(what); }
     void Show(TextEdit::Shown what) override {
-        Shown(what);
+        LogShown(what);
         if (what == TextEdit::Shown::Text) {
             backend_.texts[this] = TextOf(field_.Text());
             // As a native control does, it tells of its new text.
@@ -86,9 +85,8 @@ private:
 class RecordingPopup final : public Recording<PopupMenuPeer> {
 public:
     using Recording::Recording;
-    void Show(Control::Shown what) override { Shown(what); }
-    void Show(RectControl::Shown what) override { Shown(what); }
-    void Show(PopupMenu::Shown what) override { Shown(what); }
+    using Recording::Show;
+    void Show(PopupMenu::Shown what) override { LogShown(what); }
 };
 
 class RecordingWindow final : public WindowPeer {
