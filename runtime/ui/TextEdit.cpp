@@ -67,13 +67,12 @@ void TextEdit::SetText(const Ref<String>& text) {
             const ScopedFlag showing(showingText_, true);
             peer->Show(Shown::Text);
         }
-        ShowNewPeer();
+        ShowFromStart();
     }
     RaiseEvent(TextChangeEvent());
 }
 
-void TextEdit::ShowNewPeer() {
-    // A long number the program writes is read from its start, as the user types it.
+void TextEdit::ShowFromStart() {
     if (TextEditPeer* peer = EditPeer()) peer->Select(0, 0);
 }
 

@@ -25,7 +25,7 @@ const ClassRecord& TextField::Record() {
 
 void TextField::CreatePeer(WindowPeer& window) {
     peer_ = window.CreateTextField(*this);
-    ShowNewPeer();
+    ShowFromStart();
 }
 
 ControlPeer* TextField::NativePeer() const noexcept {

@@ -96,8 +96,9 @@ protected:
     // The peer of the kind of text control, null before it has one.
     virtual TextEditPeer* EditPeer() const noexcept = 0;
     void FocusChanged(bool gained) override;
-    // Shows the program's text from its start once the peer is made.
-    void ShowNewPeer();
+    // Puts the peer's cursor at the start of the text: a long number the program writes is
+    // read from its start, as the user types it.
+    void ShowFromStart();
 
 private:
     void Show(Shown what);
