@@ -44,8 +44,8 @@ public:
         win32::Win32WindowPeer::UnregisterWindowClass();
     }
 
-    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window) override {
-        return std::make_unique<win32::Win32WindowPeer>(window);
+    std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window, const ShownMenuBar& bar) override {
+        return std::make_unique<win32::Win32WindowPeer>(window, bar);
     }
 
     void RunEventLoop() override {
@@ -66,9 +66,13 @@ public:
         if (running_) PostQuitMessage(0);
     }
 
-    void PopUp(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
-        win32::PopUpMenu(menu, at);
+    std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
+                                     std::optional<std::pair<std::int64_t, std::int64_t>> at) override {
+        return win32::PopUpMenu(entries, at);
     }
+
+    // Which formats the clipboard holds, not the text itself: that can be huge, or slow to come.
+    bool ClipboardOffersText() override { return IsClipboardFormatAvailable(CF_UNICODETEXT); }
 
     // A GUI program has no console for standard error, so the report is shown in a message
     // box too. Setting the environment variable DRAVELLO_NO_ALERT (to anything) leaves the

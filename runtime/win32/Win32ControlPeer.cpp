@@ -1,11 +1,11 @@
 #include "Win32ControlPeer.h"
 
-#include <algorithm>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "Guard.h"
 #include "ModelState.h"
-#include "Win32Fonts.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt::win32 {
@@ -16,8 +16,9 @@ namespace {
 // Win32's own (through DefWindowProc) with 0.
 constexpr UINT kWhichControl = WM_APP + 2;
 
-int Clamped(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -32768, 32767));
+std::unordered_map<const ControlPeer*, NativeControl*>& Controls() {
+    static std::unordered_map<const ControlPeer*, NativeControl*> controls;
+    return controls;
 }
 
 }  // namespace
@@ -34,6 +35,11 @@ NativeControl* NativeControl::Of(HWND hwnd) noexcept {
     return hwnd ? reinterpret_cast<NativeControl*>(SendMessageW(hwnd, kWhichControl, 0, 0)) : nullptr;
 }
 
+NativeControl* NativeControl::Of(const ControlPeer* peer) noexcept {
+    auto it = Controls().find(peer);
+    return it == Controls().end() ? nullptr : it->second;
+}
+
 LRESULT NativeControl::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
@@ -48,20 +54,11 @@ LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
         static_cast<void>(control->hwnd_.release());
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    try {
-        return control->Message(hwnd, message, wParam, lParam);
-    } catch (...) {
-        ParkAndEndLoop();
-        return 0;
-    }
+    return Guarded(LRESULT{0}, [&] { return control->Message(hwnd, message, wParam, lParam); });
 }
 
-HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, const std::wstring& text,
-                 DWORD style, DWORD exStyle) {
-    style |= WS_CHILD | (model.Visible() ? WS_VISIBLE : 0) | (model.Enabled() ? 0 : WS_DISABLED);
-    const Bounds b = BoundsOf(model);
-    HWND hwnd = CreateWindowExW(exStyle, windowClass, text.c_str(), style, Clamped(b.left), Clamped(b.top),
-                                Clamped(b.width), Clamped(b.height), site.parent,
+HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style) {
+    HWND hwnd = CreateWindowExW(0, windowClass, nullptr, style | WS_CHILD, 0, 0, 0, 0, site.parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(site.id)), RuntimeModule(), nullptr);
     if (!hwnd) {
         Raise<RuntimeException>("The native control of " + std::string(TextOf(model.Name())) + " could not be made.");
@@ -71,33 +68,35 @@ HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t*
 
 template <class Interface>
 Win32ControlPeer<Interface>::Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd)
-    : NativeControl(hwnd), model_(model), tips_(site.tips) {}
+    : NativeControl(hwnd), model_(model), tips_(site.tips) {
+    Controls()[this] = this;
+}
 
 template <class Interface>
 Win32ControlPeer<Interface>::~Win32ControlPeer() {
+    Controls().erase(this);
     if (tips_) tips_->Remove(Handle());
 }
 
 template <class Interface>
-void Win32ControlPeer<Interface>::ShowModel() {
-    SetFont(FontOf(model_));
-    SetBounds(BoundsOf(model_));
-    SetHelpTag(TextOf(model_.HelpTag()));
-}
-
-template <class Interface>
 LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_GETOBJECT) {
-        if (const LRESULT answer = accessible_.Answer(hwnd, wParam, lParam)) return answer;
+    switch (message) {
+        case WM_GETOBJECT:
+            if (const LRESULT answer = accessible_.Answer(hwnd, wParam, lParam)) return answer;
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            const bool gained = message == WM_SETFOCUS;
+            if (gained) SendMessageW(GetParent(hwnd), kChildFocused, 0, reinterpret_cast<LPARAM>(hwnd));
+            // Last: the model may let go of this peer.
+            Report(model_, &Control::PeerFocusChanged, gained);
+            return result;
+        }
+        default:
+            break;
     }
-    if (message != WM_SETFOCUS && message != WM_KILLFOCUS) return DefSubclassProc(hwnd, message, wParam, lParam);
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    // Last: the model may let go of this peer.
-    CallModel([&model = model_, gained = message == WM_SETFOCUS] {
-        const Ref<RectControl> hold(&model);
-        model.PeerFocusChanged(PeerAccess::Key(), gained);
-    });
-    return result;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 template <class Interface>
@@ -106,42 +105,54 @@ void Win32ControlPeer<Interface>::SetStyle(DWORD bit, bool on) noexcept {
     SetWindowLongPtrW(Handle(), GWL_STYLE, on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit)));
 }
 
-// Win32 controls have no name; tools find them by window class and ID instead.
 template <class Interface>
-void Win32ControlPeer<Interface>::SetName(std::string_view) {}
-
-template <class Interface>
-void Win32ControlPeer<Interface>::SetBounds(const Bounds& b) {
-    if (Handle()) {
-        MoveWindow(Handle(), Clamped(b.left), Clamped(b.top), Clamped(b.width), Clamped(b.height), TRUE);
+void Win32ControlPeer<Interface>::Show(Control::Shown what) {
+    switch (what) {
+        case Control::Shown::Name:
+            // Win32 controls have no name; tools find them by window class and ID instead.
+            return;
     }
 }
 
 template <class Interface>
-void Win32ControlPeer<Interface>::SetFont(const FontRequest& font) {
-    // The font in use goes only once the control has the new one.
-    const auto previous = std::exchange(font_, FontFor(font));
-    if (Handle()) SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-}
-
-template <class Interface>
-void Win32ControlPeer<Interface>::SetEnabled(bool enabled) {
-    if (Handle()) EnableWindow(Handle(), enabled);
-}
-
-template <class Interface>
-void Win32ControlPeer<Interface>::SetVisible(bool visible) {
-    if (Handle()) ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
-}
-
-template <class Interface>
-void Win32ControlPeer<Interface>::SetHelpTag(std::string_view text) {
-    if (tips_) tips_->Set(Handle(), text);
+void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
+    if (!Handle()) return;
+    switch (what) {
+        case RectControl::Shown::Bounds: {
+            const Bounds b = BoundsOf(model_);
+            MoveWindow(Handle(), static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
+                       static_cast<int>(b.height), TRUE);
+            return;
+        }
+        case RectControl::Shown::Font: {
+            // The font in use goes only once the control has the new one.
+            const SharedFont previous = std::exchange(font_, FontFor(FontOf(model_)));
+            SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+            return;
+        }
+        case RectControl::Shown::Enabled:
+            EnableWindow(Handle(), model_.Enabled());
+            return;
+        case RectControl::Shown::Visible:
+            ShowWindow(Handle(), model_.Visible() ? SW_SHOWNA : SW_HIDE);
+            return;
+        case RectControl::Shown::HelpTag:
+            if (tips_) tips_->Set(Handle(), TextOf(model_.HelpTag()));
+            return;
+    }
 }
 
 template <class Interface>
 void Win32ControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
     accessible_.Set(Handle(), text);
+}
+
+template <class Interface>
+void Win32ControlPeer<Interface>::Focus() {
+    if (!Handle()) return;
+    SetFocus(Handle());
+    // Windows draws no focus until the keyboard is used; the user sees at once where typing goes.
+    SendMessageW(GetAncestor(Handle(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 template class Win32ControlPeer<LabelPeer>;

@@ -3,16 +3,18 @@
 #include "Win32Api.h"
 
 #include <memory>
-#include <string>
-#include <string_view>
 
 #include "Peers.h"
 #include "Win32Accessible.h"
+#include "Win32Fonts.h"
 #include "Win32Handles.h"
 #include "Win32ToolTips.h"
-#include "guirt/RectControl.h"
 
 namespace guirt::win32 {
+
+// Sent by a control to its window as it gains the keyboard focus (lParam: the control), so
+// that the window gives the focus back to it when it is activated again.
+constexpr UINT kChildFocused = WM_APP + 3;
 
 // Where a window puts a control it makes: its client area, the control's ID and the
 // window's tooltips. Each control's ID is 1000 plus the order of its window's CreateX call
@@ -35,6 +37,8 @@ public:
     HWND Handle() const noexcept { return hwnd_.get(); }
     // The runtime's control behind the HWND; null for any other window.
     static NativeControl* Of(HWND hwnd) noexcept;
+    // The native control of a peer this backend made; null for any other.
+    static NativeControl* Of(const ControlPeer* peer) noexcept;
 
     // A WM_COMMAND notification the control sent its window.
     virtual void Notified(WORD) {}
@@ -59,31 +63,26 @@ inline COLORREF ColorRefOf(Color color) noexcept {
     return RGB(color.Red(), color.Green(), color.Blue());
 }
 
-// Makes a child control in the site, where and as the model says, with the window styles
-// every control has; raises a RuntimeException if Win32 cannot.
-HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, const std::wstring& text,
-                 DWORD style, DWORD exStyle = 0);
+// Makes a hidden child control of the window class and styles in the site, to be placed and
+// shown from its model; raises a RuntimeException if Win32 cannot.
+HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style);
 
 // What every kind of control shares: its place, font, flags, help tag and accessible texts,
-// and the focus it reports to its model. Interface is the seam's peer interface of the
-// control's kind.
+// the focus it takes and the focus it reports to its model. Interface is the seam's peer
+// interface of the control's kind. The kind's constructor shows the whole model once its
+// control is made (ShowAll).
 template <class Interface>
 class Win32ControlPeer : public Interface, public NativeControl {
 public:
     ~Win32ControlPeer() override;
 
-    void SetName(std::string_view name) override;
-    void SetBounds(const Bounds& bounds) override;
-    void SetFont(const FontRequest& font) override;
-    void SetEnabled(bool enabled) override;
-    void SetVisible(bool visible) override;
-    void SetHelpTag(std::string_view text) override;
+    void Show(Control::Shown what) override;
+    void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
+    void Focus() override;
 
 protected:
     Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd);
-    // Shows what every control has from the model; the subclass calls it once it is built.
-    void ShowModel();
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     // Sets a window style bit of the control.
     void SetStyle(DWORD bit, bool on) noexcept;
@@ -91,7 +90,7 @@ protected:
 private:
     RectControl& model_;
     std::shared_ptr<ToolTips> tips_;
-    std::shared_ptr<std::remove_pointer_t<HFONT>> font_;
+    SharedFont font_;
     AccessibleTexts accessible_;
 };
 

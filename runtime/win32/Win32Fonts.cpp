@@ -13,8 +13,6 @@ namespace guirt::win32 {
 
 namespace {
 
-using Font = std::shared_ptr<std::remove_pointer_t<HFONT>>;
-
 struct RequestOrder {
     static auto Tied(const FontRequest& r) { return std::tie(r.family, r.size, r.unit, r.bold, r.italic, r.underline); }
     bool operator()(const FontRequest& a, const FontRequest& b) const { return Tied(a) < Tied(b); }
@@ -54,14 +52,14 @@ LOGFONTW Describe(const FontRequest& request) {
 
 }  // namespace
 
-Font FontFor(const FontRequest& request) {
+SharedFont FontFor(const FontRequest& request) {
     auto& fonts = Fonts();
     if (auto it = fonts.find(request); it != fonts.end()) {
-        if (Font font = it->second.lock()) return font;
+        if (SharedFont font = it->second.lock()) return font;
     }
     std::erase_if(fonts, [](const auto& entry) { return entry.second.expired(); });
     const LOGFONTW description = Describe(request);
-    Font font(CreateFontIndirectW(&description), GdiDeleter{});
+    SharedFont font(CreateFontIndirectW(&description), GdiDeleter{});
     fonts[request] = font;
     return font;
 }

@@ -21,11 +21,9 @@ void DestroyWindowSoon(HWND hwnd) noexcept {
         DestroyWindow(hwnd);
         return;
     }
-    try {
-        Pending().push_back(hwnd);
-    } catch (...) {
-        // No room to remember it: it stays until its parent or the process goes.
-    }
+    // No room to remember it is a failure that ends the loop; the window then stays until its
+    // parent or the process goes.
+    Guarded([hwnd] { Pending().push_back(hwnd); });
 }
 
 void DestroyPendingWindows() noexcept {

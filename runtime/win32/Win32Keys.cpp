@@ -30,12 +30,7 @@ Key KeyOf(WPARAM virtualKey) {
     for (const auto& [key, code] : kKeys) {
         if (code == virtualKey) return key;
     }
-    // What is left of the keys that type: letters, digits, the keypad's and the signs.
-    const bool letterOrDigit = (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z');
-    const bool keypad = virtualKey >= VK_NUMPAD0 && virtualKey <= VK_DIVIDE;
-    const bool sign = (virtualKey >= VK_OEM_1 && virtualKey <= VK_OEM_3) ||
-                      (virtualKey >= VK_OEM_4 && virtualKey <= VK_OEM_8) || virtualKey == VK_OEM_102;
-    return letterOrDigit || keypad || sign ? Key::Character : Key::None;
+    return Key::None;
 }
 
 std::string TypedText(WPARAM virtualKey, LPARAM keyData) {

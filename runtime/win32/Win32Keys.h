@@ -9,8 +9,8 @@
 
 namespace guirt::win32 {
 
-// The runtime's key for a virtual-key code: Character for a key that types a letter, digit
-// or sign, None for one it has no name for.
+// The runtime's name for a virtual-key code; None for a key it has no name for (one that
+// types a letter, digit or sign among them), as every backend reports it.
 Key KeyOf(WPARAM virtualKey);
 
 // The text the key of a WM_KEYUP or WM_KEYDOWN types with the keyboard state of that

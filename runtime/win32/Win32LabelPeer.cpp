@@ -1,7 +1,8 @@
-#include "Win32LabelPeer.h"
-
+#include "ModelState.h"
+#include "Win32ControlPeer.h"
 #include "Win32LiveRegion.h"
 #include "Win32Text.h"
+#include "Win32WindowPeer.h"
 
 namespace guirt::win32 {
 
@@ -9,70 +10,80 @@ namespace {
 
 // Centred and right-aligned text always wraps; left-aligned text wraps only when the label
 // is multi-line, and is cut off at the edge otherwise.
-DWORD TypeOf(std::int64_t align, bool multiLine) {
-    if (align == 2) return SS_CENTER;
-    if (align == 3) return SS_RIGHT;
+DWORD TypeOf(TextAlignment alignment, bool multiLine) {
+    switch (alignment) {
+        case TextAlignment::Center:
+            return SS_CENTER;
+        case TextAlignment::Right:
+            return SS_RIGHT;
+        case TextAlignment::Left:
+            break;
+    }
     return multiLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
 }
 
+// A Label as a STATIC control showing plain text ("&" is no access key, a caption's too) in
+// the model's colour on the window's background. It takes no focus; it notifies its window
+// only so that its tooltip sees the mouse. A label that captions nothing shows output: it
+// is a live region, announced as its text changes.
+class Win32LabelPeer final : public Win32ControlPeer<LabelPeer> {
+public:
+    Win32LabelPeer(Label& model, const ChildSite& site)
+        : Win32ControlPeer(model, site, CreateChild(site, model, WC_STATICW, SS_NOPREFIX | SS_NOTIFY)), label_(model) {
+        ShowAll<Control::Shown>(*this);
+        ShowAll<RectControl::Shown>(*this);
+        ShowAll<Label::Shown>(*this);
+    }
+
+    using Win32ControlPeer::Show;
+    void Show(Label::Shown what) override {
+        if (!Handle()) return;
+        switch (what) {
+            case Label::Shown::Caption:
+                SetWindowTextW(Handle(), WideLines(TextOf(label_.Caption())).c_str());
+                if (live_) AnnounceLiveRegion(Handle());
+                return;
+            case Label::Shown::TextAlign:
+            case Label::Shown::MultiLine: {
+                // The types are a number in the low bits of the style, not flags.
+                const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+                SetWindowLongPtrW(Handle(), GWL_STYLE,
+                                  style | TypeOf(AlignmentOf(label_.TextAlign()), label_.MultiLine()));
+                InvalidateRect(Handle(), nullptr, TRUE);
+                return;
+            }
+            case Label::Shown::TextColor:
+                InvalidateRect(Handle(), nullptr, TRUE);
+                return;
+            case Label::Shown::Selectable:
+                // A STATIC has no selection to offer; the text shows the same either way.
+                return;
+        }
+    }
+
+    // A caption's control is named after it already (SetAccessibleText), and its "&" shows as
+    // typed rather than leading to the control: what counts here is whether it shows output.
+    void SetBuddy(ControlPeer* control) override {
+        const bool live = control == nullptr;
+        // Labels start unmarked, so a caption has no mark to take off.
+        if (live != live_) SetLiveRegion(Handle(), live);
+        live_ = live;
+    }
+
+    HBRUSH Colors(HDC dc) override {
+        ::SetTextColor(dc, ColorRefOf(label_.TextColor()));
+        return nullptr;
+    }
+
+private:
+    const Label& label_;
+    bool live_ = false;
+};
+
 }  // namespace
 
-Win32LabelPeer::Win32LabelPeer(Label& model, const ChildSite& site)
-    : Win32ControlPeer(model, site,
-                       CreateChild(site, model, WC_STATICW, WideLines(TextOf(model.Caption())),
-                                   TypeOf(model.TextAlign(), model.MultiLine()) | SS_NOPREFIX | SS_NOTIFY)),
-      align_(model.TextAlign()),
-      multiLine_(model.MultiLine()),
-      color_(ColorRefOf(model.TextColor())),
-      caption_(WideLines(TextOf(model.Caption()))) {
-    ShowModel();
-}
-
-void Win32LabelPeer::SetCaption(std::string_view text) {
-    std::wstring caption = WideLines(text);
-    if (caption == caption_ || !Handle()) return;
-    caption_ = std::move(caption);
-    SetWindowTextW(Handle(), caption_.c_str());
-    if (live_) AnnounceLiveRegion(Handle());
-}
-
-void Win32LabelPeer::SetTextAlign(std::int64_t align) {
-    align_ = align;
-    ApplyType();
-}
-
-void Win32LabelPeer::SetTextColor(Color color) {
-    color_ = ColorRefOf(color);
-    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void Win32LabelPeer::SetMultiLine(bool multiLine) {
-    multiLine_ = multiLine;
-    ApplyType();
-}
-
-// A STATIC has no selection to offer; the text shows the same either way.
-void Win32LabelPeer::SetSelectable(bool) {}
-
-// A caption's control is named after it already (SetAccessibleText), and its "&" shows as
-// typed rather than leading to the control: what counts here is whether it shows output.
-void Win32LabelPeer::SetBuddy(ControlPeer* control) {
-    const bool live = control == nullptr;
-    if (live != live_) SetLiveRegion(Handle(), live);
-    live_ = live;
-}
-
-HBRUSH Win32LabelPeer::Colors(HDC dc) {
-    ::SetTextColor(dc, color_);
-    return nullptr;
-}
-
-void Win32LabelPeer::ApplyType() {
-    if (!Handle()) return;
-    // The types are a number in the low bits of the style, not flags.
-    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-    SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | TypeOf(align_, multiLine_));
-    InvalidateRect(Handle(), nullptr, TRUE);
+std::unique_ptr<LabelPeer> Win32WindowPeer::CreateLabel(Label& label) {
+    return std::make_unique<Win32LabelPeer>(label, NextSite());
 }
 
 }  // namespace guirt::win32

@@ -1,6 +1,8 @@
 #include "Win32Menus.h"
 
-#include "Input.h"
+#include <algorithm>
+#include <string>
+
 #include "Win32Keys.h"
 #include "Win32Text.h"
 
@@ -12,63 +14,72 @@ namespace {
 // Escape send to the window.
 constexpr UINT kFirstCommand = 100;
 
-std::wstring ItemText(const MenuItem& item) {
-    std::wstring text = Wide(TextOf(item.Text()));
-    const std::string_view key = TextOf(item.CommandKey());
-    if (!ParseShortcut(key).Empty()) text += L'\t' + Wide(key);
+std::wstring EntryText(const MenuEntry& entry) {
+    std::wstring text = Wide(entry.text);
+    if (!entry.shortcutText.empty()) text += L'\t' + Wide(entry.shortcutText);
     return text;
+}
+
+void AddAccelerators(const std::vector<MenuEntry>& entries, std::vector<ACCEL>& table) {
+    for (const MenuEntry& entry : entries) {
+        AddAccelerators(entry.entries, table);
+        const auto command = static_cast<WORD>(kFirstCommand + entry.number);
+        if (auto accel = AcceleratorOf(entry.shortcut, command)) table.push_back(*accel);
+    }
 }
 
 }  // namespace
 
-void AppendItems(HMENU menu, const MenuItem& parent, bool bar, std::vector<MenuEntry>& entries, UINT& nextCommand) {
-    const std::int64_t count = parent.Count();
+void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, UINT firstCommand,
+                   std::vector<NativeEntry>& placed) {
     UINT position = 0;
-    for (std::int64_t i = 0; i < count; ++i) {
-        Ref<MenuItem> item = parent.Item(i);
-        if (!item->Visible()) continue;
-        MenuEntry entry{item, menu, position++, 0};
-        if (item->IsSeparator()) {
-            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        } else if (bar || item->Count() > 0) {
-            HMENU popup = CreatePopupMenu();
-            AppendItems(popup, *item, false, entries, nextCommand);
-            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), ItemText(*item).c_str());
-        } else {
-            entry.command = nextCommand++;
-            AppendMenuW(menu, MF_STRING, entry.command, ItemText(*item).c_str());
-        }
-        entries.push_back(std::move(entry));
-    }
-    ApplyStates(menu, entries);
-}
-
-void ApplyStates(HMENU menu, const std::vector<MenuEntry>& entries) {
     for (const MenuEntry& entry : entries) {
-        if (entry.menu != menu || entry.item->IsSeparator()) continue;
-        EnableMenuItem(menu, entry.position, MF_BYPOSITION | (entry.item->EnabledNow() ? MF_ENABLED : MF_GRAYED));
+        NativeEntry native{menu, position++, nullptr};
+        switch (entry.kind) {
+            case MenuEntry::Kind::Separator:
+                AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+                break;
+            case MenuEntry::Kind::Menu:
+                native.submenu = CreatePopupMenu();
+                AppendEntries(native.submenu, entry.entries, firstCommand, placed);
+                AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(native.submenu), EntryText(entry).c_str());
+                break;
+            case MenuEntry::Kind::Command:
+                AppendMenuW(menu, MF_STRING, firstCommand + entry.number, EntryText(entry).c_str());
+                break;
+        }
+        if (entry.kind != MenuEntry::Kind::Separator && !entry.enabled) {
+            EnableMenuItem(menu, native.position, MF_BYPOSITION | MF_GRAYED);
+        }
+        if (placed.size() <= entry.number) placed.resize(entry.number + 1);
+        placed[entry.number] = native;
     }
 }
 
-MenuBarMenus::MenuBarMenus(const MenuBar* bar) {
-    if (!bar) return;
+MenuBarMenus::MenuBarMenus(const std::vector<MenuEntry>& menus) {
+    if (menus.empty()) return;
     menu_.reset(CreateMenu());
-    UINT nextCommand = kFirstCommand;
-    AppendItems(menu_.get(), *bar, true, entries_, nextCommand);
+    AppendEntries(menu_.get(), menus, kFirstCommand, placed_);
     std::vector<ACCEL> table;
-    for (const MenuEntry& entry : entries_) {
-        if (!entry.command) continue;
-        const Shortcut shortcut = ParseShortcut(TextOf(entry.item->CommandKey()));
-        if (auto accel = AcceleratorOf(shortcut, static_cast<WORD>(entry.command))) table.push_back(*accel);
-    }
+    AddAccelerators(menus, table);
     if (!table.empty()) accelerators_.reset(CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
 }
 
-Ref<MenuItem> MenuBarMenus::ItemOf(UINT command) const {
-    for (const MenuEntry& entry : entries_) {
-        if (entry.command && entry.command == command) return entry.item;
-    }
-    return nullptr;
+std::optional<std::size_t> MenuBarMenus::MenuOf(HMENU popup) const {
+    auto it = std::find_if(placed_.begin(), placed_.end(),
+                           [popup](const NativeEntry& entry) { return popup && entry.submenu == popup; });
+    if (it == placed_.end()) return std::nullopt;
+    return static_cast<std::size_t>(it - placed_.begin());
+}
+
+std::optional<std::size_t> MenuBarMenus::EntryOf(UINT command) const {
+    if (command < kFirstCommand || command - kFirstCommand >= placed_.size()) return std::nullopt;
+    return command - kFirstCommand;
+}
+
+void MenuBarMenus::SetEnabled(std::size_t entry, bool enabled) const {
+    if (entry >= placed_.size() || !placed_[entry].menu) return;
+    EnableMenuItem(placed_[entry].menu, placed_[entry].position, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace guirt::win32

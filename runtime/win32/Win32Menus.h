@@ -2,46 +2,46 @@
 
 #include "Win32Api.h"
 
+#include <cstddef>
+#include <optional>
 #include <vector>
 
+#include "Peers.h"
 #include "Win32Handles.h"
-#include "guirt/MenuBar.h"
 
 namespace guirt::win32 {
 
-// A native menu item and the model item it shows.
-struct MenuEntry {
-    Ref<MenuItem> item;
-    HMENU menu = nullptr;  // the menu it is in
-    UINT position = 0;     // its place there
-    UINT command = 0;      // none for a menu or a separator
+// Where an entry of the runtime's menus went in the native ones.
+struct NativeEntry {
+    HMENU menu = nullptr;     // the menu it is in
+    UINT position = 0;        // its place there
+    HMENU submenu = nullptr;  // a menu's own
 };
 
-// Appends the visible children of parent to menu: items with children (and, in a bar,
-// every item) as pop-up menus, "-" as separators, the rest as commands numbered on from
-// nextCommand, with the shortcut's text after a tab ("Cu&t\tCtrl+X"). Each is enabled or
-// greyed as its model says now.
-void AppendItems(HMENU menu, const MenuItem& parent, bool bar, std::vector<MenuEntry>& entries, UINT& nextCommand);
+// Appends the entries to the native menu: menus as pop-up menus, separators, and commands
+// numbered firstCommand plus their entry's number, with the shortcut's text after a tab
+// ("Cu&t\tCtrl+X"), each enabled or greyed as the entry says. Notes where each went, by number.
+void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, UINT firstCommand,
+                   std::vector<NativeEntry>& placed);
 
-// Enables or greys the entries in the menu by whether their items can act now.
-void ApplyStates(HMENU menu, const std::vector<MenuEntry>& entries);
-
-// A window's menu bar as a native bar and the accelerator table of its items' shortcuts.
+// A window's menu bar as a native bar and the accelerator table of its commands' shortcuts.
 class MenuBarMenus {
 public:
     MenuBarMenus() = default;
-    // Both built from the bar; none for a null bar.
-    explicit MenuBarMenus(const MenuBar* bar);
+    // Both built from the bar's menus; none for no menus.
+    explicit MenuBarMenus(const std::vector<MenuEntry>& menus);
 
     HMENU Menu() const noexcept { return menu_.get(); }
     HACCEL Accelerators() const noexcept { return accelerators_.get(); }
-    // As one of the bar's menus opens (or an accelerator fires): its items' states now.
-    void Prepare(HMENU popup) const { ApplyStates(popup, entries_); }
-    // The item of a command from the bar or an accelerator; nil for any other number.
-    Ref<MenuItem> ItemOf(UINT command) const;
+    // The number of the entry whose pop-up menu this is; none for any other menu.
+    std::optional<std::size_t> MenuOf(HMENU popup) const;
+    // The number of the entry of a command from the bar or an accelerator; none for any
+    // other command.
+    std::optional<std::size_t> EntryOf(UINT command) const;
+    void SetEnabled(std::size_t entry, bool enabled) const;
 
 private:
-    std::vector<MenuEntry> entries_;
+    std::vector<NativeEntry> placed_;
     MenuHandle menu_;
     AcceleratorHandle accelerators_;
 };

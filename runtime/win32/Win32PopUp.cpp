@@ -1,18 +1,16 @@
 #include "Win32PopUp.h"
 
-#include <vector>
-
-#include "Peers.h"
 #include "Win32Handles.h"
 #include "Win32Menus.h"
 
 namespace guirt::win32 {
 
-void PopUpMenu(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at) {
+std::optional<std::size_t> PopUpMenu(const std::vector<MenuEntry>& entries,
+                                     std::optional<std::pair<std::int64_t, std::int64_t>> at) {
     const MenuHandle native(CreatePopupMenu());
-    std::vector<MenuEntry> entries;
-    UINT nextCommand = 1;
-    AppendItems(native.get(), menu, false, entries, nextCommand);
+    // Numbered from 1: TrackPopupMenu tells no choice by 0.
+    std::vector<NativeEntry> placed;
+    AppendEntries(native.get(), entries, 1, placed);
     POINT where{};
     if (at) {
         where = {static_cast<LONG>(at->first), static_cast<LONG>(at->second)};
@@ -33,13 +31,8 @@ void PopUpMenu(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_
                                                          where.x, where.y, 0, owner, nullptr));
     // Lets the menu go away for good when it was dismissed by switching to another program.
     PostMessageW(owner, WM_NULL, 0, 0);
-    for (const MenuEntry& entry : entries) {
-        if (chosen && entry.command == chosen) {
-            const Ref<MenuItem> item = entry.item;
-            item->PeerChosen(PeerAccess::Key());
-            return;
-        }
-    }
+    if (chosen == 0) return std::nullopt;
+    return std::size_t{chosen - 1};
 }
 
 }  // namespace guirt::win32

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
-#include "guirt/MenuItem.h"
+#include "Peers.h"
 
 namespace guirt::win32 {
 
-// Shows the item's children as a context menu and, once it has closed, reports the chosen
-// item to its model, outside Win32's frames, so whatever that raises reaches the caller.
-void PopUpMenu(MenuItem& menu, std::optional<std::pair<std::int64_t, std::int64_t>> at);
+// Shows the entries as a context menu until it closes; the number of the entry chosen, if
+// any.
+std::optional<std::size_t> PopUpMenu(const std::vector<MenuEntry>& entries,
+                                     std::optional<std::pair<std::int64_t, std::int64_t>> at);
 
 }  // namespace guirt::win32

@@ -1,72 +1,87 @@
-#include "Win32PopupMenuPeer.h"
-
 #include <algorithm>
 
 #include "Guard.h"
+#include "ModelState.h"
+#include "Win32ControlPeer.h"
 #include "Win32Text.h"
+#include "Win32WindowPeer.h"
 
 namespace guirt::win32 {
 
-Win32PopupMenuPeer::Win32PopupMenuPeer(PopupMenu& model, const ChildSite& site)
-    : Win32ControlPeer(model, site,
-                       CreateChild(site, model, WC_COMBOBOXW, {},
-                                   CBS_DROPDOWNLIST | WS_VSCROLL | (model.TabStop() ? WS_TABSTOP : 0))),
-      popup_(model) {
-    const std::int64_t count = model.ListCount();
-    for (std::int64_t row = 0; row < count; ++row) AddRow(TextOf(model.List(row)));
-    SetListIndex(model.ListIndex());
-    ShowModel();
-}
+namespace {
 
-void Win32PopupMenuPeer::AddRow(std::string_view text) {
-    // Adding leaves the selection as it is.
-    if (Handle()) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-}
-
-void Win32PopupMenuPeer::SetListIndex(std::int64_t row) {
-    // Sends no CBN_SELCHANGE: only the user's picks are reported.
-    if (Handle()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-}
-
-void Win32PopupMenuPeer::SetTabStop(bool tabStop) {
-    if (Handle()) SetStyle(WS_TABSTOP, tabStop);
-}
-
-void Win32PopupMenuPeer::SetBounds(const Bounds& bounds) {
-    height_ = bounds.height;
-    FitHeight();
-    // The height a drop-down combo is given is that of its open list; common controls 6
-    // size the list by its rows instead, and the closed combo keeps the field's height.
-    Win32ControlPeer::SetBounds(bounds);
-}
-
-void Win32PopupMenuPeer::SetFont(const FontRequest& font) {
-    // A new font sets the field's height from the font again.
-    Win32ControlPeer::SetFont(font);
-    FitHeight();
-}
-
-void Win32PopupMenuPeer::FitHeight() {
-    if (!Handle() || height_ <= 0) return;
-    // How the field's height maps to the combo's is the system's affair (it may read back
-    // otherwise than it was set): measure the combo and correct what was asked, twice at most.
-    LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    for (int pass = 0; pass < 2 && field != CB_ERR; ++pass) {
-        RECT shown{};
-        GetWindowRect(Handle(), &shown);
-        const std::int64_t off = height_ - (shown.bottom - shown.top);
-        if (off == 0) return;
-        field = static_cast<LRESULT>(std::clamp<std::int64_t>(field + off, 1, 255));
-        SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+// A PopupMenu as a drop-down list COMBOBOX exactly as tall as the model says. The model
+// owns the selection: the combo shows it and reports only what the user picks.
+class Win32PopupMenuPeer final : public Win32ControlPeer<PopupMenuPeer> {
+public:
+    Win32PopupMenuPeer(PopupMenu& model, const ChildSite& site)
+        : Win32ControlPeer(model, site, CreateChild(site, model, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL)),
+          popup_(model) {
+        ShowAll<Control::Shown>(*this);
+        ShowAll<RectControl::Shown>(*this);
+        ShowAll<PopupMenu::Shown>(*this);
     }
-}
 
-void Win32PopupMenuPeer::Notified(WORD code) {
-    if (code != CBN_SELCHANGE || !Handle()) return;
-    CallModel([&popup = popup_, combo = Handle()] {
-        const Ref<PopupMenu> hold(&popup);
-        popup.PeerPicked(PeerAccess::Key(), SendMessageW(combo, CB_GETCURSEL, 0, 0));
-    });
+    using Win32ControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        Win32ControlPeer::Show(what);
+        // The height a drop-down combo is given is that of its open list; common controls 6
+        // size the list by its rows instead, and the closed combo keeps the field's height,
+        // which a new font sets again.
+        if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) FitHeight();
+    }
+
+    void Show(PopupMenu::Shown what) override {
+        const HWND combo = Handle();
+        if (!combo) return;
+        switch (what) {
+            case PopupMenu::Shown::TabStop:
+                SetStyle(WS_TABSTOP, popup_.TabStop());
+                return;
+            case PopupMenu::Shown::Rows:
+                // Adding leaves the selection as it is.
+                for (auto row = SendMessageW(combo, CB_GETCOUNT, 0, 0); row < popup_.ListCount(); ++row) {
+                    SendMessageW(combo, CB_ADDSTRING, 0,
+                                 reinterpret_cast<LPARAM>(Wide(TextOf(popup_.List(row))).c_str()));
+                }
+                return;
+            case PopupMenu::Shown::ListIndex:
+                // Sends no CBN_SELCHANGE: only the user's picks are reported.
+                SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(popup_.ListIndex()), 0);
+                return;
+        }
+    }
+
+    void Notified(WORD code) override {
+        if (code != CBN_SELCHANGE || !Handle()) return;
+        Report(popup_, &PopupMenu::PeerPicked, std::int64_t{SendMessageW(Handle(), CB_GETCURSEL, 0, 0)});
+    }
+
+private:
+    // Sizes the selection field so the closed combo is as tall as the model.
+    void FitHeight() {
+        const std::int64_t height = BoundsOf(popup_).height;
+        if (!Handle() || height <= 0) return;
+        // How the field's height maps to the combo's is the system's affair (it may read back
+        // otherwise than it was set): measure the combo and correct what was asked, twice at most.
+        LRESULT field = SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        for (int pass = 0; pass < 2 && field != CB_ERR; ++pass) {
+            RECT shown{};
+            GetWindowRect(Handle(), &shown);
+            const std::int64_t off = height - (shown.bottom - shown.top);
+            if (off == 0) return;
+            field = static_cast<LRESULT>(std::clamp<std::int64_t>(field + off, 1, 255));
+            SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        }
+    }
+
+    PopupMenu& popup_;
+};
+
+}  // namespace
+
+std::unique_ptr<PopupMenuPeer> Win32WindowPeer::CreatePopupMenu(PopupMenu& popup) {
+    return std::make_unique<Win32PopupMenuPeer>(popup, NextSite());
 }
 
 }  // namespace guirt::win32

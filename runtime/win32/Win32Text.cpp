@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "ModelState.h"
+
 namespace guirt::win32 {
 
 std::wstring Wide(std::string_view utf8) {
@@ -23,17 +25,10 @@ std::string Utf8(std::wstring_view wide) {
 }
 
 std::wstring WideLines(std::string_view utf8) {
-    const std::wstring wide = Wide(utf8);
     std::wstring lines;
-    lines.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const wchar_t c = wide[i];
-        if (c == L'\r' || c == L'\n') {
-            lines += L"\r\n";
-            if (c == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n') ++i;
-        } else {
-            lines += c;
-        }
+    for (const wchar_t c : Wide(WithLineFeeds(utf8))) {
+        if (c == L'\n') lines += L'\r';
+        lines += c;
     }
     return lines;
 }

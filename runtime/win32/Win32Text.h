@@ -13,7 +13,7 @@ namespace guirt::win32 {
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 
-// Programs write line breaks as CR LF or CR; Win32 controls break lines only at CR LF.
+// A program's text with its line breaks as CR LF, the only ones Win32 controls break at.
 std::wstring WideLines(std::string_view utf8);
 
 // The whole text of a window or control, as the runtime keeps texts.

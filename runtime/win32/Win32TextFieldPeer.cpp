@@ -1,8 +1,15 @@
-#include "Win32TextFieldPeer.h"
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "Guard.h"
+#include "ModelState.h"
+#include "Win32ControlPeer.h"
 #include "Win32Keys.h"
 #include "Win32Text.h"
+#include "Win32WindowPeer.h"
 
 namespace guirt::win32 {
 
@@ -13,184 +20,203 @@ constexpr std::int64_t kNoLimit = 0x7FFFFFFE;
 // The dot common controls 6 hide a password with.
 constexpr wchar_t kPasswordDot = L'\x25CF';
 
-DWORD AlignmentStyle(std::int64_t align) {
-    if (align == 2) return ES_CENTER;
-    if (align == 3) return ES_RIGHT;
+DWORD AlignmentStyle(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::Center:
+            return ES_CENTER;
+        case TextAlignment::Right:
+            return ES_RIGHT;
+        case TextAlignment::Left:
+            break;
+    }
     return ES_LEFT;
 }
 
+// A TextField as a single-line EDIT control. Its changes (EN_CHANGE) and keys go to the
+// model as they happen; the editing commands use the control's own undo, selection and
+// clipboard messages.
+class Win32TextFieldPeer final : public Win32ControlPeer<TextFieldPeer> {
+public:
+    // Win32 reads the alignment as the control is made; later changes show where the
+    // system takes them.
+    Win32TextFieldPeer(TextField& model, const ChildSite& site)
+        : Win32ControlPeer(
+              model, site,
+              CreateChild(site, model, WC_EDITW, ES_AUTOHSCROLL | AlignmentStyle(AlignmentOf(model.Alignment())))),
+          field_(model) {
+        ShowAll<Control::Shown>(*this);
+        ShowAll<RectControl::Shown>(*this);
+        ShowAll<TextEdit::Shown>(*this);
+        ShowAll<TextField::Shown>(*this);
+    }
+
+    using Win32ControlPeer::Show;
+    void Show(TextEdit::Shown what) override {
+        const HWND edit = Handle();
+        if (!edit) return;
+        switch (what) {
+            case TextEdit::Shown::Text:
+                SetWindowTextW(edit, Wide(TextOf(field_.Text())).c_str());
+                return;
+            case TextEdit::Shown::TabStop:
+                // Out of the tab order, a click still focuses it.
+                SetStyle(WS_TABSTOP, field_.TabStop());
+                return;
+            case TextEdit::Shown::Border: {
+                const LONG_PTR exStyle = GetWindowLongPtrW(edit, GWL_EXSTYLE);
+                SetWindowLongPtrW(edit, GWL_EXSTYLE,
+                                  field_.Border() ? (exStyle | WS_EX_CLIENTEDGE)
+                                                  : (exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE)));
+                SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+                             SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                return;
+            }
+            case TextEdit::Shown::ReadOnly:
+                SendMessageW(edit, EM_SETREADONLY, field_.ReadOnly(), 0);
+                return;
+            case TextEdit::Shown::Colors:
+                backBrush_.reset(CreateSolidBrush(ColorRefOf(field_.BackColor())));
+                InvalidateRect(edit, nullptr, TRUE);
+                return;
+            case TextEdit::Shown::LimitText: {
+                const std::int64_t limit = field_.LimitText();
+                SendMessageW(edit, EM_SETLIMITTEXT, limit > 0 && limit < kNoLimit ? limit : kNoLimit, 0);
+                return;
+            }
+            case TextEdit::Shown::Alignment:
+                SetStyle(ES_CENTER | ES_RIGHT, false);
+                SetStyle(AlignmentStyle(AlignmentOf(field_.Alignment())), true);
+                InvalidateRect(edit, nullptr, TRUE);
+                return;
+        }
+    }
+
+    void Show(TextField::Shown what) override {
+        const HWND edit = Handle();
+        if (!edit) return;
+        switch (what) {
+            case TextField::Shown::Password:
+                SendMessageW(edit, EM_SETPASSWORDCHAR, field_.Password() ? kPasswordDot : 0, 0);
+                InvalidateRect(edit, nullptr, TRUE);
+                return;
+            case TextField::Shown::CueText:
+                // Shown while the field is empty, focused or not.
+                SendMessageW(edit, EM_SETCUEBANNER, TRUE,
+                             reinterpret_cast<LPARAM>(Wide(TextOf(field_.CueText())).c_str()));
+                return;
+        }
+    }
+
+    Ref<String> Text() const override { return Handle() ? WindowText(Handle()) : nullptr; }
+
+    void Select(std::int64_t start, std::int64_t length) override {
+        if (!Handle()) return;
+        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+        SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
+    }
+
+    EditFacts Facts() const override {
+        if (!Handle()) return {};
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const auto length = static_cast<DWORD>(GetWindowTextLengthW(Handle()));
+        return {end > start, end - start >= length, SendMessageW(Handle(), EM_CANUNDO, 0, 0) != 0};
+    }
+
+    void Perform(EditCommand command) override {
+        const HWND edit = Handle();
+        if (!edit) return;
+        // The change comes back as EN_CHANGE.
+        switch (command) {
+            case EditCommand::Undo:
+                SendMessageW(edit, WM_UNDO, 0, 0);
+                return;
+            case EditCommand::Cut:
+                SendMessageW(edit, WM_CUT, 0, 0);
+                return;
+            case EditCommand::Copy:
+                SendMessageW(edit, WM_COPY, 0, 0);
+                return;
+            case EditCommand::Paste:
+                SendMessageW(edit, WM_PASTE, 0, 0);
+                return;
+            case EditCommand::Clear:
+                SendMessageW(edit, WM_CLEAR, 0, 0);
+                return;
+            case EditCommand::SelectAll:
+                SendMessageW(edit, EM_SETSEL, 0, -1);
+                return;
+        }
+    }
+
+    void Notified(WORD code) override {
+        if (code == EN_CHANGE) Report(field_, &TextEdit::PeerTextChanged);
+    }
+
+    HBRUSH Colors(HDC dc) override {
+        ::SetTextColor(dc, ColorRefOf(field_.TextColor()));
+        SetBkColor(dc, ColorRefOf(field_.BackColor()));
+        return backBrush_.get();
+    }
+
+private:
+    LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+            case WM_KEYDOWN:
+            case WM_SYSKEYDOWN: {
+                // Bit 30: the key was down already, and this is the keyboard's repeat.
+                const bool repeat = (lParam & (1L << 30)) != 0;
+                if (!repeat) typed_.erase(wParam);
+                typing_ = repeat ? std::optional<WPARAM>() : wParam;
+                Report(field_, &TextEdit::PeerKeyDown, repeat);
+                return DefSubclassProc(hwnd, message, wParam, lParam);
+            }
+            case WM_CHAR:
+                if (typing_) typed_[*typing_] += static_cast<wchar_t>(wParam);
+                return DefSubclassProc(hwnd, message, wParam, lParam);
+            case WM_KEYUP:
+            case WM_SYSKEYUP: {
+                // The control acts on the key first, so the model hears of the release last.
+                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                const std::string typed = TypedBy(wParam, lParam);
+                Report(field_, &TextEdit::PeerKeyUp, std::string_view(typed), KeyOf(wParam), false);
+                return result;
+            }
+            case WM_KILLFOCUS:
+                // A key pressed here and released elsewhere types nothing here.
+                typed_.clear();
+                typing_.reset();
+                break;
+            default:
+                break;
+        }
+        return Win32ControlPeer::Message(hwnd, message, wParam, lParam);
+    }
+
+    // What the key typed: the characters its press brought (WM_CHAR), or, for a key whose
+    // press was taken before the control saw it (an accelerator such as Ctrl+C), what the
+    // key types with the keyboard as it is.
+    std::string TypedBy(WPARAM key, LPARAM keyData) {
+        auto it = typed_.find(key);
+        if (it == typed_.end()) return TypedText(key, keyData);
+        std::string typed = Utf8(it->second);
+        typed_.erase(it);
+        return typed;
+    }
+
+    TextField& field_;
+    BrushHandle backBrush_;
+    // The characters each key held down has typed, and the key the next WM_CHAR comes from
+    // (none while the keyboard repeats).
+    std::map<WPARAM, std::wstring> typed_;
+    std::optional<WPARAM> typing_;
+};
+
 }  // namespace
 
-Win32TextFieldPeer::Win32TextFieldPeer(TextField& model, const ChildSite& site)
-    : Win32ControlPeer(
-          model, site,
-          CreateChild(site, model, WC_EDITW, {},
-                      ES_AUTOHSCROLL | AlignmentStyle(model.Alignment()) | (model.TabStop() ? WS_TABSTOP : 0) |
-                          (model.ReadOnly() ? ES_READONLY : 0) | (model.Password() ? ES_PASSWORD : 0),
-                      model.Border() ? WS_EX_CLIENTEDGE : 0)),
-      field_(model) {
-    SetLimitText(model.LimitText());
-    SetText(TextOf(model.Text()));
-    SetCueText(TextOf(model.CueText()));
-    SetColors(model.TextColor(), model.BackColor());
-    ShowModel();
-}
-
-void Win32TextFieldPeer::SetText(std::string_view text) {
-    if (!Handle()) return;
-    const std::wstring shown = Wide(text);
-    applyingText_ = true;
-    SetWindowTextW(Handle(), shown.c_str());
-    applyingText_ = false;
-    // A long number the program writes is read from its start, as the user types it.
-    SendMessageW(Handle(), EM_SETSEL, 0, 0);
-    SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
-}
-
-void Win32TextFieldPeer::SetTabStop(bool tabStop) {
-    // Out of the tab order, a click still focuses it.
-    if (Handle()) SetStyle(WS_TABSTOP, tabStop);
-}
-
-void Win32TextFieldPeer::SetBorder(bool border) {
-    if (!Handle()) return;
-    const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
-                      border ? (exStyle | WS_EX_CLIENTEDGE) : (exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE)));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Win32TextFieldPeer::SetReadOnly(bool readOnly) {
-    if (Handle()) SendMessageW(Handle(), EM_SETREADONLY, readOnly, 0);
-}
-
-void Win32TextFieldPeer::SetColors(Color text, Color back) {
-    text_ = ColorRefOf(text);
-    back_ = ColorRefOf(back);
-    backBrush_.reset(CreateSolidBrush(back_));
-    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void Win32TextFieldPeer::SetLimitText(std::int64_t limit) {
-    if (Handle()) SendMessageW(Handle(), EM_SETLIMITTEXT, limit > 0 && limit < kNoLimit ? limit : kNoLimit, 0);
-}
-
-// Win32 reads the alignment as the control is made; later changes show where the system
-// takes them.
-void Win32TextFieldPeer::SetAlignment(std::int64_t align) {
-    if (!Handle()) return;
-    SetStyle(ES_CENTER | ES_RIGHT, false);
-    SetStyle(AlignmentStyle(align), true);
-    InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void Win32TextFieldPeer::SetPassword(bool password) {
-    if (!Handle()) return;
-    SendMessageW(Handle(), EM_SETPASSWORDCHAR, password ? kPasswordDot : 0, 0);
-    InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void Win32TextFieldPeer::SetCueText(std::string_view text) {
-    // Shown while the field is empty, focused or not.
-    if (Handle()) SendMessageW(Handle(), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-}
-
-bool Win32TextFieldPeer::CanPerform(EditCommand command) const {
-    const HWND edit = Handle();
-    if (!edit) return false;
-    const bool writable = !(GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY);
-    // A password's text never leaves the field.
-    const bool readable = SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0) == 0;
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const bool selected = end > start;
-    switch (command) {
-        case EditCommand::Undo:
-            return writable && SendMessageW(edit, EM_CANUNDO, 0, 0);
-        case EditCommand::Cut:
-            return writable && readable && selected;
-        case EditCommand::Copy:
-            return readable && selected;
-        case EditCommand::Paste:
-            // Whether text is offered, not the text itself: that can be huge, or slow to come.
-            return writable && IsClipboardFormatAvailable(CF_UNICODETEXT);
-        case EditCommand::Clear:
-            return writable && selected;
-        case EditCommand::SelectAll:
-            return end - start < static_cast<DWORD>(GetWindowTextLengthW(edit));
-    }
-    return false;
-}
-
-void Win32TextFieldPeer::Perform(EditCommand command) {
-    if (!CanPerform(command)) return;
-    // The change comes back as EN_CHANGE, which may end in the model letting go of this peer.
-    const HWND edit = Handle();
-    switch (command) {
-        case EditCommand::Undo:
-            SendMessageW(edit, WM_UNDO, 0, 0);
-            break;
-        case EditCommand::Cut:
-            SendMessageW(edit, WM_CUT, 0, 0);
-            break;
-        case EditCommand::Copy:
-            SendMessageW(edit, WM_COPY, 0, 0);
-            break;
-        case EditCommand::Paste:
-            SendMessageW(edit, WM_PASTE, 0, 0);
-            break;
-        case EditCommand::Clear:
-            SendMessageW(edit, WM_CLEAR, 0, 0);
-            break;
-        case EditCommand::SelectAll:
-            SendMessageW(edit, EM_SETSEL, 0, -1);
-            break;
-    }
-}
-
-void Win32TextFieldPeer::Notified(WORD code) {
-    // The program's own SetText already raised TextChange in the model.
-    if (code != EN_CHANGE || applyingText_ || !Handle()) return;
-    CallModel([&field = field_, edit = Handle()] {
-        const Ref<TextField> hold(&field);
-        field.PeerTextChanged(PeerAccess::Key(), WindowText(edit));
-    });
-}
-
-HBRUSH Win32TextFieldPeer::Colors(HDC dc) {
-    ::SetTextColor(dc, text_);
-    SetBkColor(dc, back_);
-    return backBrush_.get();
-}
-
-LRESULT Win32TextFieldPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    TextField& field = field_;
-    switch (message) {
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            // One press and one release per physical key, as the program counts them.
-            if (!(lParam & (1L << 30))) {
-                CallModel([&field] {
-                    const Ref<TextField> hold(&field);
-                    field.PeerKeyPressed(PeerAccess::Key());
-                });
-            }
-            return DefSubclassProc(hwnd, message, wParam, lParam);
-        case WM_KEYUP:
-        case WM_SYSKEYUP: {
-            // The control acts on the key first, so the model hears of the release last.
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-            CallModel([&field, wParam, lParam] {
-                const Ref<TextField> hold(&field);
-                field.PeerKeyUp(PeerAccess::Key(), TypedText(wParam, lParam), KeyOf(wParam));
-            });
-            return result;
-        }
-        default:
-            return Win32ControlPeer::Message(hwnd, message, wParam, lParam);
-    }
+std::unique_ptr<TextFieldPeer> Win32WindowPeer::CreateTextField(TextField& field) {
+    return std::make_unique<Win32TextFieldPeer>(field, NextSite());
 }
 
 }  // namespace guirt::win32
