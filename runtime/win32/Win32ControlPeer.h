@@ -76,6 +76,7 @@ class Win32ControlPeer : public Interface, public NativeControl {
 public:
     ~Win32ControlPeer() override;
 
+    using Interface::Show;
     void Show(Control::Shown what) override;
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
