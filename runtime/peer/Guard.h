@@ -22,13 +22,12 @@ public:
 // Parks the exception being handled (the first one pending wins) and ends the event loop.
 void ParkAndEndLoop() noexcept;
 
-// Runs f for the native toolkit and gives back its result, or fallback once an exception
-// is pending: no exception may unwind through the toolkit's frames, so it waits in
-// gCurrentException and the loop ends; the runtime raises it again when the loop returns.
-// Once one is pending nothing more runs. The one catch-all between toolkits and models.
+// Runs f for the native toolkit and gives back its result, or fallback if it raised: no
+// exception may unwind through the toolkit's frames, so it waits in gCurrentException and
+// the loop ends; the runtime raises it again when the loop returns. The one catch-all
+// between the toolkits and the runtime. A window procedure runs its messages through it.
 template <class R, class F>
-R Guarded(R fallback, F&& f) noexcept {
-    if (gCurrentException) return fallback;
+R Caught(R fallback, F&& f) noexcept {
     const NativeCallback scope;
     try {
         return std::forward<F>(f)();
@@ -36,6 +35,14 @@ R Guarded(R fallback, F&& f) noexcept {
         ParkAndEndLoop();
         return fallback;
     }
+}
+
+// The same for a call into the models, which does not run at all once an exception is
+// pending: nothing more of the program runs after a failure.
+template <class R, class F>
+R Guarded(R fallback, F&& f) noexcept {
+    if (gCurrentException) return fallback;
+    return Caught(fallback, std::forward<F>(f));
 }
 
 template <class F>

@@ -123,7 +123,8 @@ public:
     virtual void Show(TextEdit::Shown what) = 0;
     // The text the native control holds now.
     virtual Ref<String> Text() const = 0;
-    // Selects length characters from start (0 for a cursor there) and scrolls it into view.
+    // Selects length characters from start (0 for a cursor there) and scrolls it into view;
+    // positions count the native text's units (UTF-16 on Qt and Win32).
     virtual void Select(std::int64_t start, std::int64_t length) = 0;
     virtual EditFacts Facts() const = 0;
     // Carries out the command with the toolkit's own undo, selection and clipboard; the

@@ -54,7 +54,7 @@ LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
         static_cast<void>(control->hwnd_.release());
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    return Guarded(LRESULT{0}, [&] { return control->Message(hwnd, message, wParam, lParam); });
+    return Caught(LRESULT{0}, [&] { return control->Message(hwnd, message, wParam, lParam); });
 }
 
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style) {

@@ -23,7 +23,10 @@ void DestroyWindowSoon(HWND hwnd) noexcept {
     }
     // No room to remember it is a failure that ends the loop; the window then stays until its
     // parent or the process goes.
-    Guarded([hwnd] { Pending().push_back(hwnd); });
+    Caught(0, [hwnd] {
+        Pending().push_back(hwnd);
+        return 0;
+    });
 }
 
 void DestroyPendingWindows() noexcept {

@@ -83,7 +83,7 @@ LRESULT CALLBACK Win32WindowPeer::WindowProc(HWND hwnd, UINT message, WPARAM wPa
     auto* peer = reinterpret_cast<Win32WindowPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     // Before the peer knows it, or once the peer has gone and the window waits to go.
     if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return Guarded(LRESULT{0}, [&] { return peer->Message(hwnd, message, wParam, lParam); });
+    return Caught(LRESULT{0}, [&] { return peer->Message(hwnd, message, wParam, lParam); });
 }
 
 LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
