@@ -142,7 +142,8 @@ void MenuItem::PopUp(std::int64_t x, std::int64_t y) {
 void MenuItem::ShowPopUp(std::optional<std::pair<std::int64_t, std::int64_t>> at) {
     PeerFactory* backend = InstalledPeerFactory();
     if (!backend) return;
-    const ShownMenus shown(*this, ShownMenus::Use::PopUp);
+    ShownMenus shown(ShownMenus::Use::PopUp);
+    shown.Describe(this);
     // The choice acts once the native menu has closed, outside the toolkit's frames, so
     // whatever it raises reaches PopUp's caller.
     if (const std::optional<std::size_t> chosen = backend->PopUp(shown.Entries(), at)) {

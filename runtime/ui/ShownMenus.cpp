@@ -2,26 +2,28 @@
 
 namespace guirt {
 
-ShownMenus::ShownMenus(const MenuItem& root, Use use) {
-    Add(root, kTop, use, entries_);
+void ShownMenus::Describe(const MenuItem* root) {
+    entries_.clear();
+    inside_.clear();
+    if (root) Add(*root, kTop, entries_);
 }
 
-void ShownMenus::Add(const MenuItem& parent, std::size_t parentNumber, Use use, std::vector<MenuEntry>& into) {
+void ShownMenus::Add(const MenuItem& parent, std::size_t parentNumber, std::vector<MenuEntry>& into) {
     const std::int64_t count = parent.Count();
     for (std::int64_t i = 0; i < count; ++i) {
         Ref<MenuItem> item = parent.Item(i);
         if (!item->Visible()) continue;
         MenuEntry entry;
-        entry.number = slots_.size();
-        slots_.push_back({item, parentNumber});
+        entry.number = NumberOf(item);
+        inside_.emplace_back(entry.number, parentNumber);
         entry.text = TextOf(item->Text());
-        entry.enabled = use == Use::PopUp ? item->EnabledNow() : EnabledUntilUsed(*item);
+        entry.enabled = use_ == Use::PopUp ? item->EnabledNow() : EnabledUntilUsed(*item);
         if (item->IsSeparator()) {
             entry.kind = MenuEntry::Kind::Separator;
-        } else if (item->Count() > 0 || (use == Use::Bar && parentNumber == kTop)) {
+        } else if (item->Count() > 0 || (use_ == Use::Bar && parentNumber == kTop)) {
             // What the bar shows is always a menu, even while it has no items yet.
             entry.kind = MenuEntry::Kind::Menu;
-            Add(*item, entry.number, use, entry.entries);
+            Add(*item, entry.number, entry.entries);
         } else {
             entry.kind = MenuEntry::Kind::Command;
             entry.shortcut = ParseShortcut(TextOf(item->CommandKey()));
@@ -31,14 +33,22 @@ void ShownMenus::Add(const MenuItem& parent, std::size_t parentNumber, Use use, 
     }
 }
 
+std::size_t ShownMenus::NumberOf(const Ref<MenuItem>& item) {
+    for (std::size_t number = 0; number < numbered_.size(); ++number) {
+        if (numbered_[number].Lock() == item) return number;
+    }
+    numbered_.emplace_back(item);
+    return numbered_.size() - 1;
+}
+
 Ref<MenuItem> ShownMenus::Item(std::size_t number) const {
-    return number < slots_.size() ? slots_[number].item : nullptr;
+    return number < numbered_.size() ? numbered_[number].Lock() : nullptr;
 }
 
 std::vector<std::size_t> ShownMenus::Inside(std::size_t menu) const {
     std::vector<std::size_t> inside;
-    for (std::size_t number = 0; number < slots_.size(); ++number) {
-        if (slots_[number].menu == menu) inside.push_back(number);
+    for (const auto& [entry, parent] : inside_) {
+        if (parent == menu) inside.push_back(entry);
     }
     return inside;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "Peers.h"
@@ -8,22 +9,27 @@
 
 namespace guirt {
 
-// A menu tree as a backend shows it: separators, menus and commands, numbered in the order
-// they appear, with the item behind each number for what the user does with the entry. The
-// rules are the runtime's, the same for every backend: "-" is a separator, everything the
-// bar shows is a menu, hidden items are left out.
+// A menu tree as a backend shows it: separators, menus and commands, each entry numbered,
+// with the item behind each number for what the user does with the entry. The rules are
+// the runtime's, the same for every backend: "-" is a separator, everything the bar shows
+// is a menu, hidden items are left out.
 class ShownMenus {
 public:
     enum class Use {
         Bar,    // a window's bar: a command shows enabled until it is used (UntilUsed)
         PopUp,  // a context menu, opening now: each shows whether it can act now
     };
-    ShownMenus(const MenuItem& root, Use use);
+    explicit ShownMenus(Use use) : use_(use) {}
+
+    // Describes the tree below the root afresh (none: no menus). An item keeps the number it
+    // had, so a choice from menus a backend still shows while it has not rebuilt them yet
+    // runs the item that was shown.
+    void Describe(const MenuItem* root);
 
     const std::vector<MenuEntry>& Entries() const noexcept { return entries_; }
-    // The item of the entry with the number; nil for a number it never gave.
+    // The item of an entry numbered so far; nil for a number never given, or an item gone.
     Ref<MenuItem> Item(std::size_t number) const;
-    // The numbers of the entries directly inside the menu with the number.
+    // The numbers of the entries directly inside the menu with the number, as described now.
     std::vector<std::size_t> Inside(std::size_t menu) const;
 
     // How an item of a bar shows while its menu is closed: an AutoEnable command is decided
@@ -33,14 +39,13 @@ public:
 
 private:
     static constexpr std::size_t kTop = static_cast<std::size_t>(-1);
-    void Add(const MenuItem& parent, std::size_t parentNumber, Use use, std::vector<MenuEntry>& into);
+    void Add(const MenuItem& parent, std::size_t parentNumber, std::vector<MenuEntry>& into);
+    std::size_t NumberOf(const Ref<MenuItem>& item);
 
-    struct Slot {
-        Ref<MenuItem> item;
-        std::size_t menu;  // the number of the menu it is in; kTop at the top
-    };
+    Use use_;
     std::vector<MenuEntry> entries_;
-    std::vector<Slot> slots_;
+    std::vector<WeakRef<MenuItem>> numbered_;                  // the item of each number
+    std::vector<std::pair<std::size_t, std::size_t>> inside_;  // entry and its menu, as described now
 };
 
 }  // namespace guirt

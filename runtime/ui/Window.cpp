@@ -92,12 +92,13 @@ void Window::ShowVisible() {
 }
 
 void Window::ShowMenus() {
-    if (!peer_) return;
-    menus_ = menuBar_ ? std::make_unique<ShownMenus>(*menuBar_, ShownMenus::Use::Bar) : nullptr;
-    ShownMenuBar bar;
-    if (menus_) bar.menus = menus_->Entries();
-    bar.visible = menuBarVisible_;
-    peer_->SetMenuBar(bar);
+    if (peer_) peer_->SetMenuBar(DescribeMenus());
+}
+
+ShownMenuBar Window::DescribeMenus() {
+    if (!menus_) menus_ = std::make_unique<ShownMenus>(ShownMenus::Use::Bar);
+    menus_->Describe(menuBar_.get());
+    return {menus_->Entries(), menuBarVisible_};
 }
 
 std::vector<Ref<Control>> Window::TabOrder() const {
@@ -197,13 +198,7 @@ Ref<Control> Window::_ControlByName(const Ref<String>& name) const {
 void Window::CreatePeers() {
     PeerFactory* factory = InstalledPeerFactory();
     if (!factory) return;
-    ShownMenuBar bar;
-    if (menuBar_) {
-        menus_ = std::make_unique<ShownMenus>(*menuBar_, ShownMenus::Use::Bar);
-        bar.menus = menus_->Entries();
-    }
-    bar.visible = menuBarVisible_;
-    peer_ = factory->CreateWindowPeer(*this, bar);
+    peer_ = factory->CreateWindowPeer(*this, DescribeMenus());
     for (const Ref<Control>& control : controls_) control->CreatePeer(*peer_);
     ShowTabOrder();
     ShowCaptions();
@@ -242,7 +237,7 @@ void Window::PeerMenuOpening(const PeerKey&, std::size_t menu) {
     if (!menus_ || !peer_) return;
     for (std::size_t entry : menus_->Inside(menu)) {
         const Ref<MenuItem> item = menus_->Item(entry);
-        if (!item->IsSeparator()) peer_->SetMenuEnabled(entry, item->EnabledNow());
+        if (item && !item->IsSeparator()) peer_->SetMenuEnabled(entry, item->EnabledNow());
     }
 }
 
@@ -250,7 +245,7 @@ void Window::PeerMenuClosed(const PeerKey&, std::size_t menu) {
     if (!menus_ || !peer_) return;
     for (std::size_t entry : menus_->Inside(menu)) {
         const Ref<MenuItem> item = menus_->Item(entry);
-        if (!item->IsSeparator()) peer_->SetMenuEnabled(entry, ShownMenus::EnabledUntilUsed(*item));
+        if (item && !item->IsSeparator()) peer_->SetMenuEnabled(entry, ShownMenus::EnabledUntilUsed(*item));
     }
 }
 

@@ -256,6 +256,14 @@ TEST(ShownMenus, ItemsAreEnabledAsTheirMenuOpensAndActOnlyIfTheyCanWhenChosen) {
     w.window->PeerMenuChosen(PeerAccess::Key(), undo);
     EXPECT_EQ(w.backend.log, std::vector<std::string>{"current.Perform 0"});
 
+    // An entry's number stays with its item as the menus change, so a choice from menus a
+    // backend has not rebuilt yet runs the item that was shown.
+    w.menus.bar->Item(1)->Remove(std::int64_t{0});
+    w.backend.facts = {true, false, true};
+    w.backend.log.clear();
+    w.window->PeerMenuChosen(PeerAccess::Key(), cut);
+    EXPECT_EQ(w.backend.log, std::vector<std::string>{"current.Perform 1"});
+
     // The program disables one of its own commands: it shows greyed at once, and stays so.
     w.menus.calculate->SetAutoEnable(false);
     w.menus.calculate->SetEnabled(false);

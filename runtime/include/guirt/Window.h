@@ -20,6 +20,7 @@ class MenuBar;
 class MenuItem;
 class ShownMenus;
 class WindowPeer;
+struct ShownMenuBar;
 
 // A top-level window: its own properties, its controls by name, and its menu bar.
 // A program's window class overrides Layout, CreateControls and Event_Close.
@@ -160,6 +161,8 @@ private:
     void Show(Shown what);
     void ShowVisible();
     void ShowMenus();
+    // The bar as the peer is to show it now.
+    ShownMenuBar DescribeMenus();
     void ShowTabOrder();
     void ShowCaptions();
     // Makes the native window and its controls' peers from the complete model.
