@@ -14,9 +14,9 @@
 #include <QMainWindow>
 #include <QTest>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <numeric>
 #include <string>
@@ -196,25 +196,37 @@ Summary Summarise(std::vector<double> values) {
             values.front(),        values.back(),          deviation / mean};
 }
 
+// The processor time this thread has used, in seconds: all of a keystroke's work, from the
+// key event to the repaint, runs on it (the offscreen platform paints in memory), and what
+// other processes do on the machine does not count.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 // Seconds for that many keystrokes in the field, each repainted; an even count leaves the
 // text as found. The window is made the active one first, outside the timing, as the one
 // being typed into always is.
 double Batch(QLineEdit* diameter, int keystrokes) {
     diameter->window()->activateWindow();
     QApplication::processEvents();
-    const auto start = std::chrono::steady_clock::now();
+    const double start = ThreadSeconds();
     for (int i = 0; i < keystrokes; ++i) {
         QTest::keyClick(diameter, KeyFor(i));
         QApplication::processEvents();
     }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return ThreadSeconds() - start;
 }
 
-// The program and the plain window in pairs of batches, taking turns to go first so that
-// neither always follows the other; each pair gives one ratio.
+// The program and the plain window in pairs. Within a pair the two take turns in short
+// rounds, the one going first changing from round to round, so that whatever drifts on the
+// machine over a pair (a virtual machine's processor speed does) weighs on both alike; each
+// pair gives one ratio.
 void PairedRatio() {
-    constexpr int kPairs = 40;
-    constexpr int kKeystrokes = 500;
+    constexpr int kPairs = 30;
+    constexpr int kRounds = 100;
+    constexpr int kKeystrokes = 10;  // per window and round
     PlainWindow plain;
     plain.show();
     QApplication::processEvents();
@@ -223,22 +235,24 @@ void PairedRatio() {
         std::printf("keystroke paired ratio: a window did not recalculate on a keystroke\n");
         return;
     }
-    // One pair to warm up, not counted.
-    Batch(gDiameter, kKeystrokes);
-    Batch(plain.diameter(), kKeystrokes);
+    // One pair's worth to warm up, not counted.
+    Batch(gDiameter, kRounds * kKeystrokes);
+    Batch(plain.diameter(), kRounds * kKeystrokes);
     std::vector<double> ratios, dravello, baseline;
     for (int pair = 0; pair < kPairs; ++pair) {
         double d = 0, b = 0;
-        if (pair % 2 == 0) {
-            d = Batch(gDiameter, kKeystrokes);
-            b = Batch(plain.diameter(), kKeystrokes);
-        } else {
-            b = Batch(plain.diameter(), kKeystrokes);
-            d = Batch(gDiameter, kKeystrokes);
+        for (int round = 0; round < kRounds; ++round) {
+            if (round % 2 == 0) {
+                d += Batch(gDiameter, kKeystrokes);
+                b += Batch(plain.diameter(), kKeystrokes);
+            } else {
+                b += Batch(plain.diameter(), kKeystrokes);
+                d += Batch(gDiameter, kKeystrokes);
+            }
         }
         ratios.push_back(d / b);
-        dravello.push_back(d / kKeystrokes * 1e6);
-        baseline.push_back(b / kKeystrokes * 1e6);
+        dravello.push_back(d / (kRounds * kKeystrokes) * 1e6);
+        baseline.push_back(b / (kRounds * kKeystrokes) * 1e6);
     }
     const Summary r = Summarise(ratios);
     const Summary d = Summarise(dravello);
@@ -249,8 +263,8 @@ void PairedRatio() {
         d.median, 100 * d.cv, b.median, 100 * b.cv);
     std::printf(
         "keystroke paired ratio dravello/plain-Qt window: median %.2f (IQR %.2f-%.2f, min %.2f, max %.2f, "
-        "CV %.1f%%, %d pairs x %d keystrokes) target <= 1.05\n",
-        r.median, r.lowerQuartile, r.upperQuartile, r.min, r.max, 100 * r.cv, kPairs, kKeystrokes);
+        "CV %.1f%%, %d pairs x %d keystrokes each) target <= 1.05\n",
+        r.median, r.lowerQuartile, r.upperQuartile, r.min, r.max, 100 * r.cv, kPairs, kRounds * kKeystrokes);
 }
 
 }  // namespace
