@@ -17,6 +17,35 @@ std::string NameOf(const ControlPeer* peer) {
     return it == Names().end() ? "none" : it->second;
 }
 
+// The aspect's name in the table, or its number where the table has none yet.
+template <class E, std::size_t N>
+std::string Named(E what, const char* const (&names)[N]) {
+    const auto index = static_cast<std::size_t>(what);
+    return index < N ? names[index] : "#" + std::to_string(index);
+}
+
+std::string AspectName(Control::Shown what) {
+    return Named(what, {"Name"});
+}
+std::string AspectName(RectControl::Shown what) {
+    return Named(what, {"Bounds", "Font", "Enabled", "Visible", "HelpTag"});
+}
+std::string AspectName(Label::Shown what) {
+    return Named(what, {"Caption", "TextAlign", "TextColor", "MultiLine", "Selectable"});
+}
+std::string AspectName(TextEdit::Shown what) {
+    return Named(what, {"Text", "TabStop", "Border", "ReadOnly", "Colors", "LimitText", "Alignment"});
+}
+std::string AspectName(TextField::Shown what) {
+    return Named(what, {"Password", "CueText"});
+}
+std::string AspectName(PopupMenu::Shown what) {
+    return Named(what, {"TabStop", "Rows", "ListIndex"});
+}
+std::string AspectName(Window::Shown what) {
+    return Named(what, {"Title", "Frame", "FullScreen", "BackColor"});
+}
+
 // The calls every control peer takes, logged under the control's name.
 template <class Interface>
 class Recording : public Interface {
@@ -37,7 +66,7 @@ public:
 protected:
     template <class E>
     void LogShown(E what) {
-        Log(RecordingBackend::Showing(NameOf(this), what));
+        Log(NameOf(this) + ".Show " + AspectName(what));
     }
     void Note(const std::string& call) { Log(NameOf(this) + "." + call); }
     void Log(const std::string& line) { backend_.log.push_back(line); }
@@ -104,7 +133,7 @@ public:
     std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override {
         return std::make_unique<RecordingPopup>(popup, backend_, "popup");
     }
-    void Show(Window::Shown what) override { backend_.log.push_back(RecordingBackend::Showing("window", what)); }
+    void Show(Window::Shown what) override { backend_.log.push_back("window.Show " + AspectName(what)); }
     void SetMenuBar(const ShownMenuBar& bar) override {
         backend_.bar = bar;
         backend_.menuStates.clear();
@@ -164,37 +193,6 @@ void RecordingBackend::AlertUnhandledException(std::string_view report) {
 void RecordingBackend::UserEdits(TextEdit& field, std::string_view text) {
     texts[field.Peer(PeerAccess::Key())] = text;
     Report(field, &TextEdit::PeerTextChanged);
-}
-
-namespace {
-// The aspect's name in the table, or its number where the table has none yet.
-template <class E, std::size_t N>
-std::string Named(E what, const char* const (&names)[N]) {
-    const auto index = static_cast<std::size_t>(what);
-    return index < N ? names[index] : "#" + std::to_string(index);
-}
-}  // namespace
-
-std::string RecordingBackend::NameOf(Control::Shown what) {
-    return Named(what, {"Name"});
-}
-std::string RecordingBackend::NameOf(RectControl::Shown what) {
-    return Named(what, {"Bounds", "Font", "Enabled", "Visible", "HelpTag"});
-}
-std::string RecordingBackend::NameOf(Label::Shown what) {
-    return Named(what, {"Caption", "TextAlign", "TextColor", "MultiLine", "Selectable"});
-}
-std::string RecordingBackend::NameOf(TextEdit::Shown what) {
-    return Named(what, {"Text", "TabStop", "Border", "ReadOnly", "Colors", "LimitText", "Alignment"});
-}
-std::string RecordingBackend::NameOf(TextField::Shown what) {
-    return Named(what, {"Password", "CueText"});
-}
-std::string RecordingBackend::NameOf(PopupMenu::Shown what) {
-    return Named(what, {"TabStop", "Rows", "ListIndex"});
-}
-std::string RecordingBackend::NameOf(Window::Shown what) {
-    return Named(what, {"Title", "Frame", "FullScreen", "BackColor"});
 }
 
 }  // namespace guirt::testing

@@ -13,9 +13,9 @@
 namespace guirt::testing {
 
 // A backend without a toolkit: every peer writes each call it gets into one log, as
-// "name.Call" (the window is "window"), so tests can check what the models tell their peers
-// and in which order. It reports the facts tests give it: what the text controls know,
-// whether the clipboard offers text, which entry a pop-up menu's user chooses.
+// "name.Call" (the window is "window"; "current.Show Bounds" for an aspect shown), so tests
+// can check what the models tell their peers and in which order. It reports the facts tests give it: what the text
+// controls know, whether the clipboard offers text, which entry a pop-up menu's user chooses.
 class RecordingBackend : public PeerFactory {
 public:
     RecordingBackend();
@@ -31,19 +31,6 @@ public:
 
     // The user changes the field's text: its peer holds the text and reports the change.
     void UserEdits(TextEdit& field, std::string_view text);
-
-    // How the log writes a peer being told that the aspect changed: "current.Show Bounds".
-    template <class Shown>
-    static std::string Showing(std::string_view control, Shown what) {
-        return std::string(control) + ".Show " + NameOf(what);
-    }
-    static std::string NameOf(Control::Shown what);
-    static std::string NameOf(RectControl::Shown what);
-    static std::string NameOf(Label::Shown what);
-    static std::string NameOf(TextEdit::Shown what);
-    static std::string NameOf(TextField::Shown what);
-    static std::string NameOf(PopupMenu::Shown what);
-    static std::string NameOf(Window::Shown what);
 
     std::vector<std::string> log;
     int quitRequests = 0;

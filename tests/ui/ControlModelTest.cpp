@@ -104,8 +104,7 @@ TEST(TextFieldModel, TheProgramsTextIsShownFromItsStartAndRaisedOnce) {
     shown.window->listener->calls.clear();
     current->SetText(Lit<"0.0017241379310344827">());
     current->SetText(String::FromBytes("0.0017241379310344827"));
-    EXPECT_EQ(shown.backend.log, (std::vector<std::string>{RecordingBackend::Showing("current", TextEdit::Shown::Text),
-                                                           "current.Select 0,0"}));
+    EXPECT_EQ(shown.backend.log, (std::vector<std::string>{"current.Show Text", "current.Select 0,0"}));
     EXPECT_EQ(shown.window->listener->calls, std::vector<std::string>{"current.TextChange"});
     EXPECT_EQ(shown.backend.texts[current->Peer(PeerAccess::Key())], "0.0017241379310344827");
 }
@@ -240,10 +239,8 @@ TEST(WindowModel, SettersTellThePeerWhatChangedAndNothingElse) {
     current->SetLeft(196);
     shown.window->SetResizeable(true);
     current->SetTabIndex(-1);
-    EXPECT_EQ(shown.backend.log,
-              (std::vector<std::string>{RecordingBackend::Showing("current", RectControl::Shown::Bounds),
-                                        RecordingBackend::Showing("window", Window::Shown::Frame),
-                                        "tab order current,length,material"}));
+    EXPECT_EQ(shown.backend.log, (std::vector<std::string>{"current.Show Bounds", "window.Show Frame",
+                                                           "tab order current,length,material"}));
     EXPECT_EQ(current->Left(), 196);
     ExpectRaises<RuntimeException>([&] { current->RaiseEvent(23); });  // TextField has 0 to 22
 
@@ -251,8 +248,7 @@ TEST(WindowModel, SettersTellThePeerWhatChangedAndNothingElse) {
     shown.backend.log.clear();
     shown.window->Get<Label>("caption")->SetTop(60);
     EXPECT_EQ(shown.backend.log,
-              (std::vector<std::string>{RecordingBackend::Showing("caption", RectControl::Shown::Bounds),
-                                        "caption.SetBuddy current",
+              (std::vector<std::string>{"caption.Show Bounds", "caption.SetBuddy current",
                                         "current.SetAccessibleText Total cable length (m) (described)"}));
 }
 
