@@ -173,8 +173,10 @@ public:
     virtual ~PeerFactory() = default;
     // Made from the window's complete model and its menu bar, not yet visible.
     virtual std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window, const ShownMenuBar& bar) = 0;
-    // Runs the native event loop until QuitEventLoop is called.
-    virtual void RunEventLoop() = 0;
+    // Runs the native event loop until QuitEventLoop is called, then true. A platform whose
+    // loop cannot block (a page) starts it and gives false at once: the loop goes on, and
+    // once QuitEventLoop has ended it the backend calls LoopEnded (Backend.h).
+    virtual bool RunEventLoop() = 0;
     // Ends a running loop; does nothing while none runs.
     virtual void QuitEventLoop() noexcept = 0;
     // Shows the entries as a context menu at the screen position, or at the mouse pointer

@@ -87,7 +87,10 @@ public:
         return std::make_unique<qt::QtWindowPeer>(window, bar);
     }
 
-    void RunEventLoop() override { QApplication::exec(); }
+    bool RunEventLoop() override {
+        QApplication::exec();
+        return true;
+    }
 
     void QuitEventLoop() noexcept override {
         QCoreApplication::exit(0);  // the runtime keeps the program's exit code

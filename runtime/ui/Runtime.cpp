@@ -14,7 +14,7 @@ namespace guirt {
 namespace {
 
 struct RuntimeState {
-    std::unique_ptr<PeerFactory> backend;
+    std::unique_ptr<PeerFactory> backend;  // the one installed, from RuntimeInit
     Ref<Application> app;
     Ref<Delegate> exceptionHelper;
     std::optional<std::int64_t> quitCode;
@@ -94,9 +94,11 @@ void _RuntimeRun() {
     RuntimeState& state = State();
     // A quit or a failure before the loop runs (while the first window was built) ends the
     // run before it starts.
-    if (!state.quitCode && !gCurrentException && state.backend) {
+    PeerFactory* backend = InstalledPeerFactory();
+    if (!state.quitCode && !gCurrentException && backend) {
         state.running = true;
-        state.backend->RunEventLoop();
+        // A page's loop goes on after this returns; its end runs what follows (LoopEnded).
+        if (!backend->RunEventLoop()) return;
         state.running = false;
     }
     // An exception parked while the loop ran continues here, on this side of the toolkit.
@@ -105,11 +107,27 @@ void _RuntimeRun() {
     }
 }
 
+int LoopEnded() noexcept {
+    RuntimeState& state = State();
+    state.running = false;
+    // What a program's start-up does after its loop: report what the loop's end raised, once.
+    if (Ref<RuntimeException> pending = RuntimeTakeException(); pending && !pending->IsA(EndException::Record())) {
+        try {
+            _UnhandledException(pending);
+        } catch (...) {
+            // A report that cannot be made leaves nothing more to do than ending.
+        }
+    }
+    const int status = RuntimeExit();
+    RuntimePerformFinalizers();
+    return status;
+}
+
 void Quit(std::int64_t code) {
     UIThreadOnly();
     RuntimeState& state = State();
     state.quitCode = code;
-    if (state.running && state.backend) state.backend->QuitEventLoop();
+    if (PeerFactory* backend = InstalledPeerFactory(); state.running && backend) backend->QuitEventLoop();
 }
 
 void _UnhandledException(const Ref<RuntimeException>& exception) {
@@ -119,11 +137,13 @@ void _UnhandledException(const Ref<RuntimeException>& exception) {
     const std::string report = "Unhandled exception " + std::string(RuntimeError(exception).what());
     std::fprintf(stderr, "%s\n", report.c_str());
     std::fflush(stderr);
-    if (state.backend) state.backend->AlertUnhandledException(report);
+    if (PeerFactory* backend = InstalledPeerFactory()) backend->AlertUnhandledException(report);
 }
 
 void RuntimePerformFinalizers() {
     RuntimeState& state = State();
+    // A page's loop that still goes on finalizes when it ends (LoopEnded).
+    if (state.running) return;
     // Windows and their native peers go before the toolkit that made them.
     CloseAllWindows();
     state.app = nullptr;

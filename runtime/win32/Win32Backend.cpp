@@ -48,7 +48,7 @@ public:
         return std::make_unique<win32::Win32WindowPeer>(window, bar);
     }
 
-    void RunEventLoop() override {
+    bool RunEventLoop() override {
         running_ = true;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -59,6 +59,7 @@ public:
             win32::DestroyPendingWindows();
         }
         running_ = false;
+        return true;
     }
 
     void QuitEventLoop() noexcept override {

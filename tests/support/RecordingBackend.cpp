@@ -168,8 +168,9 @@ std::unique_ptr<WindowPeer> RecordingBackend::CreateWindowPeer(Window&, const Sh
     return std::make_unique<RecordingWindow>(*this, shown);
 }
 
-void RecordingBackend::RunEventLoop() {
+bool RecordingBackend::RunEventLoop() {
     log.push_back("run");
+    return !pageLoop;
 }
 void RecordingBackend::QuitEventLoop() noexcept {
     ++quitRequests;

@@ -22,7 +22,7 @@ public:
     ~RecordingBackend() override;
 
     std::unique_ptr<WindowPeer> CreateWindowPeer(Window& window, const ShownMenuBar& bar) override;
-    void RunEventLoop() override;
+    bool RunEventLoop() override;
     void QuitEventLoop() noexcept override;
     std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
                                      std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
@@ -34,6 +34,7 @@ public:
 
     std::vector<std::string> log;
     int quitRequests = 0;
+    bool pageLoop = false;                   // the loop goes on after RunEventLoop returns
     EditFacts facts;                         // what every text control knows
     bool clipboardText = false;              // whether the clipboard offers text
     std::optional<std::size_t> popUpChoice;  // the entry a pop-up menu's user chooses
