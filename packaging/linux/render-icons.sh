@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the PNG sizes of the icon from its SVG. The PNGs are committed, so building and
-# packaging need no SVG renderer; run this after changing the SVG.
+# Renders the PNG sizes of the icon from its SVG, for the desktop and for the web app. The
+# PNGs are committed, so building and packaging need no SVG renderer; run this after
+# changing the SVG.
 set -euo pipefail
 
 icons="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/icons/hicolor"
@@ -13,4 +14,8 @@ fi
 for size in 16 32 48 64 128 256; do
     mkdir -p "$icons/${size}x${size}/apps"
     rsvg-convert --width "$size" --height "$size" --output "$icons/${size}x${size}/apps/org.dravello.Dravello.png" "$svg"
+done
+web="$(cd "$(dirname "${BASH_SOURCE[0]}")/../web" && pwd)"
+for size in 192 512; do
+    rsvg-convert --width "$size" --height "$size" --output "$web/icon-$size.png" "$svg"
 done

@@ -1,6 +1,5 @@
 #include "guirt/PropertyList.h"
 
-#include <bit>
 #include <cstring>
 #include <string>
 
@@ -41,7 +40,7 @@ public:
             case TypeCode::c:
                 return Color{static_cast<std::uint32_t>(LittleEndian(4))};
             case TypeCode::f4:
-                return std::bit_cast<float>(static_cast<std::uint32_t>(LittleEndian(4)));
+                return BitCast<float>(static_cast<std::uint32_t>(LittleEndian(4)));
             case TypeCode::FontUnits:
                 return static_cast<FontUnits>(LittleEndian(1));
             case TypeCode::s: {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -21,6 +20,14 @@ GUIRT_API void RuntimeMassPropertySetter(Object& object, const Ref<String>& list
 // Compile-time builder: a list written as typed, readable entries gives the exact bytes.
 //   constexpr auto kList = plist::List(plist::Int("Left", 20), plist::Text("Name", "x"));
 //   Ref<String> bytes = Lit<kList>();
+// The bits of a value as another type of the same size: std::bit_cast, which not every
+// standard library the runtime is built with has yet.
+template <class To, class From>
+constexpr To BitCast(const From& from) noexcept {
+    static_assert(sizeof(To) == sizeof(From));
+    return __builtin_bit_cast(To, from);
+}
+
 namespace plist {
 
 template <std::size_t N>
@@ -63,7 +70,7 @@ constexpr auto Colour(const char (&name)[N], std::uint32_t value) {
 }
 template <std::size_t N>
 constexpr auto Single(const char (&name)[N], float value) {
-    return Join(Name(name), LittleEndian<4>(std::bit_cast<std::uint32_t>(value)));
+    return Join(Name(name), LittleEndian<4>(BitCast<std::uint32_t>(value)));
 }
 template <std::size_t N>
 constexpr auto Units(const char (&name)[N], FontUnits value) {

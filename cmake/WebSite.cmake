@@ -1,0 +1,17 @@
+# Puts the page together in SITE, a folder any static web server can serve: the program's
+# .js and .wasm (from BUILT), the page, its manifest and icons (from SOURCE), and the service
+# worker, whose cache is named after the program's build so that a new one replaces it.
+# Run with cmake -D SOURCE=... -D BUILT=... -D SITE=... -D VERSION=... -P WebSite.cmake.
+file(MAKE_DIRECTORY ${SITE})
+foreach(built dravello.js dravello.wasm)
+    file(COPY_FILE ${BUILT}/${built} ${SITE}/${built} ONLY_IF_DIFFERENT)
+endforeach()
+foreach(page index.html manifest.webmanifest icon-192.png icon-512.png)
+    file(COPY_FILE ${SOURCE}/packaging/web/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
+endforeach()
+file(COPY_FILE ${SOURCE}/packaging/linux/icons/hicolor/scalable/apps/org.dravello.Dravello.svg ${SITE}/icon.svg
+    ONLY_IF_DIFFERENT)
+file(SHA256 ${BUILT}/dravello.wasm DRAVELLO_WEB_BUILD)
+string(SUBSTRING ${DRAVELLO_WEB_BUILD} 0 12 DRAVELLO_WEB_BUILD)
+set(PROJECT_VERSION ${VERSION})
+configure_file(${SOURCE}/packaging/web/sw.js.in ${SITE}/sw.js @ONLY)

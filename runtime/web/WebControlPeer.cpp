@@ -1,0 +1,125 @@
+#include "WebControlPeer.h"
+
+#include <string>
+#include <unordered_map>
+
+#include "Guard.h"
+#include "ModelState.h"
+#include "WebStyle.h"
+
+namespace guirt::web {
+
+namespace {
+std::unordered_map<const ControlPeer*, const Element*>& Elements() {
+    static std::unordered_map<const ControlPeer*, const Element*> elements;
+    return elements;
+}
+}  // namespace
+
+const Element* ElementOf(const ControlPeer* peer) {
+    auto it = Elements().find(peer);
+    return it == Elements().end() ? nullptr : it->second;
+}
+
+template <class Interface>
+WebControlPeer<Interface>::WebControlPeer(RectControl& model, const char* tag, const Element& content)
+    : model_(model), content_(content), element_(tag, &content) {
+    Elements()[this] = &element_;
+    // Captions point at their controls by this.
+    element_.SetAttribute("id", "guirt-" + std::to_string(element_.Handle()));
+    element_.Listen(*this);
+}
+
+template <class Interface>
+WebControlPeer<Interface>::~WebControlPeer() {
+    Elements().erase(this);
+}
+
+template <class Interface>
+void WebControlPeer<Interface>::Handle(DomEvent event, int detail, std::string_view text) {
+    if (event == DomEvent::FocusIn || event == DomEvent::FocusOut) {
+        Report(model_, &Control::PeerFocusChanged, event == DomEvent::FocusIn);
+        return;
+    }
+    Event(event, detail, text);
+}
+
+template <class Interface>
+void WebControlPeer<Interface>::Show(Control::Shown what) {
+    switch (what) {
+        case Control::Shown::Name:
+            // Named like the control, which helps when debugging and in tests.
+            element_.SetAttribute("data-name", TextOf(model_.Name()));
+            return;
+    }
+}
+
+template <class Interface>
+void WebControlPeer<Interface>::Show(RectControl::Shown what) {
+    switch (what) {
+        case RectControl::Shown::Bounds: {
+            const Bounds b = BoundsOf(model_);
+            element_.SetStyle("left", CssPixels(b.left));
+            element_.SetStyle("top", CssPixels(b.top));
+            element_.SetStyle("width", CssPixels(b.width));
+            element_.SetStyle("height", CssPixels(b.height));
+            return;
+        }
+        case RectControl::Shown::Font: {
+            const FontRequest font = FontOf(model_);
+            element_.SetStyle("font-family", CssFontFamily(font));
+            element_.SetStyle("font-size", CssFontSize(font));
+            element_.SetStyle("font-weight", font.bold ? "bold" : "");
+            element_.SetStyle("font-style", font.italic ? "italic" : "");
+            element_.SetStyle("text-decoration", font.underline ? "underline" : "");
+            return;
+        }
+        case RectControl::Shown::Enabled:
+            element_.SetFlag("disabled", !model_.Enabled());
+            return;
+        case RectControl::Shown::Visible:
+            element_.SetStyle("display", model_.Visible() ? "" : "none");
+            return;
+        case RectControl::Shown::HelpTag: {
+            const std::string help = WithLineFeeds(TextOf(model_.HelpTag()));
+            if (help.empty()) {
+                element_.RemoveAttribute("title");
+            } else {
+                element_.SetAttribute("title", help);
+            }
+            return;
+        }
+    }
+}
+
+template <class Interface>
+void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+    if (text.name.empty()) {
+        element_.RemoveAttribute("aria-label");
+    } else {
+        element_.SetAttribute("aria-label", text.name);
+    }
+    if (text.description.empty()) {
+        element_.RemoveAttribute("aria-describedby");
+        description_.reset();
+        return;
+    }
+    if (!description_) {
+        description_ = std::make_unique<Element>("span", &content_);
+        description_->SetAttribute("id", "guirt-" + std::to_string(description_->Handle()));
+        description_->SetStyle("display", "none");
+    }
+    description_->SetText(WithLineFeeds(text.description));
+    element_.SetAttribute("aria-describedby", "guirt-" + std::to_string(description_->Handle()));
+}
+
+template <class Interface>
+void WebControlPeer<Interface>::Focus() {
+    guirt_web_focus(element_.Handle());
+}
+
+template class WebControlPeer<LabelPeer>;
+template class WebControlPeer<TextFieldPeer>;
+template class WebControlPeer<PopupMenuPeer>;
+
+}  // namespace guirt::web

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The page as the web backend's C++ sees it: elements by handle, made and changed through
+// the functions of guirt.js, and their events reported back (guirt_web_event). Texts cross
+// as UTF-8.
+extern "C" {
+int guirt_web_create(const char* tag, int parent);
+void guirt_web_destroy(int element);
+void guirt_web_append(int parent, int child);
+void guirt_web_set_attribute(int element, const char* name, const char* value);
+void guirt_web_set_style(int element, const char* property, const char* value);
+void guirt_web_set_flag(int element, const char* property, int on);
+void guirt_web_set_text(int element, const char* text);
+void guirt_web_set_value(int element, const char* text);
+char* guirt_web_value(int element);
+void guirt_web_listen(int element);
+void guirt_web_focus(int element);
+void guirt_web_facts(int element, std::int32_t* facts);
+void guirt_web_select(int element, int start, int end);
+void guirt_web_command(int element, const char* command);
+int guirt_web_clipboard();
+void guirt_web_add_option(int element, const char* text);
+int guirt_web_option_count(int element);
+void guirt_web_set_selected(int element, int index);
+void guirt_web_fit(int element);
+void guirt_web_set_title(const char* text);
+void guirt_web_menubar(int element, int root, const char* description);
+void guirt_web_menu_enabled(int element, int number, int enabled);
+void guirt_web_end_loop();
+void guirt_web_ended(int status);
+void guirt_web_alert(const char* report);
+}
+
+namespace guirt::web {
+
+// The events guirt.js reports, with their detail.
+enum class DomEvent {
+    Input = 1,    // the text changed
+    KeyDown = 2,  // detail: KeyFlags; text: the DOM key
+    KeyUp = 3,
+    Change = 4,  // detail: the row picked
+    FocusIn = 5,
+    FocusOut = 6,
+    Click = 7,
+    MenuOpening = 8,  // detail: the menu's entry number
+    MenuClosed = 9,
+    MenuChosen = 10,  // detail: the command's entry number
+};
+
+// The modifier and repeat flags of a key event.
+enum KeyFlags : int { kRepeat = 1, kCtrl = 2, kAlt = 4, kMeta = 8, kShift = 16 };
+
+// What listens to the events of an element.
+class DomListener {
+public:
+    virtual void Handle(DomEvent event, int detail, std::string_view text) = 0;
+
+protected:
+    ~DomListener() = default;
+};
+
+// One element of the page, removed with its handle. Its events go to the listener given,
+// which must outlive the element's listening.
+class Element {
+public:
+    Element(const char* tag, const Element* parent);
+    ~Element();
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+
+    int Handle() const noexcept { return handle_; }
+    void SetAttribute(const char* name, std::string_view value) const;
+    void RemoveAttribute(const char* name) const;
+    // An empty value takes the property away.
+    void SetStyle(const char* property, std::string_view value) const;
+    void SetFlag(const char* property, bool on) const;
+    void SetText(std::string_view text) const;
+    void Append(const Element& child) const;
+    // The element's events of the page (input, keys, changes, focus, clicks) go to the
+    // listener; ReportTo sends it only what guirt.js reports of the element on its own
+    // (a menubar's).
+    void Listen(DomListener& listener);
+    void ReportTo(DomListener& listener);
+
+private:
+    int handle_;
+    bool listening_ = false;
+    bool pageEvents_ = false;
+};
+
+}  // namespace guirt::web

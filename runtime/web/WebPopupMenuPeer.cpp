@@ -1,0 +1,54 @@
+#include <string>
+
+#include "Guard.h"
+#include "WebControlPeer.h"
+#include "WebWindowPeer.h"
+
+namespace guirt::web {
+
+namespace {
+
+// A PopupMenu as a <select>. The model owns the selection: the element shows it (which
+// fires no change event) and reports only what the user picks.
+class WebPopupMenuPeer final : public WebControlPeer<PopupMenuPeer> {
+public:
+    WebPopupMenuPeer(PopupMenu& model, const Element& content) : WebControlPeer(model, "select", content), popup_(model) {
+        ShowAll<Control::Shown>(*this);
+        ShowAll<RectControl::Shown>(*this);
+        ShowAll<PopupMenu::Shown>(*this);
+    }
+
+    using WebControlPeer::Show;
+    void Show(PopupMenu::Shown what) override {
+        const int select = Node().Handle();
+        switch (what) {
+            case PopupMenu::Shown::TabStop:
+                Node().SetAttribute("tabindex", popup_.TabStop() ? "0" : "-1");
+                return;
+            case PopupMenu::Shown::Rows:
+                for (std::int64_t row = guirt_web_option_count(select); row < popup_.ListCount(); ++row) {
+                    guirt_web_add_option(select, std::string(TextOf(popup_.List(row))).c_str());
+                }
+                guirt_web_set_selected(select, static_cast<int>(popup_.ListIndex()));
+                return;
+            case PopupMenu::Shown::ListIndex:
+                guirt_web_set_selected(select, static_cast<int>(popup_.ListIndex()));
+                return;
+        }
+    }
+
+private:
+    void Event(DomEvent event, int detail, std::string_view) override {
+        if (event == DomEvent::Change) Report(popup_, &PopupMenu::PeerPicked, std::int64_t{detail});
+    }
+
+    PopupMenu& popup_;
+};
+
+}  // namespace
+
+std::unique_ptr<PopupMenuPeer> WebWindowPeer::CreatePopupMenu(PopupMenu& popup) {
+    return std::make_unique<WebPopupMenuPeer>(popup, content_);
+}
+
+}  // namespace guirt::web

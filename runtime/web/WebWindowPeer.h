@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+#include "Peers.h"
+#include "WebDom.h"
+
+namespace guirt::web {
+
+// A Window as a box of the page: a title bar with a close button, the menubar, and the
+// content area, exactly Width x Height CSS pixels, that holds the controls. Its title is
+// the document's too. Each kind of control's peer is made in its own file (WebLabelPeer.cpp...).
+class WebWindowPeer final : public WindowPeer, private DomListener {
+public:
+    WebWindowPeer(Window& model, const ShownMenuBar& bar);
+
+    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
+    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
+    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+
+    void Show(Window::Shown what) override;
+    void SetMenuBar(const ShownMenuBar& bar) override;
+    void SetMenuEnabled(std::size_t entry, bool enabled) override;
+    void SetTabOrder(const std::vector<ControlPeer*>& order) override;
+    void SetVisible(bool visible) override;
+    void Close() override;
+
+private:
+    void Handle(DomEvent event, int detail, std::string_view text) override;
+
+    Window& model_;
+    Element root_;
+    Element titleBar_;
+    Element title_;
+    Element closeButton_;
+    Element menubar_;
+    Element content_;
+};
+
+}  // namespace guirt::web

@@ -1,0 +1,549 @@
+// The page's side of the web backend: the DOM calls the C++ peers make, by element handle,
+// and the events of the page reported back through the exported guirt_web_event. The
+// menubar's keyboard and mouse behaviour lives here too, as a toolkit's would; what its
+// items do and when they are enabled the runtime decides.
+mergeInto(LibraryManager.library, {
+  $Guirt: {
+    nodes: [null],
+    spare: [],
+    // The kinds of event guirt_web_event reports (WebDom.h).
+    INPUT: 1, KEY_DOWN: 2, KEY_UP: 3, CHANGE: 4, FOCUS_IN: 5, FOCUS_OUT: 6, CLICK: 7,
+    MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10,
+
+    store: function(node) {
+      var handle = Guirt.spare.length ? Guirt.spare.pop() : Guirt.nodes.length;
+      Guirt.nodes[handle] = node;
+      return handle;
+    },
+    node: function(handle) {
+      return Guirt.nodes[handle];
+    },
+    text: function(pointer) {
+      return pointer ? UTF8ToString(pointer) : '';
+    },
+    // Reports an event of the element with the handle to the runtime.
+    report: function(handle, kind, detail, text) {
+      var top = stackSave();
+      try {
+        Module['_guirt_web_event'](handle, kind, detail, allocateUTF8OnStack(text || ''));
+      } finally {
+        stackRestore(top);
+      }
+    },
+    keyFlags: function(event) {
+      return (event.repeat ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0) |
+          (event.shiftKey ? 16 : 0);
+    },
+    // How windows, controls and menus look, before any page style: a light window on
+    // which a program's colours were chosen.
+    STYLE: [
+      '.guirt-window{display:inline-flex;flex-direction:column;border:1px solid #7a7a7a;background:#efefef;',
+      'color:#000;box-shadow:0 2px 8px rgba(0,0,0,.35);font:12px "DejaVu Sans",Verdana,system-ui,sans-serif}',
+      '.guirt-title{display:flex;align-items:center;height:24px;padding:0 2px 0 8px;background:#d8dce6;',
+      'font-weight:bold;user-select:none}',
+      '.guirt-title span{flex:1;overflow:hidden;white-space:nowrap;text-overflow:ellipsis}',
+      '.guirt-title button{border:0;background:transparent;font:16px sans-serif;width:24px;height:22px;cursor:pointer}',
+      '.guirt-title button:hover{background:#c42b1c;color:#fff}',
+      '[role=menubar]{display:flex;height:21px;background:#efefef;border-bottom:1px solid #cfcfcf;user-select:none}',
+      '.guirt-menu{position:relative}',
+      '.guirt-menu>[role=menuitem]{padding:3px 8px;cursor:default;outline:0}',
+      '.guirt-menu>[role=menuitem]:focus,.guirt-menu>[aria-expanded=true]{background:#cce0f5}',
+      '[role=menu]{position:absolute;top:100%;left:0;min-width:190px;background:#fff;border:1px solid #8c8c8c;',
+      'box-shadow:2px 2px 4px rgba(0,0,0,.3);z-index:10;padding:2px 0}',
+      '[role=menu] [role=menuitem]{display:flex;justify-content:space-between;padding:3px 10px 3px 22px;',
+      'cursor:default;outline:0}',
+      '[role=menu] [role=menuitem]:focus,[role=menu] [role=menuitem]:hover{background:#cce0f5}',
+      '[role=menu] [aria-disabled=true]{color:#8c8c8c}',
+      '.guirt-shortcut{margin-left:24px}',
+      '.guirt-heading{padding:3px 10px;color:#555}',
+      '[role=separator]{border-top:1px solid #d0d0d0;margin:3px 0}',
+      '.guirt-content{position:relative;overflow:hidden}',
+      '.guirt-content>*{position:absolute;box-sizing:border-box;margin:0}',
+      '.guirt-content label{display:flex;align-items:center;overflow:hidden;white-space:nowrap}',
+      '.guirt-content input{font:inherit;padding:0 3px;border:1px solid #8c8c8c;border-radius:0}',
+      '.guirt-content select{font:inherit}',
+      '.guirt-content input:focus,.guirt-content select:focus{outline:2px solid #2a6fdb;outline-offset:-2px}',
+      '.guirt-notice{margin:8px 0;padding:8px;font:14px "DejaVu Sans",Verdana,sans-serif}',
+      '.guirt-error{color:#a00;white-space:pre-wrap}',
+    ].join(''),
+    // The page's area the program's windows go in, and where its end is said.
+    desktop: function() {
+      var desktop = document.getElementById('dravello');
+      if (!desktop) {
+        desktop = document.createElement('div');
+        desktop.id = 'dravello';
+        document.body.appendChild(desktop);
+      }
+      if (!Guirt.styled) {
+        Guirt.styled = true;
+        var style = document.createElement('style');
+        style.textContent = Guirt.STYLE;
+        document.head.insertBefore(style, document.head.firstChild);
+      }
+      return desktop;
+    },
+    // A notice in the page, above the windows: the end of the program, or an error.
+    notice: function(className, text) {
+      var notice = document.createElement('div');
+      notice.className = 'guirt-notice ' + className;
+      notice.setAttribute('role', className === 'guirt-error' ? 'alert' : 'status');
+      notice.textContent = text;
+      Guirt.desktop().appendChild(notice);
+      return notice;
+    },
+    // Shrinks a one-line label's text until it fits its box, from the size its style gives.
+    fit: function(node) {
+      node.style.fontSize = '';
+      var size = parseFloat(getComputedStyle(node).fontSize);
+      while (size > 6 && node.scrollWidth > node.clientWidth) {
+        size -= 0.5;
+        node.style.fontSize = size + 'px';
+      }
+    },
+    // A text with "&" before its access key, as the children of a node, the key underlined
+    // ("&&" is an "&"). Gives the access key, lower case, or ''.
+    label: function(node, text) {
+      var key = '';
+      var plain = '';
+      for (var i = 0; i < text.length; i++) {
+        if (text[i] === '&' && i + 1 < text.length && text[i + 1] !== '&' && !key) {
+          node.appendChild(document.createTextNode(plain));
+          plain = '';
+          var underlined = document.createElement('u');
+          underlined.textContent = text[++i];
+          node.appendChild(underlined);
+          key = text[i].toLowerCase();
+        } else {
+          if (text[i] === '&' && text[i + 1] === '&') i++;
+          plain += text[i];
+        }
+      }
+      node.appendChild(document.createTextNode(plain));
+      return key;
+    },
+    // The menubar of a window (role menubar): its menus as the runtime describes them,
+    // opened and walked by mouse and keyboard as a desktop's are. What is enabled the
+    // runtime says as a menu opens (MENU_OPENING); choosing reports MENU_CHOSEN.
+    menubar: function(bar, handle, menus) {
+      var self = {commands: {}, open: null, returnTo: null};
+      var tops = [];
+      bar.textContent = '';
+      bar.setAttribute('role', 'menubar');
+
+      function items(list) {
+        return Array.prototype.filter.call(list.querySelectorAll('[role=menuitem]'), function(item) {
+          return item.getAttribute('aria-disabled') !== 'true';
+        });
+      }
+      function show(top, focusFirst) {
+        if (self.open === top) return;
+        if (self.open) self.close(false);
+        if (!bar.contains(document.activeElement)) self.returnTo = document.activeElement;
+        Guirt.report(handle, Guirt.MENU_OPENING, top.number, '');
+        self.open = top;
+        top.button.setAttribute('aria-expanded', 'true');
+        top.list.hidden = false;
+        var first = items(top.list)[0];
+        (focusFirst && first ? first : top.button).focus();
+      }
+      self.close = function(refocus) {
+        var top = self.open;
+        if (!top) return;
+        self.open = null;
+        top.list.hidden = true;
+        top.button.setAttribute('aria-expanded', 'false');
+        Guirt.report(handle, Guirt.MENU_CLOSED, top.number, '');
+        if (refocus && self.returnTo && document.contains(self.returnTo)) self.returnTo.focus();
+      };
+      function choose(item) {
+        if (item.getAttribute('aria-disabled') === 'true') return;
+        self.close(true);
+        Guirt.report(handle, Guirt.MENU_CHOSEN, item.guirtNumber, '');
+      }
+      function move(top, step, openIt) {
+        var next = tops[(tops.indexOf(top) + step + tops.length) % tops.length];
+        tops.forEach(function(t) { t.button.tabIndex = t === next ? 0 : -1; });
+        if (openIt) {
+          show(next, true);
+        } else {
+          next.button.focus();
+        }
+      }
+      function fill(list, entries) {
+        entries.forEach(function(entry) {
+          if (entry.k === 'separator') {
+            var line = document.createElement('div');
+            line.setAttribute('role', 'separator');
+            list.appendChild(line);
+          } else if (entry.k === 'menu') {
+            var group = document.createElement('div');
+            group.setAttribute('role', 'group');
+            var heading = document.createElement('div');
+            heading.className = 'guirt-heading';
+            Guirt.label(heading, entry.t);
+            group.setAttribute('aria-label', heading.textContent);
+            group.appendChild(heading);
+            fill(group, entry.i);
+            list.appendChild(group);
+          } else {
+            var item = document.createElement('div');
+            item.setAttribute('role', 'menuitem');
+            item.tabIndex = -1;
+            item.guirtNumber = entry.n;
+            var text = document.createElement('span');
+            item.guirtKey = Guirt.label(text, entry.t);
+            item.appendChild(text);
+            if (entry.st) {
+              var keys = document.createElement('span');
+              keys.className = 'guirt-shortcut';
+              keys.textContent = entry.st;
+              item.appendChild(keys);
+              item.setAttribute('aria-keyshortcuts', entry.st.replace(/Ctrl/g, 'Control'));
+            }
+            item.setAttribute('aria-disabled', entry.e ? 'false' : 'true');
+            item.addEventListener('click', function() { choose(item); });
+            self.commands[entry.n] = {node: item, enabled: entry.e, shortcut: entry.s};
+            list.appendChild(item);
+          }
+        });
+      }
+      menus.forEach(function(entry, index) {
+        var button = document.createElement('div');
+        button.setAttribute('role', 'menuitem');
+        button.setAttribute('aria-haspopup', 'menu');
+        button.setAttribute('aria-expanded', 'false');
+        button.tabIndex = index === 0 ? 0 : -1;
+        var top = {button: button, number: entry.n, key: Guirt.label(button, entry.t)};
+        var list = document.createElement('div');
+        list.setAttribute('role', 'menu');
+        list.setAttribute('aria-label', button.textContent);
+        list.hidden = true;
+        top.list = list;
+        fill(list, entry.i || []);
+        var place = document.createElement('div');
+        place.className = 'guirt-menu';
+        place.appendChild(button);
+        place.appendChild(list);
+        bar.appendChild(place);
+        tops.push(top);
+        button.addEventListener('mousedown', function(event) {
+          event.preventDefault();  // the field being typed in keeps the focus
+          if (self.open === top) {
+            self.close(true);
+          } else {
+            show(top, false);
+          }
+        });
+        button.addEventListener('mouseenter', function() {
+          if (self.open && self.open !== top) show(top, false);
+        });
+        button.addEventListener('keydown', function(event) {
+          if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
+            move(top, event.key === 'ArrowRight' ? 1 : -1, !!self.open);
+          } else if (event.key === 'ArrowDown' || event.key === 'Enter' || event.key === ' ') {
+            show(top, true);
+          } else if (event.key === 'Escape') {
+            self.close(true);
+          } else {
+            return;
+          }
+          event.preventDefault();
+        });
+        list.addEventListener('mousedown', function(event) { event.preventDefault(); });
+        list.addEventListener('keydown', function(event) {
+          var all = items(list);
+          var at = all.indexOf(document.activeElement);
+          if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+            var step = event.key === 'ArrowDown' ? 1 : -1;
+            if (all.length) all[(at + step + all.length) % all.length].focus();
+          } else if (event.key === 'Home' || event.key === 'End') {
+            if (all.length) all[event.key === 'Home' ? 0 : all.length - 1].focus();
+          } else if (event.key === 'Enter' || event.key === ' ') {
+            if (at >= 0) choose(all[at]);
+          } else if (event.key === 'Escape') {
+            self.close(false);
+            button.focus();
+          } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
+            move(top, event.key === 'ArrowRight' ? 1 : -1, true);
+          } else if (event.key === 'Tab') {
+            self.close(true);
+          } else if (event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey) {
+            var keyed = all.filter(function(item) { return item.guirtKey === event.key.toLowerCase(); })[0];
+            if (keyed) choose(keyed);
+          } else {
+            return;
+          }
+          event.preventDefault();
+          event.stopPropagation();
+        });
+      });
+      if (!bar.guirtOutside) {
+        // A click elsewhere closes the menu shown, as on a desktop.
+        bar.guirtOutside = true;
+        document.addEventListener('mousedown', function(event) {
+          var shown = bar.guirtMenubar;
+          if (shown && shown.open && !bar.contains(event.target)) shown.close(false);
+        });
+      }
+      // The window's keys: Alt with a menu's access key opens it, a command's shortcut
+      // chooses it. A text field keeps the editing shortcuts the browser gives it.
+      self.shortcut = function(event) {
+        if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
+          var menu = tops.filter(function(t) { return t.key === event.key.toLowerCase(); })[0];
+          if (menu) {
+            event.preventDefault();
+            show(menu, true);
+          }
+          return;
+        }
+        var inField = event.target.tagName === 'INPUT';
+        for (var number in self.commands) {
+          var s = self.commands[number].shortcut;
+          if (!s || !!s.c !== event.ctrlKey || !!s.s !== event.shiftKey || !!s.a !== event.altKey ||
+              !!s.m !== event.metaKey) {
+            continue;
+          }
+          var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+          if (key !== s.k) continue;
+          if (inField && s.c && !s.a && !s.m && 'ZXCVAY'.indexOf(s.k) >= 0) return;
+          event.preventDefault();
+          Guirt.report(handle, Guirt.MENU_CHOSEN, Number(number), '');
+          return;
+        }
+      };
+      return self;
+    },
+  },
+
+  guirt_web_create__deps: ['$Guirt'],
+  guirt_web_create: function(tag, parent) {
+    var node = document.createElement(Guirt.text(tag));
+    (parent ? Guirt.node(parent) : Guirt.desktop()).appendChild(node);
+    return Guirt.store(node);
+  },
+
+  guirt_web_destroy__deps: ['$Guirt'],
+  guirt_web_destroy: function(handle) {
+    var node = Guirt.node(handle);
+    if (!node) return;
+    node.remove();
+    Guirt.nodes[handle] = null;
+    Guirt.spare.push(handle);
+  },
+
+  guirt_web_append__deps: ['$Guirt'],
+  guirt_web_append: function(parent, child) {
+    var node = Guirt.node(child);
+    var focused = document.activeElement;
+    Guirt.node(parent).appendChild(node);
+    // Moving an element takes the focus from it: it keeps it.
+    if (focused && focused !== document.activeElement && node.contains(focused)) focused.focus();
+  },
+
+  guirt_web_set_attribute__deps: ['$Guirt'],
+  guirt_web_set_attribute: function(handle, name, value) {
+    var node = Guirt.node(handle);
+    if (value) {
+      node.setAttribute(Guirt.text(name), Guirt.text(value));
+    } else {
+      node.removeAttribute(Guirt.text(name));
+    }
+  },
+
+  guirt_web_set_style__deps: ['$Guirt'],
+  guirt_web_set_style: function(handle, property, value) {
+    var style = Guirt.node(handle).style;
+    if (value) {
+      style.setProperty(Guirt.text(property), Guirt.text(value));
+    } else {
+      style.removeProperty(Guirt.text(property));
+    }
+  },
+
+  guirt_web_set_flag__deps: ['$Guirt'],
+  guirt_web_set_flag: function(handle, property, on) {
+    Guirt.node(handle)[Guirt.text(property)] = !!on;
+  },
+
+  guirt_web_set_text__deps: ['$Guirt'],
+  guirt_web_set_text: function(handle, text) {
+    Guirt.node(handle).textContent = Guirt.text(text);
+  },
+
+  guirt_web_set_value__deps: ['$Guirt'],
+  guirt_web_set_value: function(handle, text) {
+    var node = Guirt.node(handle);
+    node.value = Guirt.text(text);
+    // The browser forgets what there was to undo when a page sets the text.
+    node.guirtEdits = 0;
+  },
+
+  guirt_web_value__deps: ['$Guirt'],
+  guirt_web_value: function(handle) {
+    var value = Guirt.node(handle).value;
+    var size = lengthBytesUTF8(value) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(value, copy, size);
+    return copy;
+  },
+
+  guirt_web_listen__deps: ['$Guirt'],
+  guirt_web_listen: function(handle) {
+    var node = Guirt.node(handle);
+    node.guirtEdits = 0;
+    node.addEventListener('input', function(event) {
+      if (event.inputType === 'historyUndo') {
+        node.guirtEdits = Math.max(0, node.guirtEdits - 1);
+      } else {
+        node.guirtEdits++;
+      }
+      Guirt.report(handle, Guirt.INPUT, 0, '');
+    });
+    node.addEventListener('keydown', function(event) {
+      Guirt.report(handle, Guirt.KEY_DOWN, Guirt.keyFlags(event), event.key);
+    });
+    node.addEventListener('keyup', function(event) {
+      Guirt.report(handle, Guirt.KEY_UP, Guirt.keyFlags(event), event.key);
+    });
+    node.addEventListener('change', function() {
+      Guirt.report(handle, Guirt.CHANGE, node.selectedIndex === undefined ? 0 : node.selectedIndex, '');
+    });
+    node.addEventListener('focus', function() {
+      Guirt.report(handle, Guirt.FOCUS_IN, 0, '');
+    });
+    node.addEventListener('blur', function() {
+      Guirt.report(handle, Guirt.FOCUS_OUT, 0, '');
+    });
+    node.addEventListener('click', function() {
+      Guirt.report(handle, Guirt.CLICK, 0, '');
+    });
+  },
+
+  guirt_web_focus__deps: ['$Guirt'],
+  guirt_web_focus: function(handle) {
+    Guirt.node(handle).focus();
+  },
+
+  // The selection as UTF-16 positions, the text's length, and whether there is an edit to
+  // undo, written to the four ints at facts.
+  guirt_web_facts__deps: ['$Guirt'],
+  guirt_web_facts: function(handle, facts) {
+    var node = Guirt.node(handle);
+    HEAP32[facts >> 2] = node.selectionStart || 0;
+    HEAP32[(facts >> 2) + 1] = node.selectionEnd || 0;
+    HEAP32[(facts >> 2) + 2] = node.value.length;
+    HEAP32[(facts >> 2) + 3] = node.guirtEdits > 0 ? 1 : 0;
+  },
+
+  guirt_web_select__deps: ['$Guirt'],
+  guirt_web_select: function(handle, start, end) {
+    var node = Guirt.node(handle);
+    node.setSelectionRange(start, end);
+    if (start === 0) node.scrollLeft = 0;
+  },
+
+  // An editing command on a text field, with the browser's own undo, selection and
+  // clipboard; the field has the focus while it acts. A paste waits for the clipboard.
+  guirt_web_command__deps: ['$Guirt'],
+  guirt_web_command: function(handle, command) {
+    var node = Guirt.node(handle);
+    var name = Guirt.text(command);
+    node.focus();
+    if (name === 'selectAll') {
+      node.select();
+    } else if (name === 'paste') {
+      navigator.clipboard.readText().then(function(text) {
+        if (!Guirt.node(handle)) return;
+        node.focus();
+        document.execCommand('insertText', false, text);
+      }, function() {});
+    } else {
+      document.execCommand(name);
+    }
+  },
+
+  guirt_web_clipboard: function() {
+    return !!(navigator.clipboard && navigator.clipboard.readText);
+  },
+
+  guirt_web_add_option__deps: ['$Guirt'],
+  guirt_web_add_option: function(handle, text) {
+    var select = Guirt.node(handle);
+    var selected = select.selectedIndex;
+    select.add(new Option(Guirt.text(text)));
+    select.selectedIndex = selected;
+  },
+
+  guirt_web_option_count__deps: ['$Guirt'],
+  guirt_web_option_count: function(handle) {
+    return Guirt.node(handle).options.length;
+  },
+
+  guirt_web_set_selected__deps: ['$Guirt'],
+  guirt_web_set_selected: function(handle, index) {
+    Guirt.node(handle).selectedIndex = index;
+  },
+
+  guirt_web_fit__deps: ['$Guirt'],
+  guirt_web_fit: function(handle) {
+    Guirt.fit(Guirt.node(handle));
+  },
+
+  guirt_web_set_title__deps: ['$Guirt'],
+  guirt_web_set_title: function(text) {
+    document.title = Guirt.text(text);
+  },
+
+  // Builds the window's menubar from the runtime's description (JSON), replacing what it
+  // showed; the window's root element takes the shortcuts.
+  guirt_web_menubar__deps: ['$Guirt'],
+  guirt_web_menubar: function(handle, root, description) {
+    var bar = Guirt.node(handle);
+    var previous = bar.guirtMenubar;
+    if (previous && previous.open) previous.close(false);
+    bar.guirtMenubar = Guirt.menubar(bar, handle, JSON.parse(Guirt.text(description)));
+    var rootNode = Guirt.node(root);
+    if (!rootNode.guirtShortcuts) {
+      rootNode.guirtShortcuts = true;
+      rootNode.addEventListener('keydown', function(event) {
+        if (bar.guirtMenubar) bar.guirtMenubar.shortcut(event);
+      });
+    }
+  },
+
+  guirt_web_menu_enabled__deps: ['$Guirt'],
+  guirt_web_menu_enabled: function(handle, number, enabled) {
+    var menubar = Guirt.node(handle).guirtMenubar;
+    var item = menubar && menubar.commands[number];
+    if (item) {
+      item.enabled = !!enabled;
+      item.node.setAttribute('aria-disabled', enabled ? 'false' : 'true');
+    }
+  },
+
+  // The loop of a page ends between events, never inside one: once the event that asked for
+  // it has returned.
+  guirt_web_end_loop: function() {
+    setTimeout(function() {
+      Module['_guirt_web_loop_ended']();
+    }, 0);
+  },
+
+  guirt_web_ended__deps: ['$Guirt'],
+  guirt_web_ended: function(status) {
+    var notice = Guirt.notice('guirt-ended', 'Dravello has ended' + (status ? ' (status ' + status + ').' : '.'));
+    var again = document.createElement('button');
+    again.textContent = 'Start again';
+    again.addEventListener('click', function() {
+      location.reload();
+    });
+    notice.appendChild(document.createTextNode(' '));
+    notice.appendChild(again);
+    again.focus();
+  },
+
+  guirt_web_alert__deps: ['$Guirt'],
+  guirt_web_alert: function(report) {
+    Guirt.notice('guirt-error', Guirt.text(report));
+  },
+});
