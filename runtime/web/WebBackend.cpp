@@ -56,5 +56,5 @@ std::unique_ptr<PeerFactory> CreatePlatformBackend(std::wstring_view) {
 // The page's loop has ended: the program ends as it would after its loop, and the page says so.
 extern "C" EMSCRIPTEN_KEEPALIVE void guirt_web_loop_ended() {
     const int status = guirt::LoopEnded();
-    guirt_web_ended(status);
+    guirt_web_ended(GUIRT_APPLICATION_NAME, status);
 }

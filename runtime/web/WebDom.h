@@ -31,7 +31,7 @@ void guirt_web_set_title(const char* text);
 void guirt_web_menubar(int element, int root, const char* description);
 void guirt_web_menu_enabled(int element, int number, int enabled);
 void guirt_web_end_loop();
-void guirt_web_ended(int status);
+void guirt_web_ended(const char* program, int status);
 void guirt_web_alert(const char* report);
 }
 

@@ -146,6 +146,10 @@ mergeInto(LibraryManager.library, {
         var first = items(top.list)[0];
         (focusFirst && first ? first : top.button).focus();
       }
+      // Leaves the menubar for the control the keyboard or mouse came from.
+      function back() {
+        if (self.returnTo && document.contains(self.returnTo)) self.returnTo.focus();
+      }
       self.close = function(refocus) {
         var top = self.open;
         if (!top) return;
@@ -153,7 +157,7 @@ mergeInto(LibraryManager.library, {
         top.list.hidden = true;
         top.button.setAttribute('aria-expanded', 'false');
         Guirt.report(handle, Guirt.MENU_CLOSED, top.number, '');
-        if (refocus && self.returnTo && document.contains(self.returnTo)) self.returnTo.focus();
+        if (refocus) back();
       };
       function choose(item) {
         if (item.getAttribute('aria-disabled') === 'true') return;
@@ -243,7 +247,8 @@ mergeInto(LibraryManager.library, {
           } else if (event.key === 'ArrowDown' || event.key === 'Enter' || event.key === ' ') {
             show(top, true);
           } else if (event.key === 'Escape') {
-            self.close(true);
+            self.close(false);
+            back();
           } else {
             return;
           }
@@ -530,8 +535,9 @@ mergeInto(LibraryManager.library, {
   },
 
   guirt_web_ended__deps: ['$Guirt'],
-  guirt_web_ended: function(status) {
-    var notice = Guirt.notice('guirt-ended', 'Dravello has ended' + (status ? ' (status ' + status + ').' : '.'));
+  guirt_web_ended: function(program, status) {
+    var ended = Guirt.text(program) + ' has ended';
+    var notice = Guirt.notice('guirt-ended', ended + (status ? ' (status ' + status + ').' : '.'));
     var again = document.createElement('button');
     again.textContent = 'Start again';
     again.addEventListener('click', function() {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
+#include "Bits.h"
 #include "calc/Materials.h"
 #include "ExpectedResult.h"
 #include "calc/VoltageDrop.h"
@@ -16,13 +16,13 @@ using dravello::testing::resultFor;
 namespace {
 
 // The literals must give the nearest doubles; a different parse shows up in every result.
-static_assert(std::bit_cast<std::uint64_t>(kPi) == 0x400921FB54442D18);
-static_assert(std::bit_cast<std::uint64_t>(kMaterials[0].resistivity) == 0x3F91EB851EB851EC);
-static_assert(std::bit_cast<std::uint64_t>(kMaterials[1].resistivity) == 0x3F9CAC083126E979);
-static_assert(std::bit_cast<std::uint64_t>(kMaterials[2].resistivity) == 0x3F978D4FDF3B645A);
-static_assert(std::bit_cast<std::uint64_t>(kMaterials[3].resistivity) == 0x3F90624DD2F1A9FC);
-static_assert(std::bit_cast<std::uint64_t>(kMaterials[4].resistivity) == 0x3FB916872B020C4A);
-static_assert(std::bit_cast<std::uint64_t>(kMaterials[5].resistivity) == 0x3FCC49BA5E353F7D);
+static_assert(BitsOf(kPi) == 0x400921FB54442D18);
+static_assert(BitsOf(kMaterials[0].resistivity) == 0x3F91EB851EB851EC);
+static_assert(BitsOf(kMaterials[1].resistivity) == 0x3F9CAC083126E979);
+static_assert(BitsOf(kMaterials[2].resistivity) == 0x3F978D4FDF3B645A);
+static_assert(BitsOf(kMaterials[3].resistivity) == 0x3F90624DD2F1A9FC);
+static_assert(BitsOf(kMaterials[4].resistivity) == 0x3FB916872B020C4A);
+static_assert(BitsOf(kMaterials[5].resistivity) == 0x3FCC49BA5E353F7D);
 
 // The window's initial field texts.
 constexpr const char* kCurrent = "0.350";

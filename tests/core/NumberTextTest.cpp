@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
+
+#include "Bits.h"
 
 namespace nt = guirt::numtext;
 using namespace std::string_literals;
@@ -18,7 +19,7 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 void expectSameBits(double expected, double actual, const std::string& context) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(expected), std::bit_cast<std::uint64_t>(actual)) << context;
+    EXPECT_EQ(BitsOf(expected), BitsOf(actual)) << context;
 }
 
 }  // namespace
@@ -63,6 +64,9 @@ TEST(NumberTextStr, ShortestForms) {
     EXPECT_EQ("1e+21", nt::str(1e21));
     EXPECT_EQ("1e-04", nt::str(1e-4));
     EXPECT_EQ("100", nt::str(100.0));
+    EXPECT_EQ("0.001", nt::str(0.001));  // as long as "1e-03"
+    EXPECT_EQ("1180591620717411303424", nt::str(std::ldexp(1.0, 70)));  // as long as "1.1805916207174113e+21"
+    EXPECT_EQ("-2.2250738585072014e-308", nt::str(-DBL_MIN));
     EXPECT_EQ("0.1", nt::str(0.1));
     EXPECT_EQ("-0", nt::str(-0.0));
     EXPECT_EQ("INF", nt::str(kInf));
@@ -84,7 +88,7 @@ TEST(NumberTextStr, RoundTripsBitForBit) {
 
     std::mt19937_64 random(20240607);
     for (int i = 0; i < 5000; ++i) {
-        const double x = std::bit_cast<double>(random());
+        const double x = DoubleWithBits(random());
         if (std::isfinite(x)) {
             expectSameBits(x, nt::val(nt::str(x)), nt::str(x));
         }

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstring>
 #include <new>
 #include <stdexcept>
-#include <thread>
 
+#include "Bits.h"
+#include "OtherThread.h"
 #include "Raises.h"
 #include "guirt/ClassRecord.h"
 #include "guirt/Exceptions.h"
@@ -213,12 +213,12 @@ TEST(Exceptions, ParkInThePendingSlotUntilTakenAndTheFirstOneWins) {
 TEST(Variants, HoldTheMaterialResistivitiesBitForBit) {
     for (std::uint64_t bits : {0x3F91EB851EB851ECull, 0x3F9CAC083126E979ull, 0x3F978D4FDF3B645Aull,
                                0x3F90624DD2F1A9FCull, 0x3FB916872B020C4Aull, 0x3FCC49BA5E353F7Dull}) {
-        double value = std::bit_cast<double>(bits);
+        double value = DoubleWithBits(bits);
         Ref<Variant> tag = DoubleToVariant(value);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(VariantToDouble(tag)), bits);
+        EXPECT_EQ(BitsOf(VariantToDouble(tag)), bits);
         Ref<Variant> reread = New<Variant>();
         reread->Set(VariantToString(tag));
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(VariantToDouble(reread)), bits);
+        EXPECT_EQ(BitsOf(VariantToDouble(reread)), bits);
     }
     EXPECT_EQ(VariantToDouble(nullptr), 0.0);
     EXPECT_FALSE(VariantToString(nullptr));
@@ -227,11 +227,10 @@ TEST(Variants, HoldTheMaterialResistivitiesBitForBit) {
 TEST(Threads, ControlsRefuseOtherThreads) {
     Ref<TextField> field = New<TextField>();
     std::string message;
-    std::thread other([&] {
+    ON_ANOTHER_THREAD([&] {
         message = ExpectRaises<ThreadAccessingUIException>([&] { field->SetText(Lit<"1">()); });
         ExpectRaises<ThreadAccessingUIException>([&] { (void)field->Left(); });
     });
-    other.join();
     EXPECT_NE(message.find("thread"), std::string::npos);
     EXPECT_EQ(field->Text(), "");
 }

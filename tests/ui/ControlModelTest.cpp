@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "CalcWindow.h"
 #include "Input.h"
+#include "OtherThread.h"
 #include "Raises.h"
 #include "RecordingBackend.h"
 #include "guirt/Exceptions.h"
@@ -294,8 +294,7 @@ TEST(MenuModel, TreeLookups) {
     EXPECT_EQ(bar->Item(1), Ref<MenuItem>(quit));
     ExpectRaises<OutOfBoundsException>([&] { bar->Item(2); });
     ExpectRaises<NilObjectException>([&] { bar->Append(nullptr); });
-    std::thread other([&] { ExpectRaises<ThreadAccessingUIException>([&] { bar->Child(Lit<"EditMenu">()); }); });
-    other.join();
+    ON_ANOTHER_THREAD([&] { ExpectRaises<ThreadAccessingUIException>([&] { bar->Child(Lit<"EditMenu">()); }); });
 }
 
 // A handler that fails inside a native callback: the exception waits instead of unwinding

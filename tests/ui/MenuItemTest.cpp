@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "CalcWindow.h"
+#include "OtherThread.h"
 #include "Raises.h"
 #include "RecordingBackend.h"
 #include "TestMenus.h"
@@ -170,14 +170,13 @@ TEST(MenuItemTable, EveryOperationAndQuitRefuseOtherThreads) {
         if (auto f = std::any_cast<Number>(&e)) return (void)(*f)(*bar);
         ADD_FAILURE() << m.name << " has a shape this test does not know";
     };
-    std::thread worker([&] {
+    ON_ANOTHER_THREAD([&] {
         for (const MethodRecord& m : MenuBar::Record().Methods()) {
             SCOPED_TRACE(std::string(m.name) + std::string(m.signature));
             ExpectRaises<ThreadAccessingUIException>([&] { call(m); });
         }
         ExpectRaises<ThreadAccessingUIException>([] { Quit(7); });
     });
-    worker.join();
     EXPECT_EQ(Names(*bar), std::vector<std::string>{"FileMenu"});
     EXPECT_EQ(RuntimeExit(), 0);
 }
