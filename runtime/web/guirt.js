@@ -100,6 +100,10 @@ mergeInto(LibraryManager.library, {
         node.style.fontSize = size + 'px';
       }
     },
+    // A shortcut's keys as one text: the modifiers held, then the key (upper case if a letter).
+    chord: function(ctrl, shift, alt, meta, key) {
+      return (ctrl ? 'C' : '') + (shift ? 'S' : '') + (alt ? 'A' : '') + (meta ? 'M' : '') + '+' + key;
+    },
     // A text with "&" before its access key, as the children of a node, the key underlined
     // ("&&" is an "&"). Gives the access key, lower case, or ''.
     label: function(node, text) {
@@ -125,7 +129,7 @@ mergeInto(LibraryManager.library, {
     // opened and walked by mouse and keyboard as a desktop's are. What is enabled the
     // runtime says as a menu opens (MENU_OPENING); choosing reports MENU_CHOSEN.
     menubar: function(bar, handle, menus) {
-      var self = {commands: {}, open: null, returnTo: null};
+      var self = {commands: {}, shortcuts: {}, open: null, returnTo: null};
       var tops = [];
       bar.textContent = '';
       bar.setAttribute('role', 'menubar');
@@ -206,7 +210,8 @@ mergeInto(LibraryManager.library, {
             }
             item.setAttribute('aria-disabled', entry.e ? 'false' : 'true');
             item.addEventListener('click', function() { choose(item); });
-            self.commands[entry.n] = {node: item, enabled: entry.e, shortcut: entry.s};
+            self.commands[entry.n] = {node: item, enabled: entry.e};
+            if (entry.s) self.shortcuts[Guirt.chord(entry.s.c, entry.s.s, entry.s.a, entry.s.m, entry.s.k)] = entry.n;
             list.appendChild(item);
           }
         });
@@ -301,20 +306,13 @@ mergeInto(LibraryManager.library, {
           }
           return;
         }
-        var inField = event.target.tagName === 'INPUT';
-        for (var number in self.commands) {
-          var s = self.commands[number].shortcut;
-          if (!s || !!s.c !== event.ctrlKey || !!s.s !== event.shiftKey || !!s.a !== event.altKey ||
-              !!s.m !== event.metaKey) {
-            continue;
-          }
-          var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
-          if (key !== s.k) continue;
-          if (inField && s.c && !s.a && !s.m && 'ZXCVAY'.indexOf(s.k) >= 0) return;
-          event.preventDefault();
-          Guirt.report(handle, Guirt.MENU_CHOSEN, Number(number), '');
-          return;
-        }
+        var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+        var number = self.shortcuts[Guirt.chord(event.ctrlKey, event.shiftKey, event.altKey, event.metaKey, key)];
+        if (number === undefined) return;
+        var editing = event.ctrlKey && !event.altKey && !event.metaKey && 'ZXCVAY'.indexOf(key) >= 0;
+        if (editing && event.target.tagName === 'INPUT') return;
+        event.preventDefault();
+        Guirt.report(handle, Guirt.MENU_CHOSEN, number, '');
       };
       return self;
     },
@@ -444,7 +442,6 @@ mergeInto(LibraryManager.library, {
   guirt_web_select: function(handle, start, end) {
     var node = Guirt.node(handle);
     node.setSelectionRange(start, end);
-    if (start === 0) node.scrollLeft = 0;
   },
 
   // An editing command on a text field, with the browser's own undo, selection and

@@ -26,9 +26,8 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-
 class Server:
     """The site folder on a free port of 127.0.0.1, until stopped."""
 
-    def __init__(self, site=SITE):
-        handler = functools.partial(Quiet, directory=site)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    def __init__(self, site, handler):
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=site))
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
@@ -44,8 +43,8 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
 
 
 class Page:
-    def __init__(self):
-        self.server = Server()
+    def __init__(self, site=SITE, handler=Quiet):
+        self.server = Server(site, handler)
         options = Options()
         options.binary_location = "/usr/bin/chromium"
         for flag in CHROMIUM_FLAGS:

@@ -1,0 +1,158 @@
+#!/usr/bin/python3
+"""The page's benchmarks, in headless Chromium on a server on 127.0.0.1.
+
+- What users download: build/web gzipped, beside the Windows program's exe + dll.
+- From navigation to the first result shown, for a first visit (no cache, no service
+  worker) and a return visit (both), against the plain-JavaScript page (bench/web/plain.html).
+- A keystroke in the diameter field (key down, the text changed, input, key up: the area
+  converted and the result recalculated), Dravello's page and the plain page in two frames
+  of one page taking turns in batches, timed with performance.now() in the page.
+Usage: web_bench.py SITE WIN64_BUILD [ROUNDS]
+"""
+import gzip
+import http.server
+import os
+import statistics
+import sys
+import tempfile
+import zipfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
+import page  # noqa: E402
+
+STARTS = 30
+BATCH = 10  # keystrokes timed together, half of them 5s and half Backspaces
+BLOCKS = 10
+
+FIRST_RESULT = """
+new MutationObserver(function(_, observer) {
+  var result = document.querySelector('[data-name=result]');
+  if (result && /[0-9]/.test(result.textContent)) {
+    window.firstResult = performance.now();
+    observer.disconnect();
+  }
+}).observe(document, {subtree: true, childList: true, characterData: true});
+"""
+
+# Times batch keystrokes in the diameter field of a frame; gives milliseconds per keystroke.
+KEYSTROKES = """
+const [frame, batch] = arguments;
+const w = frame.contentWindow;
+const field = w.document.querySelector('[data-name=diameter]');
+const key = (type, name) => field.dispatchEvent(new w.KeyboardEvent(type, {key: name, bubbles: true}));
+const start = performance.now();
+for (let i = 0; i < batch; i++) {
+  const name = i % 2 ? 'Backspace' : '5';
+  key('keydown', name);
+  field.value = i % 2 ? field.value.slice(0, -1) : field.value + '5';
+  field.dispatchEvent(new w.InputEvent('input', {bubbles: true, inputType: i % 2 ? 'deleteContentBackward' : 'insertText'}));
+  key('keyup', name);
+}
+return (performance.now() - start) / batch;
+"""
+
+
+class Isolated(page.Quiet):
+    """Cross-origin isolated, so that performance.now() counts in microseconds."""
+
+    def end_headers(self):
+        self.send_header("Cross-Origin-Opener-Policy", "same-origin")
+        self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
+
+
+def spread(values):
+    return statistics.stdev(values) / statistics.mean(values) * 100
+
+
+def sizes(site, win64):
+    print("transfer size (gzip -9 of each file):")
+    total = 0
+    for name in sorted(os.listdir(site)):
+        with open(os.path.join(site, name), "rb") as f:
+            packed = len(gzip.compress(f.read(), 9))
+        total += packed
+        print(f"  {name:22} {packed:8d} bytes")
+    print(f"  build/web in all       {total:8d} bytes ({total / 1024:.0f} KiB; target <= 300 KB)")
+    exe, dll = (os.path.join(win64, name) for name in ("dravello.exe", "guirt.dll"))
+    if os.path.exists(exe) and os.path.exists(dll):
+        raw = os.path.getsize(exe) + os.path.getsize(dll)
+        with zipfile.ZipFile(os.path.join(win64, "dravello-windows-x64.zip")) as z:
+            zipped = sum(info.compress_size for info in z.infolist())
+        print(f"  Windows exe + dll      {raw:8d} bytes, {zipped} zipped: the page is "
+              f"{total / raw:.2f}x the files and {total / zipped:.2f}x the zip")
+
+
+def first_results(browser, url, label):
+    times = []
+    for _ in range(STARTS):
+        browser.driver.get(url)
+        times.append(browser.wait_for(lambda: browser.driver.execute_script("return window.firstResult")))
+    print(f"  {label:34} median {statistics.median(times):7.1f} ms (CV {spread(times):4.1f}%)")
+    return statistics.median(times)
+
+
+def start_up(browser):
+    cdp = browser.driver.execute_cdp_cmd
+    cdp("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_RESULT})
+    print(f"navigation to the first result shown ({STARTS} loads each):")
+    cdp("Network.enable", {})
+    for visit, off in (("first visit", True), ("return visit", False)):
+        cdp("Network.setCacheDisabled", {"cacheDisabled": off})
+        cdp("Network.setBypassServiceWorker", {"bypass": off})
+        if not off:
+            browser.driver.get(browser.server.url + "app/")
+            browser.driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+        dravello = first_results(browser, browser.server.url + "app/", f"Dravello, {visit}")
+        plain = first_results(browser, browser.server.url + "plain.html", f"plain page, {visit}")
+        print(f"  {visit}: Dravello / plain page = {dravello / plain:.2f}")
+
+
+def keystrokes(browser, rounds):
+    browser.driver.get(browser.server.url + "frames.html")
+    frames = browser.driver.find_elements(page.By.TAG_NAME, "iframe")
+    browser.wait_for(lambda: all(browser.driver.execute_script(
+        "return /[0-9]/.test(arguments[0].contentDocument.querySelector('[data-name=result]')?.textContent)", f)
+        for f in frames))
+    run = lambda frame: browser.driver.execute_script(KEYSTROKES, frame, BATCH)
+    for frame in frames:
+        run(frame)  # the first batch compiles and warms what the rest run
+    pairs = []
+    # A whole round in one call would keep the page busy; one batch per call lets it breathe.
+    for i in range(rounds):
+        order = frames if i % 2 else frames[::-1]
+        times = {id(frame): run(frame) for frame in order}
+        pairs.append((times[id(frames[0])], times[id(frames[1])]))
+    dravello = [a for a, _ in pairs]
+    plain = [b for _, b in pairs]
+    size = rounds // BLOCKS
+    blocks = [statistics.median(dravello[k:k + size]) / statistics.median(plain[k:k + size])
+              for k in range(0, size * BLOCKS, size)]
+    print(f"a keystroke in the diameter field ({rounds} batches of {BATCH} per page, taking turns):")
+    print(f"  Dravello     median {statistics.median(dravello) * 1000:6.1f} us")
+    print(f"  plain page   median {statistics.median(plain) * 1000:6.1f} us")
+    print(f"  Dravello / plain page = {statistics.median(dravello) / statistics.median(plain):.2f} "
+          f"(blocks of {size}: {min(blocks):.2f}-{max(blocks):.2f}, CV {spread(blocks):.1f}%; target <= 1.5)")
+
+
+def main():
+    site, win64 = sys.argv[1], sys.argv[2]
+    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 1000
+    sizes(site, win64)
+    with tempfile.TemporaryDirectory() as root:
+        os.symlink(os.path.abspath(site), os.path.join(root, "app"))
+        os.symlink(os.path.join(os.path.dirname(os.path.abspath(__file__)), "web", "plain.html"),
+                   os.path.join(root, "plain.html"))
+        with open(os.path.join(root, "frames.html"), "w") as f:
+            f.write('<!doctype html><iframe src="app/" width="400" height="400"></iframe>'
+                    '<iframe src="plain.html" width="400" height="400"></iframe>')
+        browser = page.Page(site=root, handler=Isolated)
+        try:
+            start_up(browser)
+            keystrokes(browser, rounds)
+        finally:
+            browser.close()
+
+
+if __name__ == "__main__":
+    main()
