@@ -5,7 +5,7 @@ SHELL := bash
 CTEST := ctest -j2 --output-on-failure --no-tests=error
 LOGS := build/logs
 
-.PHONY: deps build test run windows package bench fuzz clean
+.PHONY: deps build test run windows web serve package bench fuzz clean
 
 deps:
 	scripts/install-deps.sh
@@ -26,9 +26,12 @@ test: build
 	cmake --preset win64
 	cmake --build --preset win64
 	scripts/with-virtual-display.sh $(CTEST) --preset win64 | tee $(LOGS)/ctest-win64.txt
+	cmake --preset web
+	cmake --build --preset web
+	$(CTEST) --preset web | tee $(LOGS)/ctest-web.txt
 	@# One closing line summing the ctest runs.
 	@sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' \
-		$(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt $(LOGS)/ctest-win64.txt \
+		$(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt $(LOGS)/ctest-win64.txt $(LOGS)/ctest-web.txt \
 		| awk '{ failed += $$1; total += $$2 } END { printf "%d passed, %d failed\n", total - failed, failed }'
 
 # Only what running needs: the run set of packages, the program, and the small sender that
@@ -45,6 +48,19 @@ windows:
 	scripts/install-deps.sh windows
 	cmake --preset win64
 	cmake --build --preset win64 --target windows_dist
+
+# The page: build/web, one folder any static web server can serve as it is (index.html,
+# the program's .js and .wasm, the app manifest, icons and the service worker).
+web:
+	scripts/install-deps.sh web
+	cmake --preset web
+	cmake --build --preset web --target web_site
+
+# build/web on this machine only, at http://127.0.0.1:$(PORT)/, until Ctrl+C.
+PORT ?= 8000
+serve: web
+	@echo "Dravello is served at http://127.0.0.1:$(PORT)/ (Ctrl+C stops it)"
+	python3 -m http.server $(PORT) --bind 127.0.0.1 --directory build/web
 
 # A .deb of a Release build in build/package.
 package:
@@ -65,6 +81,10 @@ bench: deps
 	cmake --build --preset win64
 	@echo "== bench/windows_bench.sh"
 	bench/windows_bench.sh build/win64
+	cmake --preset web
+	cmake --build --preset web --target web_site
+	@echo "== bench/web_bench.py"
+	/usr/bin/python3 bench/web_bench.py build/web build/win64
 
 # A longer fuzzing campaign: every fuzzer for FUZZ_SECONDS each (default 600; make test
 # gives each 20).

@@ -306,6 +306,8 @@ mergeInto(LibraryManager.library, {
           }
           return;
         }
+        var typing = event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey;
+        if (typing) return;
         var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
         var number = self.shortcuts[Guirt.chord(event.ctrlKey, event.shiftKey, event.altKey, event.metaKey, key)];
         if (number === undefined) return;
