@@ -32,6 +32,18 @@ class Lifecycle(unittest.TestCase):
         self.page.driver.find_element(By.CSS_SELECTOR, ".guirt-title button").click()
         self.assert_ended_and_starts_again()
 
+    def test_an_unhandled_exception_is_reported_once_and_ends_the_program(self):
+        page = self.page
+        # The popup reports a row it does not have, which its model refuses.
+        page.driver.execute_script("var popup = document.querySelector('[data-name=PopupMenu1]');"
+                                   "Guirt.report(Guirt.nodes.indexOf(popup), Guirt.CHANGE, 99, '')")
+        report = "Unhandled exception OutOfBoundsException: Row 99 does not exist; the popup has 6 rows."
+        ended = page.wait_for(lambda: page.driver.find_elements(By.CSS_SELECTOR, ".guirt-ended"))[0]
+        self.assertEqual(ended.text, "Dravello has ended (status 1). Start again")
+        self.assertEqual([n.text for n in page.driver.find_elements(By.CSS_SELECTOR, ".guirt-error")], [report])
+        self.assertEqual(len([m for m in page.console_errors() if report in m]), 1)
+        self.assertEqual(page.driver.find_elements(By.CSS_SELECTOR, "[data-name]"), [])
+
     def test_after_one_visit_the_page_works_offline(self):
         page = self.page
         page.driver.set_script_timeout(10)
