@@ -37,9 +37,7 @@ public:
     bool ClipboardOffersText() override { return guirt_web_clipboard() != 0; }
 
     // Standard error is the browser's console; the page shows it too.
-    void AlertUnhandledException(std::string_view report) override {
-        guirt_web_alert(std::string(report).c_str());
-    }
+    void AlertUnhandledException(std::string_view report) override { guirt_web_alert(std::string(report).c_str()); }
 
 private:
     bool running_ = false;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "Bits.h"
-#include "calc/Materials.h"
 #include "ExpectedResult.h"
+#include "calc/Materials.h"
 #include "calc/VoltageDrop.h"
 
 using namespace dravello;
