@@ -7,6 +7,7 @@ namespace guirt::web {
 
 namespace {
 
+// clang-format off
 constexpr std::array<std::pair<Key, std::string_view>, 32> kKeys{{
     {Key::Backspace, "Backspace"}, {Key::Tab, "Tab"},         {Key::Return, "Enter"},     {Key::Escape, "Escape"},
     {Key::Space, " "},             {Key::Delete, "Delete"},   {Key::Insert, "Insert"},    {Key::Home, "Home"},
@@ -17,6 +18,7 @@ constexpr std::array<std::pair<Key, std::string_view>, 32> kKeys{{
     {Key::F5, "F5"},               {Key::F6, "F6"},            {Key::F7, "F7"},           {Key::F8, "F8"},
     {Key::F9, "F9"},               {Key::F10, "F10"},          {Key::F11, "F11"},         {Key::F12, "F12"},
 }};
+// clang-format on
 
 // A DOM key that types is one character, or two UTF-16 units of one: at most 4 UTF-8 bytes
 // and no name of letters.

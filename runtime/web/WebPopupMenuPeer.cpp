@@ -12,7 +12,8 @@ namespace {
 // fires no change event) and reports only what the user picks.
 class WebPopupMenuPeer final : public WebControlPeer<PopupMenuPeer> {
 public:
-    WebPopupMenuPeer(PopupMenu& model, const Element& content) : WebControlPeer(model, "select", content), popup_(model) {
+    WebPopupMenuPeer(PopupMenu& model, const Element& content)
+        : WebControlPeer(model, "select", content), popup_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<PopupMenu::Shown>(*this);

@@ -18,7 +18,8 @@ namespace {
 // editing commands use the browser's own undo, selection and clipboard.
 class WebTextFieldPeer final : public WebControlPeer<TextFieldPeer> {
 public:
-    WebTextFieldPeer(TextField& model, const Element& content) : WebControlPeer(model, "input", content), field_(model) {
+    WebTextFieldPeer(TextField& model, const Element& content)
+        : WebControlPeer(model, "input", content), field_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<TextEdit::Shown>(*this);
