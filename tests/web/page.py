@@ -7,6 +7,7 @@ import functools
 import http.server
 import os
 import threading
+import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
@@ -87,6 +88,10 @@ class Page:
         for key in text or Keys.DELETE:
             field.send_keys(key)
 
+    def press(self, *keys):
+        """Keys together, to whatever has the focus."""
+        self.driver.switch_to.active_element.send_keys(*keys, Keys.NULL)
+
     def focused(self):
         return self.driver.execute_script("var f = document.activeElement; return f.dataset.name || f.textContent")
 
@@ -123,6 +128,17 @@ class Page:
     def console_errors(self):
         return [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
 
-    def settle(self):
-        """Lets the page run what the last input queued (a timer of its own, a paste)."""
-        self.driver.execute_async_script("setTimeout(arguments[arguments.length - 1], 50)")
+
+class PageTest(unittest.TestCase):
+    """Tests sharing one browser, each on the page loaded afresh."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.page = Page()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+
+    def setUp(self):
+        self.page.open()

@@ -1,22 +1,10 @@
 """What Chromium tells assistive technology about the page, and the captions' tooltips."""
 import unittest
 
-from page import Page
-
-page = None
+from page import PageTest
 
 
-def setUpModule():
-    global page
-    page = Page()
-    page.open()
-
-
-def tearDownModule():
-    page.close()
-
-
-class Accessibility(unittest.TestCase):
+class Accessibility(PageTest):
     def test_fields_are_named_and_described_by_their_captions(self):
         diameter_help = "AWG 24 = 0.51054 mm (cat5/cat5e) AWG 23 = 0.57404 mm"
         area_help = "AWG 24 = 0.205 mm2 (cat5/cat5e) AWG 23 = 0.258 mm2"
@@ -27,7 +15,7 @@ class Accessibility(unittest.TestCase):
                 ("current", "textbox", "Current (A)", ""),
                 ("PopupMenu1", "combobox", "Conductor material", "")]:
             with self.subTest(control=name):
-                node = page.accessible(name)
+                node = self.page.accessible(name)
                 self.assertEqual((node["role"], node["name"]), (role, accessible_name))
                 self.assertTrue(node["description"].startswith(description), node["description"])
 
@@ -37,13 +25,13 @@ class Accessibility(unittest.TestCase):
                                         ("Label4", "areafld", "AWG 24 = 0.205 mm2 (cat5/cat5e)\nAWG 23"),
                                         ("Label3", "current", "")]:
             with self.subTest(caption=caption):
-                label = page.control(caption)
+                label = self.page.control(caption)
                 self.assertEqual(label.tag_name, "label")
-                self.assertEqual(label.get_property("htmlFor"), page.control(field).get_property("id"))
+                self.assertEqual(label.get_property("htmlFor"), self.page.control(field).get_property("id"))
                 self.assertTrue((label.get_attribute("title") or "").startswith(tooltip))
 
     def test_the_result_is_announced_politely(self):
-        self.assertEqual(page.accessible("result")["live"], "polite")
+        self.assertEqual(self.page.accessible("result")["live"], "polite")
 
 
 if __name__ == "__main__":

@@ -3,97 +3,79 @@ import unittest
 
 from selenium.webdriver.common.keys import Keys
 
-from page import Page
-
-page = None
+from page import PageTest
 
 
-def setUpModule():
-    global page
-    page = Page()
-
-
-def tearDownModule():
-    page.close()
-
-
-def press(*keys):
-    page.driver.switch_to.active_element.send_keys(*keys, Keys.NULL)
-
-
-class KeyboardAndMenus(unittest.TestCase):
-    def setUp(self):
-        page.open()
-
+class KeyboardAndMenus(PageTest):
     def test_tab_walks_the_controls_in_their_order(self):
-        self.assertEqual(page.focused(), "PopupMenu1")
+        self.assertEqual(self.page.focused(), "PopupMenu1")
         for name in ["lenght", "diameter", "areafld", "current"]:
-            press(Keys.TAB)
-            self.assertEqual(page.focused(), name)
-        press(Keys.SHIFT, Keys.TAB)
-        self.assertEqual(page.focused(), "areafld")
+            self.page.press(Keys.TAB)
+            self.assertEqual(self.page.focused(), name)
+        self.page.press(Keys.SHIFT, Keys.TAB)
+        self.assertEqual(self.page.focused(), "areafld")
 
     def test_edit_menu_by_keyboard_acts_on_the_field_it_was_opened_from(self):
-        page.control("current").click()
-        press(Keys.CONTROL, "a")
-        press(Keys.ALT, "e")
-        self.assertEqual(page.menu_items(), {"Undo": False, "Cut": True, "Copy": True, "Paste": True,
-                                             "Delete": True, "Select All": False})
-        self.assertEqual(page.focused(), "CutCtrl+X")
-        press(Keys.ESCAPE)
-        self.assertEqual(page.menu_items(), {})
-        press(Keys.ESCAPE)
-        self.assertEqual(page.focused(), "current")
+        self.page.control("current").click()
+        self.page.press(Keys.CONTROL, "a")
+        self.page.press(Keys.ALT, "e")
+        self.assertEqual(self.page.menu_items(), {"Undo": False, "Cut": True, "Copy": True, "Paste": True,
+                                                  "Delete": True, "Select All": False})
+        self.assertEqual(self.page.focused(), "CutCtrl+X")
+        self.page.press(Keys.ESCAPE)
+        self.assertEqual(self.page.menu_items(), {})
+        self.page.press(Keys.ESCAPE)
+        self.assertEqual(self.page.focused(), "current")
 
-        press(Keys.ALT, "e")
-        press(Keys.ARROW_DOWN)
-        press(Keys.ARROW_DOWN)
-        press(Keys.ARROW_DOWN)
-        press(Keys.ENTER)
-        self.assertEqual(page.focused(), "current")
-        self.assertEqual(page.shows("current"), "")
-        self.assertEqual(page.shows("result"), "Voltage drop = 0V")
+        self.page.press(Keys.ALT, "e")
+        self.page.press(Keys.ARROW_DOWN)
+        self.page.press(Keys.ARROW_DOWN)
+        self.page.press(Keys.ARROW_DOWN)
+        self.page.press(Keys.ENTER)
+        self.assertEqual(self.page.focused(), "current")
+        self.assertEqual(self.page.shows("current"), "")
+        self.assertEqual(self.page.shows("result"), "Voltage drop = 0V")
 
     def test_edit_menu_by_mouse_copies_pastes_and_undoes(self):
-        page.control("diameter").click()
-        press(Keys.CONTROL, "a")
-        page.menu("Edit").click()
-        self.assertEqual(page.menu_items()["Copy"], True)
-        page.command("Copy").click()
+        self.page.control("diameter").click()
+        self.page.press(Keys.CONTROL, "a")
+        self.page.menu("Edit").click()
+        self.assertEqual(self.page.menu_items()["Copy"], True)
+        self.page.command("Copy").click()
 
-        page.control("areafld").click()
-        press(Keys.END)
-        before = page.shows("areafld")
-        page.menu("Edit").click()
-        self.assertEqual(page.menu_items(), {"Undo": False, "Cut": False, "Copy": False, "Paste": True,
-                                             "Delete": False, "Select All": True})
-        page.command("Select All").click()
-        page.menu("Edit").click()
-        page.command("Paste").click()
-        page.wait_for(lambda: page.shows("areafld") == "0.51054")
-        self.assertEqual(page.focused(), "areafld")
+        self.page.control("areafld").click()
+        self.page.press(Keys.END)
+        before = self.page.shows("areafld")
+        self.page.menu("Edit").click()
+        self.assertEqual(self.page.menu_items(), {"Undo": False, "Cut": False, "Copy": False, "Paste": True,
+                                                  "Delete": False, "Select All": True})
+        self.page.command("Select All").click()
+        self.page.menu("Edit").click()
+        self.page.command("Paste").click()
+        self.page.wait_for(lambda: self.page.shows("areafld") == "0.51054")
+        self.assertEqual(self.page.focused(), "areafld")
 
-        page.menu("Edit").click()
-        self.assertEqual(page.menu_items()["Undo"], True)
-        page.command("Undo").click()
-        self.assertEqual(page.shows("areafld"), before)
+        self.page.menu("Edit").click()
+        self.assertEqual(self.page.menu_items()["Undo"], True)
+        self.page.command("Undo").click()
+        self.assertEqual(self.page.shows("areafld"), before)
 
     def test_the_fields_keep_their_editing_shortcuts(self):
-        page.control("current").click()
-        press(Keys.CONTROL, "a")
-        press(Keys.CONTROL, "x")
-        self.assertEqual(page.shows("result"), "Voltage drop = 0V")
-        press(Keys.CONTROL, "v")
-        page.wait_for(lambda: page.shows("current") == "0.350")
-        self.assertEqual(page.shows("result"), "Voltage drop = 1.795V")
-        press(Keys.CONTROL, "z")
-        self.assertEqual(page.shows("current"), "")
-        page.control("lenght").click()
-        press(Keys.CONTROL, "a")
-        press(Keys.CONTROL, "c")
-        page.control("current").click()
-        press(Keys.CONTROL, "v")
-        page.wait_for(lambda: page.shows("current") == "60")
+        self.page.control("current").click()
+        self.page.press(Keys.CONTROL, "a")
+        self.page.press(Keys.CONTROL, "x")
+        self.assertEqual(self.page.shows("result"), "Voltage drop = 0V")
+        self.page.press(Keys.CONTROL, "v")
+        self.page.wait_for(lambda: self.page.shows("current") == "0.350")
+        self.assertEqual(self.page.shows("result"), "Voltage drop = 1.795V")
+        self.page.press(Keys.CONTROL, "z")
+        self.assertEqual(self.page.shows("current"), "")
+        self.page.control("lenght").click()
+        self.page.press(Keys.CONTROL, "a")
+        self.page.press(Keys.CONTROL, "c")
+        self.page.control("current").click()
+        self.page.press(Keys.CONTROL, "v")
+        self.page.wait_for(lambda: self.page.shows("current") == "60")
 
 
 if __name__ == "__main__":

@@ -47,8 +47,7 @@ class Lifecycle(unittest.TestCase):
     def test_after_one_visit_the_page_works_offline(self):
         page = self.page
         page.driver.set_script_timeout(10)
-        page.driver.execute_async_script(
-            "navigator.serviceWorker.ready.then(function() { arguments[0](); }.bind(null, arguments[0]))")
+        page.driver.execute_async_script("var done = arguments[0]; navigator.serviceWorker.ready.then(() => done())")
         page.server.stop()
         page.open()
         page.type_over("diameter", "1")
