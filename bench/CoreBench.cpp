@@ -47,6 +47,17 @@ void FormatOfTypicalDrop(benchmark::State& state) {
 }
 BENCHMARK(FormatOfTypicalDrop);
 
+// Most drops have more digits than the pattern shows and are no tie, unlike 4.6875.
+void FormatOfLongDrop(benchmark::State& state) {
+    double drop = 22.67055430630658;
+    const Ref<String> pattern = Lit<"#.###">();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(drop);
+        benchmark::DoNotOptimize(Format(drop, pattern));
+    }
+}
+BENCHMARK(FormatOfLongDrop);
+
 void AddTwoShortStrings(benchmark::State& state) {
     const Ref<String> a = Lit<"Drop: ">();
     const Ref<String> b = Lit<"4.688 V">();
