@@ -2,45 +2,25 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
-#include <system_error>
 
+#include <fast_float/fast_float.h>
+// fmt from its headers alone, so that no target has a library to link.
+#define FMT_HEADER_ONLY
+#include <fmt/compile.h>
+#include <fmt/format.h>
+
+// The conversions come from fast_float and fmt rather than std::from_chars and
+// std::to_chars, which not every target's standard library has for doubles.
 namespace guirt::numtext {
 namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-const char* skipDigits(const char* p, const char* end) {
-    while (p != end && isDigit(*p)) {
-        ++p;
-    }
-    return p;
-}
-
-// Beyond this the exponent only matters for its sign; capping keeps the
-// arithmetic below from overflowing on absurdly long exponents.
-constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
-
-// from_chars reports out-of-range without a value. Decide between overflow and
-// underflow from the decimal exponent of the leading nonzero digit: a number
-// of at least 1 can only overflow, one below 1 can only underflow.
-double outOfRange(const char* intBegin, const char* intEnd, const char* fracBegin, const char* fracEnd,
-                  std::int64_t exponent) {
-    std::int64_t lead = 0;
-    if (const char* p = std::find_if(intBegin, intEnd, [](char c) { return c != '0'; }); p != intEnd) {
-        lead = intEnd - p - 1;
-    } else if (const char* q = std::find_if(fracBegin, fracEnd, [](char c) { return c != '0'; }); q != fracEnd) {
-        lead = -(q - fracBegin) - 1;
-    } else {
-        return 0.0;
-    }
-    return lead + exponent >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
 std::string nonFiniteText(double value) {
@@ -50,9 +30,54 @@ std::string nonFiniteText(double value) {
     return value < 0 ? "-INF" : "INF";
 }
 
-// Exact decimal expansion of |value| in plain form: a double has at most 1074
-// fraction digits and 309 integer digits, so this precision never rounds.
+// The shortest digits that read back as a finite, nonzero magnitude: digits()
+// gives d1 d2 ... dn, no leading or trailing zeros, for d1.d2...dn x 10^exponent.
+struct Shortest {
+    std::array<char, 32> buffer{};
+    std::size_t first = 0;
+    std::size_t count = 0;
+    int exponent = 0;
+
+    std::string_view digits() const { return {buffer.data() + first, count}; }
+};
+
+// fmt finds the digits. Its layout of them is not str's (it writes 1e-4 as
+// "0.0001"), so only the digits and the exponent are kept.
+Shortest shortest(double magnitude) {
+    std::array<char, 32> text{};  // fmt writes at most 24 characters for a double
+    const char* const begin = text.data();
+    const char* const end = fmt::format_to(text.data(), FMT_COMPILE("{}"), magnitude);
+    const char* const e = std::find(begin, end, 'e');
+    const char* const point = std::find(begin, e, '.');
+    Shortest out;
+    // The integer part's digits, then the fraction's.
+    char* const digitsEnd = std::copy(point + (point != e), e, std::copy(begin, point, out.buffer.data()));
+    const std::string_view digits(out.buffer.data(), static_cast<std::size_t>(digitsEnd - out.buffer.data()));
+    out.first = digits.find_first_not_of('0');
+    out.count = digits.find_last_not_of('0') + 1 - out.first;
+    int exponent = 0;
+    if (e != end) {
+        std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
+    }
+    out.exponent = exponent + static_cast<int>(point - begin) - 1 - static_cast<int>(out.first);
+    return out;
+}
+
+// A double's exact expansion has at most 1074 fraction digits (and 309 integer
+// digits); more places only add zeros.
 constexpr int kExactFractionDigits = 1074;
+
+// Digits after the point in the exact expansion of magnitude: an odd number
+// times 2^-k has k of them, the last a 5.
+int exactFractionDigits(double magnitude) {
+    int exponent = 0;
+    const double mantissa = std::frexp(magnitude, &exponent);
+    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
+    if (bits == 0) {
+        return 0;
+    }
+    return std::max(0, 53 - exponent - std::countr_zero(bits));
+}
 
 struct Pattern {
     std::string prefix;
@@ -99,47 +124,16 @@ double val(std::string_view text) noexcept {
         negative = *p == '-';
         ++p;
     }
-    // from_chars takes no '+', so the sign is applied here instead.
-    const char* const intBegin = p;
-    const char* const intEnd = skipDigits(intBegin, end);
-    const char* fracBegin = intEnd;
-    const char* fracEnd = intEnd;
-    if (intEnd != end && *intEnd == '.') {
-        fracBegin = intEnd + 1;
-        fracEnd = skipDigits(fracBegin, end);
-    }
-    if (intBegin == intEnd && fracBegin == fracEnd) {
+    // A number goes on with a digit, or a point and a digit. Checked here so
+    // that nothing else fast_float reads (a second sign, "inf") counts as one.
+    if (p == end || !(isDigit(*p) || (*p == '.' && p + 1 != end && isDigit(p[1])))) {
         return 0.0;
     }
-
-    const char* numberEnd = fracEnd;
-    std::int64_t exponent = 0;
-    if (fracEnd != end && (*fracEnd == 'e' || *fracEnd == 'E')) {
-        const char* q = fracEnd + 1;
-        const bool expNegative = q != end && *q == '-';
-        if (q != end && (*q == '+' || *q == '-')) {
-            ++q;
-        }
-        if (q != end && isDigit(*q)) {
-            for (; q != end && isDigit(*q); ++q) {
-                if (exponent < kExponentCap) {
-                    exponent = exponent * 10 + (*q - '0');
-                }
-            }
-            if (expNegative) {
-                exponent = -exponent;
-            }
-            numberEnd = q;
-        }
-    }
-
+    // fast_float reads the rest of the grammar as val does, rounds correctly
+    // and gives +-infinity or 0 out of range (newer versions also report that,
+    // so the result's code is not looked at).
     double magnitude = 0.0;
-    const auto result = std::from_chars(intBegin, numberEnd, magnitude, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        magnitude = outOfRange(intBegin, intEnd, fracBegin, fracEnd, exponent);
-    } else if (result.ec != std::errc{}) {
-        magnitude = 0.0;
-    }
+    fast_float::from_chars(p, end, magnitude, fast_float::chars_format::general);
     return negative ? -magnitude : magnitude;
 }
 
@@ -147,10 +141,55 @@ std::string str(double value) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    // Shortest round-trip form is at most 24 characters ("-2.2250738585072014e-308").
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    if (value == 0) {
+        return std::signbit(value) ? "-0" : "0";
+    }
+    const Shortest s = shortest(std::fabs(value));
+    const std::string_view digits = s.digits();
+    const int n = static_cast<int>(digits.size());
+    const int e = s.exponent;
+    const int exponentLength = 2 + (std::abs(e) >= 100 ? 3 : 2);
+    const int scientificLength = n + (n > 1 ? 1 : 0) + exponentLength;
+    int plainLength = n + 1;  // a point among the digits
+    if (e < 0) {
+        plainLength = n + 1 - e;  // "0." and -e - 1 zeros before them
+    } else if (e >= n - 1) {
+        plainLength = e + 1;  // a whole number
+    }
+
+    if (plainLength <= scientificLength && e >= n - 1) {
+        // A whole number in plain form shows its exact digits: as short as the
+        // shortest digits padded with zeros, and nearer the value.
+        return fmt::format(FMT_COMPILE("{:.0f}"), value);
+    }
+    std::array<char, 32> buffer{};  // at most 24: "-2.2250738585072014e-308"
+    char* out = buffer.data();
+    if (value < 0) {
+        *out++ = '-';
+    }
+    if (plainLength > scientificLength) {
+        *out++ = digits[0];
+        if (n > 1) {
+            *out++ = '.';
+            out = std::copy(digits.begin() + 1, digits.end(), out);
+        }
+        *out++ = 'e';
+        *out++ = e < 0 ? '-' : '+';
+        if (std::abs(e) < 10) {
+            *out++ = '0';
+        }
+        out = std::to_chars(out, buffer.data() + buffer.size(), std::abs(e)).ptr;
+    } else if (e < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -e - 1, '0');
+        out = std::copy(digits.begin(), digits.end(), out);
+    } else {
+        out = std::copy_n(digits.begin(), e + 1, out);
+        *out++ = '.';
+        out = std::copy(digits.begin() + e + 1, digits.end(), out);
+    }
+    return std::string(buffer.data(), out);
 }
 
 std::string format(double value, std::string_view patternText) {
@@ -162,21 +201,26 @@ std::string format(double value, std::string_view patternText) {
         return pattern.prefix + nonFiniteText(value) + pattern.suffix;
     }
 
-    // Round by hand on the exact expansion so ties go away from zero; to_chars
-    // with a short precision would round them to even.
-    std::array<char, 1400> buffer{};
-    const auto exact = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                     std::chars_format::fixed, kExactFractionDigits);
-    const std::string_view expansion(buffer.data(), exact.ptr - buffer.data());
-    const std::size_t pointAt = expansion.find('.');
-    const std::string_view fraction = expansion.substr(pointAt + 1);
-
+    // fmt rounds to the nearest on the exact value, but ties to even. A tie
+    // has exactly one digit more than the places, the 5 that ends the exact
+    // expansion; only then is that expansion taken, to round it by hand away
+    // from zero.
     const std::size_t places = pattern.decimals.size();
+    const double magnitude = std::fabs(value);
+    const auto exactDigits = static_cast<std::size_t>(exactFractionDigits(magnitude));
+    const std::size_t precision =
+        exactDigits == places + 1 ? exactDigits : std::min<std::size_t>(places, kExactFractionDigits);
+    std::array<char, 1400> buffer{};  // at most 309 + 1 + 1074 characters
+    const char* const end = fmt::format_to(buffer.data(), FMT_COMPILE("{:.{}f}"), magnitude, precision);
+    const std::string_view expansion(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t pointAt = std::min(expansion.find('.'), expansion.size());
+    const std::string_view fraction = expansion.substr(std::min(pointAt + 1, expansion.size()));
+
     std::string digits(expansion.substr(0, pointAt));
     std::size_t intLength = digits.size();
     digits += fraction.substr(0, places);
     digits.resize(intLength + places, '0');
-    if (places < fraction.size() && fraction[places] >= '5') {
+    if (places < fraction.size()) {  // the tie
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') {
             digits[--i] = '0';

@@ -20,8 +20,11 @@
 //    smallest denormal read as +-0: the nearest value to what was typed.
 //  - val("-0") is -0.0, so str(-0.0) == "-0" reads back bit for bit.
 //  - str gives the shortest text that val reads back bit for bit, in plain
-//    or exponent form, whichever is shorter (1e21 -> "1e+21", 1e-4 ->
-//    "1e-04", 100 -> "100").
+//    or exponent form, whichever is shorter, plain when both are as long
+//    (1e21 -> "1e+21", 1e-4 -> "1e-04", 0.001 -> "0.001", 100 -> "100").
+//    The exponent has at least two digits. A whole number in plain form shows
+//    its exact digits: 2^70 -> "1180591620717411303424", not the shortest
+//    digits padded with zeros.
 //  - Non-finite values render as "INF", "-INF" and "NAN" (NaN loses its sign
 //    and payload). val reads these texts as 0, which is accepted: they only
 //    ever appear on screen, never as input the program relies on.

@@ -64,7 +64,7 @@ TEST(NumberTextStr, ShortestForms) {
     EXPECT_EQ("1e+21", nt::str(1e21));
     EXPECT_EQ("1e-04", nt::str(1e-4));
     EXPECT_EQ("100", nt::str(100.0));
-    EXPECT_EQ("0.001", nt::str(0.001));  // as long as "1e-03"
+    EXPECT_EQ("0.001", nt::str(0.001));                                 // as long as "1e-03"
     EXPECT_EQ("1180591620717411303424", nt::str(std::ldexp(1.0, 70)));  // as long as "1.1805916207174113e+21"
     EXPECT_EQ("-2.2250738585072014e-308", nt::str(-DBL_MIN));
     EXPECT_EQ("0.1", nt::str(0.1));
