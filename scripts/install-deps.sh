@@ -3,6 +3,7 @@
 #   run      build the program in the dev build and show it (make run)
 #   package  build a Release .deb (make package)
 #   windows  cross-build the Windows program and its zip (make windows)
+#   web      build the page with emscripten and serve it (make web, make serve)
 #   test     everything: tests, fuzzers, benchmarks, running and packaging (the default)
 # Idempotent: when everything is present it does nothing and never touches apt.
 set -euo pipefail
@@ -13,6 +14,8 @@ BUILD=(
     cmake ninja-build g++ ccache pkg-config
     # Qt backend
     qt6-base-dev qt6-base-dev-tools
+    # number text: fast_float reads and fmt writes, both from their headers alone
+    libfast-float-dev libfmt-dev
 )
 # Configuring the dev build also configures its tests: GoogleTest, and Xlib for the
 # WM_DELETE_WINDOW sender that closes the window on a virtual display.
@@ -23,7 +26,13 @@ HEADLESS=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 PACKAGING=(dpkg-dev file)
 # Cross-building the Windows program (windres comes with the binutils) and its tests.
 WINDOWS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools googletest)
+# The page: emscripten (clang, its libc++ and Node, with the acorn module its JS optimizer
+# needs), the number text headers, GoogleTest's sources (the web build configures its
+# tests too), and Python for the local server.
+WEB=(cmake ninja-build ccache emscripten node-acorn libfast-float-dev libfmt-dev googletest python3)
 TEST_ONLY=(
+    # the page's tests in a real browser
+    chromium chromium-driver python3-selenium
     # running the Windows tests (64-bit Wine; they get a virtual display from xvfb)
     wine wine64
     googletest libbenchmark-dev
@@ -43,9 +52,11 @@ case $set_name in
     run) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}") ;;
     package) PACKAGES=("${BUILD[@]}" "${PACKAGING[@]}") ;;
     windows) PACKAGES=("${BUILD[@]}" "${WINDOWS[@]}") ;;
-    test) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}" "${PACKAGING[@]}" "${WINDOWS[@]}" "${TEST_ONLY[@]}") ;;
+    web) PACKAGES=("${WEB[@]}") ;;
+    test) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}" "${PACKAGING[@]}" "${WINDOWS[@]}" "${WEB[@]}"
+        "${TEST_ONLY[@]}") ;;
     *)
-        echo "usage: install-deps.sh [run|package|windows|test]" >&2
+        echo "usage: install-deps.sh [run|package|windows|web|test]" >&2
         exit 2
         ;;
 esac
