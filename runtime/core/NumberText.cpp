@@ -11,6 +11,8 @@
 #include <fast_float/fast_float.h>
 // fmt from its headers alone, so that no target has a library to link.
 #define FMT_HEADER_ONLY
+// No number here is written for a locale: fmt need not bring the standard library's in.
+#define FMT_STATIC_THOUSANDS_SEPARATOR ','
 #include <fmt/compile.h>
 #include <fmt/format.h>
 
