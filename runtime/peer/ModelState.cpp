@@ -1,6 +1,7 @@
 #include "ModelState.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "AsciiCase.h"
 
@@ -39,6 +40,16 @@ WindowFrame FrameOf(const Window& window) {
     // A window that cannot be resized cannot be maximised either.
     frame.maximizeButton = window.MaximizeButton() && window.Resizeable();
     return frame;
+}
+
+std::int64_t ScaledPixels(std::int64_t pixels, int dpi) {
+    return std::llround(static_cast<double>(pixels) * dpi / kLayoutDpi);
+}
+
+Bounds ScaledBounds(const Bounds& bounds, int dpi) {
+    const std::int64_t left = ScaledPixels(bounds.left, dpi), top = ScaledPixels(bounds.top, dpi);
+    return {left, top, ScaledPixels(bounds.left + bounds.width, dpi) - left,
+            ScaledPixels(bounds.top + bounds.height, dpi) - top};
 }
 
 FontRequest FontOf(const RectControl& control) {

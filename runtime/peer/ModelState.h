@@ -16,6 +16,12 @@ namespace guirt {
 // oldest of them count in, a place in [-32768, 32767] and a size in [0, 32767].
 Bounds BoundsOf(const RectControl& control);
 WindowFrame FrameOf(const Window& window);
+// The layout counts pixels at 96 to the inch. On a screen of another density a backend
+// whose toolkit does not scale shows them at dpi/96: each edge is scaled and rounded, so
+// that controls side by side stay side by side.
+inline constexpr int kLayoutDpi = 96;
+std::int64_t ScaledPixels(std::int64_t pixels, int dpi);
+Bounds ScaledBounds(const Bounds& bounds, int dpi);
 // "System" or no family is the platform's font; a size in the default unit counts pixels,
 // so a layout measured in pixels keeps its text inside the boxes whatever the screen.
 FontRequest FontOf(const RectControl& control);

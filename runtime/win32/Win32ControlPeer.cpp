@@ -106,6 +106,35 @@ void Win32ControlPeer<Interface>::SetStyle(DWORD bit, bool on) noexcept {
 }
 
 template <class Interface>
+int Win32ControlPeer<Interface>::Dpi() const noexcept {
+    const auto dpi = static_cast<int>(SendMessageW(GetParent(Handle()), kWindowDpi, 0, 0));
+    return dpi > 0 ? dpi : kLayoutDpi;
+}
+
+template <class Interface>
+Bounds Win32ControlPeer<Interface>::DeviceBounds() const {
+    return ScaledBounds(BoundsOf(model_), Dpi());
+}
+
+template <class Interface>
+void Win32ControlPeer<Interface>::UseFont(SharedFont font) {
+    // The font in use goes only once the control has the new one.
+    const SharedFont previous = std::exchange(font_, std::move(font));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+}
+
+template <class Interface>
+void Win32ControlPeer<Interface>::ShowTip(std::string_view text) {
+    if (tips_) tips_->Set(Handle(), text);
+}
+
+template <class Interface>
+void Win32ControlPeer<Interface>::Rescale() {
+    this->Show(RectControl::Shown::Bounds);
+    this->Show(RectControl::Shown::Font);
+}
+
+template <class Interface>
 void Win32ControlPeer<Interface>::Show(Control::Shown what) {
     switch (what) {
         case Control::Shown::Name:
@@ -119,17 +148,14 @@ void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
     if (!Handle()) return;
     switch (what) {
         case RectControl::Shown::Bounds: {
-            const Bounds b = BoundsOf(model_);
+            const Bounds b = DeviceBounds();
             MoveWindow(Handle(), static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
                        static_cast<int>(b.height), TRUE);
             return;
         }
-        case RectControl::Shown::Font: {
-            // The font in use goes only once the control has the new one.
-            const SharedFont previous = std::exchange(font_, FontFor(FontOf(model_)));
-            SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        case RectControl::Shown::Font:
+            UseFont(FontFor(FontOf(model_), Dpi()));
             return;
-        }
         case RectControl::Shown::Enabled:
             EnableWindow(Handle(), model_.Enabled());
             return;
@@ -137,7 +163,7 @@ void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
             ShowWindow(Handle(), model_.Visible() ? SW_SHOWNA : SW_HIDE);
             return;
         case RectControl::Shown::HelpTag:
-            if (tips_) tips_->Set(Handle(), TextOf(model_.HelpTag()));
+            ShowTip(TextOf(model_.HelpTag()));
             return;
     }
 }

@@ -15,6 +15,8 @@ namespace guirt::win32 {
 // Sent by a control to its window as it gains the keyboard focus (lParam: the control), so
 // that the window gives the focus back to it when it is activated again.
 constexpr UINT kChildFocused = WM_APP + 3;
+// Answered by a window of the runtime with the DPI its controls are laid out for.
+constexpr UINT kWindowDpi = WM_APP + 4;
 
 // Where a window puts a control it makes: its client area, the control's ID and the
 // window's tooltips. Each control's ID is 1000 plus the order of its window's CreateX call
@@ -45,6 +47,8 @@ public:
     // WM_CTLCOLOR...: sets the colours of the DC the control paints with; the brush of its
     // background, or null for the window's.
     virtual HBRUSH Colors(HDC) { return nullptr; }
+    // The window's DPI has changed: the control takes its place and font for the new one.
+    virtual void Rescale() {}
 
 protected:
     // Takes the new control over: its messages pass through Message first.
@@ -81,12 +85,20 @@ public:
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
     void Focus() override;
+    void Rescale() override;
 
 protected:
     Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd);
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     // Sets a window style bit of the control.
     void SetStyle(DWORD bit, bool on) noexcept;
+    // The DPI of the control's window, and the model's bounds in its device pixels.
+    int Dpi() const noexcept;
+    Bounds DeviceBounds() const;
+    // Shows the text in the font (kept while the control uses it).
+    void UseFont(SharedFont font);
+    // Shows the text as the control's tooltip; empty: none.
+    void ShowTip(std::string_view text);
 
 private:
     RectControl& model_;

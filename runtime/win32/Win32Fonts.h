@@ -11,9 +11,13 @@ namespace guirt::win32 {
 // A font that goes when the last control using it lets go.
 using SharedFont = std::shared_ptr<std::remove_pointer_t<HFONT>>;
 
-// The font for a request, shared by every control that asks for the same one. No family is
-// the system's message font; a size in pixels is the em height, one in points follows the
-// screen's DPI.
-SharedFont FontFor(const FontRequest& request);
+// The font for a request on a screen of the DPI, shared by every control that asks for the
+// same one. No family is the system's message font for that DPI; a size in pixels is the em
+// height in the layout's pixels (scaled by dpi/96), one in points follows the DPI.
+SharedFont FontFor(const FontRequest& request, int dpi);
+// The em height of the font in device pixels.
+int EmPixels(HFONT font);
+// The request for the same font with an em height of `pixels` device pixels at the DPI.
+FontRequest AtDevicePixels(FontRequest request, int pixels, int dpi);
 
 }  // namespace guirt::win32

@@ -1,3 +1,4 @@
+#include "LineFit.h"
 #include "ModelState.h"
 #include "Win32ControlPeer.h"
 #include "Win32LiveRegion.h"
@@ -8,24 +9,36 @@ namespace guirt::win32 {
 
 namespace {
 
-// Centred and right-aligned text always wraps; left-aligned text wraps only when the label
-// is multi-line, and is cut off at the edge otherwise.
-DWORD TypeOf(TextAlignment alignment, bool multiLine) {
+// A multi-line label wraps its text at the box's edge. A one-line label shows one line,
+// centred in the box's height, and never wraps (SS_CENTERIMAGE makes any type one line).
+DWORD StyleOf(TextAlignment alignment, bool multiLine) {
+    const DWORD line = multiLine ? 0 : SS_CENTERIMAGE;
     switch (alignment) {
         case TextAlignment::Center:
-            return SS_CENTER;
+            return SS_CENTER | line;
         case TextAlignment::Right:
-            return SS_RIGHT;
+            return SS_RIGHT | line;
         case TextAlignment::Left:
             break;
     }
-    return multiLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    return SS_LEFT | line;
+}
+
+// How wide the text is in the font, in device pixels.
+double WidthIn(HDC dc, HFONT font, std::string_view text) {
+    const HGDIOBJ previous = SelectObject(dc, font);
+    const std::wstring wide = Wide(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, previous);
+    return size.cx;
 }
 
 // A Label as a STATIC control showing plain text ("&" is no access key, a caption's too) in
-// the model's colour on the window's background. It takes no focus; it notifies its window
-// only so that its tooltip sees the mouse. A label that captions nothing shows output: it
-// is a live region, announced as its text changes.
+// the model's colour on the window's background, a one-line text fitted to its box
+// (LineFit.h). It takes no focus; it notifies its window only so that its tooltip sees the
+// mouse. A label that captions nothing shows output: it is a live region, announced as its
+// text changes.
 class Win32LabelPeer final : public Win32ControlPeer<LabelPeer> {
 public:
     Win32LabelPeer(Label& model, const ChildSite& site)
@@ -33,22 +46,41 @@ public:
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<Label::Shown>(*this);
+        made_ = true;
+        Fit();
     }
 
     using Win32ControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        switch (what) {
+            case RectControl::Shown::Font:
+                Fit();
+                return;
+            case RectControl::Shown::HelpTag:
+                ShowTip(LineTip(TextOf(label_.Caption()), TextOf(label_.HelpTag()), shown_));
+                return;
+            default:
+                Win32ControlPeer::Show(what);
+                if (what == RectControl::Shown::Bounds) Fit();
+                return;
+        }
+    }
+
     void Show(Label::Shown what) override {
         if (!Handle()) return;
         switch (what) {
             case Label::Shown::Caption:
-                SetWindowTextW(Handle(), WideLines(TextOf(label_.Caption())).c_str());
+                Fit();
                 if (live_) AnnounceLiveRegion(Handle());
                 return;
             case Label::Shown::TextAlign:
             case Label::Shown::MultiLine: {
                 // The types are a number in the low bits of the style, not flags.
-                const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+                const LONG_PTR style =
+                    GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK | SS_CENTERIMAGE);
                 SetWindowLongPtrW(Handle(), GWL_STYLE,
-                                  style | TypeOf(AlignmentOf(label_.TextAlign()), label_.MultiLine()));
+                                  style | StyleOf(AlignmentOf(label_.TextAlign()), label_.MultiLine()));
+                if (what == Label::Shown::MultiLine) Fit();
                 InvalidateRect(Handle(), nullptr, TRUE);
                 return;
             }
@@ -76,7 +108,36 @@ public:
     }
 
 private:
+    // Shows the caption in the model's font, a one-line caption fitted to the box.
+    void Fit() {
+        if (!Handle() || !made_) return;
+        const std::string text = WithLineFeeds(TextOf(label_.Caption()));
+        const FontRequest request = FontOf(label_);
+        const int dpi = Dpi();
+        const SharedFont font = FontFor(request, dpi);
+        const int start = EmPixels(font.get());
+        const auto fontAt = [&](int pixels) {
+            return pixels == start ? font : FontFor(AtDevicePixels(request, pixels, dpi), dpi);
+        };
+        FittedLine line{text, start, false};
+        if (!label_.MultiLine()) {
+            HDC dc = GetDC(Handle());
+            line = FitLine(text, start, static_cast<int>(ScaledPixels(kLeastLinePixels, dpi)),
+                           static_cast<double>(DeviceBounds().width),
+                           [&](std::string_view part, int pixels) { return WidthIn(dc, fontAt(pixels).get(), part); });
+            ReleaseDC(Handle(), dc);
+        }
+        UseFont(fontAt(line.pixels));
+        SetWindowTextW(Handle(), WideLines(line.text).c_str());
+        if (line.cut != shown_.cut) SetAccessibleText({line.cut ? text : std::string(), {}});
+        const bool retip = line.cut || shown_.cut;
+        shown_ = std::move(line);
+        if (retip) Show(RectControl::Shown::HelpTag);
+    }
+
     const Label& label_;
+    FittedLine shown_;
+    bool made_ = false;  // fitted once, when the whole model is shown
     bool live_ = false;
 };
 

@@ -60,7 +60,7 @@ public:
 private:
     // Sizes the selection field so the closed combo is as tall as the model.
     void FitHeight() {
-        const std::int64_t height = BoundsOf(popup_).height;
+        const std::int64_t height = DeviceBounds().height;
         if (!Handle() || height <= 0) return;
         // How the field's height maps to the combo's is the system's affair (it may read back
         // otherwise than it was set): measure the combo and correct what was asked, twice at most.

@@ -16,10 +16,11 @@ constexpr UINT kRebuildMenus = WM_APP + 1;
 
 ATOM gWindowClass = 0;
 
-// The outer size of a window of the style whose client area is the given size.
-SIZE OuterSize(std::int64_t width, std::int64_t height, DWORD style, bool menu) {
-    RECT rect{0, 0, static_cast<LONG>(width), static_cast<LONG>(height)};
-    AdjustWindowRectEx(&rect, style, menu, 0);
+// The outer size of a window of the style whose client area is the given size in the
+// layout's pixels, on a screen of the DPI.
+SIZE OuterSize(std::int64_t width, std::int64_t height, DWORD style, bool menu, int dpi) {
+    RECT rect{0, 0, static_cast<LONG>(ScaledPixels(width, dpi)), static_cast<LONG>(ScaledPixels(height, dpi))};
+    AdjustWindowRectExForDpi(&rect, style, menu, 0, static_cast<UINT>(dpi));
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -46,6 +47,7 @@ Win32WindowPeer::Win32WindowPeer(Window& model, const ShownMenuBar& bar) : model
     hwnd_.reset(CreateWindowExW(0, kWindowClass, nullptr, Style(), CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
                                 bar_.visible ? menus_.Menu() : nullptr, RuntimeModule(), this));
     if (!hwnd_) Raise<RuntimeException>("The native window could not be made.");
+    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_.get()));
     tips_ = std::make_shared<ToolTips>(hwnd_.get());
     ShowAll<Window::Shown>(*this);
 }
@@ -143,6 +145,11 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         case kChildFocused:
             lastFocus_ = reinterpret_cast<HWND>(lParam);
             return 0;
+        case kWindowDpi:
+            return dpi_;
+        case WM_DPICHANGED:
+            Rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_SETFOCUS:
             // Activated again, the window gives the focus back to the control that had it, as
             // a dialog does.
@@ -154,8 +161,8 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             if (const WindowFrame frame = FrameOf(model_); frame.resizeable && !model_.FullScreen()) {
                 auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
                 const bool menu = GetMenu(hwnd) != nullptr;
-                const SIZE least = OuterSize(frame.minWidth, frame.minHeight, Style(), menu);
-                const SIZE most = OuterSize(frame.maxWidth, frame.maxHeight, Style(), menu);
+                const SIZE least = OuterSize(frame.minWidth, frame.minHeight, Style(), menu, dpi_);
+                const SIZE most = OuterSize(frame.maxWidth, frame.maxHeight, Style(), menu, dpi_);
                 limits->ptMinTrackSize = {least.cx, least.cy};
                 limits->ptMaxTrackSize = {most.cx, most.cy};
                 return 0;
@@ -225,7 +232,7 @@ void Win32WindowPeer::ShowFrame() {
     } else {
         GetSystemMenu(hwnd, TRUE);
     }
-    const SIZE size = OuterSize(frame.width, frame.height, Style(), GetMenu(hwnd) != nullptr);
+    const SIZE size = OuterSize(frame.width, frame.height, Style(), GetMenu(hwnd) != nullptr, dpi_);
     UINT flags = kFrameOnly | SWP_NOMOVE;
     if (placedFullScreen_) flags &= ~static_cast<UINT>(SWP_NOMOVE);
     SetWindowPos(hwnd, nullptr, normalPlace_.left, normalPlace_.top, size.cx, size.cy, flags);
@@ -234,9 +241,23 @@ void Win32WindowPeer::ShowFrame() {
     // counts: make up the difference.
     RECT client;
     if (IsIconic(hwnd) || !GetClientRect(hwnd, &client)) return;
-    const auto dx = static_cast<int>(frame.width - client.right);
-    const auto dy = static_cast<int>(frame.height - client.bottom);
+    const auto dx = static_cast<int>(ScaledPixels(frame.width, dpi_) - client.right);
+    const auto dy = static_cast<int>(ScaledPixels(frame.height, dpi_) - client.bottom);
     if (dx || dy) SetWindowPos(hwnd, nullptr, 0, 0, size.cx + dx, size.cy + dy, kFrameOnly | SWP_NOMOVE);
+}
+
+void Win32WindowPeer::Rescale(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    // Where the system suggests (the window stays under the mouse as it crosses screens), at
+    // the size the layout takes at the new DPI.
+    if (!model_.FullScreen()) {
+        SetWindowPos(hwnd_.get(), nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+    }
+    ShowFrame();
+    for (HWND child = GetWindow(hwnd_.get(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (NativeControl* control = NativeControl::Of(child)) control->Rescale();
+    }
 }
 
 COLORREF Win32WindowPeer::BackColorRef() const {

@@ -57,13 +57,16 @@ private:
     DWORD Style() const;
     // The window's style and size for the model's frame and full screen and the menu bar now.
     void ShowFrame();
+    // Lays the window and its controls out again for a screen of the DPI.
+    void Rescale(int dpi, const RECT& suggested);
     // Builds the bar's menus and accelerators again, once no menu is open.
     void RebuildMenus();
     COLORREF BackColorRef() const;
     HBRUSH BackBrush() const noexcept;
 
     Window& model_;
-    RECT normalPlace_{};  // where the window was before it went full screen
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;  // what the layout is scaled for
+    RECT normalPlace_{};                 // where the window was before it went full screen
     bool placedFullScreen_ = false;
     BrushHandle backBrush_;
     ShownMenuBar bar_;

@@ -112,7 +112,7 @@ TEST(Binaries, VersionResource) {
     EXPECT_EQ(vars.children[0].value, (std::vector<std::uint8_t>{0x09, 0x04, 0xB0, 0x04}));
 }
 
-TEST(Binaries, ManifestAsksForCommonControls6AndTheInvokersRights) {
+TEST(Binaries, ManifestAsksForCommonControls6PerMonitorDpiAndTheInvokersRights) {
     std::vector<std::uint8_t> data = resource(PeImage(exePath), "#24");
     EXPECT_EQ(xmlOutline(std::string(data.begin(), data.end())),
               (std::vector<std::string>{
@@ -123,6 +123,12 @@ TEST(Binaries, ManifestAsksForCommonControls6AndTheInvokersRights) {
                   // One element, split across two lines.
                   R"(assemblyIdentity language="*" name="Microsoft.Windows.Common-Controls" )"  // NOLINT
                   R"(processorArchitecture="*" publicKeyToken="6595b64144ccf1df" type="win32" version="6.0.0.0")",
+                  R"(application xmlns="urn:schemas-microsoft-com:asm.v3")",
+                  "windowsSettings",
+                  R"(dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings")",
+                  R"("true/pm")",
+                  R"(dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings")",
+                  R"("PerMonitorV2")",
                   R"(trustInfo xmlns="urn:schemas-microsoft-com:asm.v3")",
                   "security",
                   "requestedPrivileges",

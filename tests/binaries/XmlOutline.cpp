@@ -11,10 +11,13 @@ std::vector<std::string> xmlOutline(const std::string& document) {
 
     std::vector<std::string> outline;
     std::vector<std::string> open;
-    auto text = [](const auto& from, const auto& to) {
-        if (std::any_of(from, to, [](char c) { return !std::isspace(static_cast<unsigned char>(c)); })) {
-            throw std::runtime_error("text outside tags: " + std::string(from, to));
-        }
+    auto text = [&](auto from, auto to) {
+        const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+        from = std::find_if_not(from, to, blank);
+        if (from == to) return;
+        if (open.empty()) throw std::runtime_error("text outside elements: " + std::string(from, to));
+        while (blank(*(to - 1))) --to;
+        outline.push_back('"' + std::string(from, to) + '"');
     };
     auto last = document.begin();
     for (std::sregex_iterator it(document.begin(), document.end(), tag), end; it != end; ++it) {

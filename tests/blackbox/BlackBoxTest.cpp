@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -171,6 +172,89 @@ TEST_F(BlackBox, KeepsALongPasteWholeAndStaysResponsive) {
     typeOver(control(kCurrent), L"10");
     EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.282V"));
     EXPECT_TRUE(closesWithStatusZero());
+}
+
+RECT clientRect(HWND hwnd) {
+    RECT rect{};
+    GetClientRect(hwnd, &rect);
+    return rect;
+}
+
+// A result wider than its box never wraps its number away: the label shows one line that
+// starts with the number, and a screen reader reads the whole result.
+TEST_F(BlackBox, ALongResultKeepsItsNumberOnOneLine) {
+    typeOver(control(kCurrent), L"1000");
+    typeOver(control(kDiameter), L"1");
+    typeOver(control(kLength), L"10000000");
+    const std::wstring whole = L"Voltage drop = 222816920.329V";
+    const HWND result = control(kResult);
+    const auto deadline = std::chrono::steady_clock::now() + kSettleTime;
+    while (accessibleText(result).name != whole && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(20ms);
+    }
+    EXPECT_EQ(utf8(accessibleText(result).name), utf8(whole));
+    const std::wstring shown = labelText(result);
+    EXPECT_TRUE(shown.starts_with(L"Voltage drop = 2228")) << utf8(shown);
+    EXPECT_TRUE(GetWindowLongPtrW(result, GWL_STYLE) & SS_CENTERIMAGE) << "the result may wrap";
+    EXPECT_TRUE(closesWithStatusZero());
+}
+
+// The desktop's DPI for the programs started while it is set (Wine reads it as a program
+// starts); the DPI before it comes back at the end.
+class DesktopDpi {
+public:
+    explicit DesktopDpi(DWORD dpi) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                        &key_, nullptr);
+        DWORD size = sizeof(before_);
+        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
+               ERROR_SUCCESS;
+        Set(dpi);
+    }
+    ~DesktopDpi() {
+        if (had_) {
+            Set(before_);
+        } else {
+            RegDeleteValueW(key_, L"LogPixels");
+        }
+        RegCloseKey(key_);
+    }
+    DesktopDpi(const DesktopDpi&) = delete;
+    DesktopDpi& operator=(const DesktopDpi&) = delete;
+
+private:
+    void Set(DWORD dpi) {
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+    }
+    HKEY key_ = nullptr;
+    DWORD before_ = 96;
+    bool had_ = false;
+};
+
+// At the scales laptops run at, the window and everything in it grow with the DPI the
+// program starts with. (Whether the texts then fit, the window's own tests check in-process.)
+TEST(BlackBoxDpi, TheWindowScalesWithTheDesktop) {
+    SetEnvironmentVariableW(L"DRAVELLO_NO_ALERT", L"1");
+    for (const int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        const auto scaled = [dpi](LONG pixels) { return static_cast<LONG>(std::lround(pixels * dpi / 96.0)); };
+        const DesktopDpi desktop(static_cast<DWORD>(dpi));
+        ProgramProcess program(programPath);
+        const HWND window = program.waitForWindow(L"Dravello", 60s);
+        ASSERT_NE(window, nullptr);
+        const RECT client = clientRect(window);
+        EXPECT_EQ(client.right, scaled(296));
+        EXPECT_EQ(client.bottom, scaled(247));
+        RECT result{};
+        GetWindowRect(GetDlgItem(window, kResult.id), &result);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&result), 2);
+        EXPECT_EQ(result.left, scaled(20));
+        EXPECT_EQ(result.top, scaled(207));
+        EXPECT_EQ(result.right, scaled(276));
+        EXPECT_EQ(result.bottom, scaled(227));
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.waitForExit(10s), std::optional<DWORD>(0));
+    }
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// windows.h first
+#include <commctrl.h>
 // Its old `pascal` calling-convention macro would rewrite the runtime's headers.
 #undef pascal
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <tuple>

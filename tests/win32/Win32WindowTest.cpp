@@ -1,4 +1,8 @@
 #include "Win32TestSupport.h"
+// The GUIDs of oleacc.h defined here: its import library would resolve them to code stubs.
+#include <initguid.h>
+// initguid.h first
+#include <oleacc.h>
 
 namespace win32test {
 namespace {
@@ -104,6 +108,134 @@ TEST_F(Win32WindowTest, ControlsShowTheirTextFontAndColoursOnTheWindowsBackgroun
     EXPECT_EQ(Text(result), L"two\r\nlines");
     EXPECT_EQ(GetWindowLongPtrW(result, GWL_STYLE) & SS_TYPEMASK, SS_RIGHT);
     EXPECT_EQ(FontOf(result).lfWeight, FW_NORMAL);
+}
+
+// How large the control's text is in the font it shows it in.
+SIZE TextSize(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+LONG ClientWidth(HWND hwnd) {
+    RECT rect{};
+    GetClientRect(hwnd, &rect);
+    return rect.right;
+}
+
+// Moved to a screen of another DPI, the window lays itself out again: its size, each
+// control's place and the text sizes scale by dpi/96, the system's font is that DPI's, and
+// every text still fits its box whole.
+TEST_F(Win32WindowTest, OnAScreenOfAnotherDpiTheLayoutScalesAndTheTextsFitWhole) {
+    Open();
+    const HWND caption = Control(kCaption, L"Static");
+    const HWND result = Control(kResult, L"Static");
+    const HWND material = Control(kMaterial, L"ComboBox");
+    const HWND length = Control(kLength, L"Edit");
+    for (const int dpi : {120, 144, 192, 96}) {
+        SCOPED_TRACE(dpi);
+        const auto scaled = [dpi](LONG pixels) { return static_cast<LONG>(std::lround(pixels * dpi / 96.0)); };
+        RECT suggested{};
+        GetWindowRect(native, &suggested);
+        SendMessageW(native, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT client{};
+        GetClientRect(native, &client);
+        EXPECT_EQ(client.right, scaled(296));
+        EXPECT_EQ(client.bottom, scaled(247));
+        EXPECT_EQ(Place(caption), std::make_tuple(scaled(20), scaled(90), scaled(162) - scaled(20), scaled(20)));
+        EXPECT_EQ(FontOf(result).lfHeight, -scaled(14));
+
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof(metrics);
+        SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi));
+        EXPECT_EQ(std::wstring(FontOf(length).lfFaceName), metrics.lfMessageFont.lfFaceName);
+        EXPECT_EQ(FontOf(length).lfHeight, metrics.lfMessageFont.lfHeight);
+
+        for (HWND label : {caption, result}) {
+            EXPECT_LE(TextSize(label, Text(label)).cx, ClientWidth(label)) << Text(label);
+        }
+        EXPECT_EQ(Text(caption), L"Total cable length (m):");
+        EXPECT_LE(TextSize(length, Text(length)).cx, ClientWidth(length));
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        GetComboBoxInfo(material, &parts);
+        const SIZE copper = TextSize(material, L"Copper");
+        EXPECT_LE(copper.cx, parts.rcItem.right - parts.rcItem.left);
+        EXPECT_LE(copper.cy, parts.rcItem.bottom - parts.rcItem.top);
+    }
+}
+
+// The name a screen reader reads for the control.
+std::wstring AccessibleName(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return L"<none>";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring text = SUCCEEDED(object->get_accName(self, &name)) && name ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return text;
+}
+
+// The text of the control's tooltip in its window's tooltip control; empty for none.
+std::wstring TipOf(HWND window, HWND control) {
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM found) {
+            wchar_t name[32] = {};
+            GetClassNameW(hwnd, name, 32);
+            if (std::wstring_view(name) != TOOLTIPS_CLASSW) return TRUE;
+            *reinterpret_cast<HWND*>(found) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    if (!tips || GetWindow(tips, GW_OWNER) != window) return L"";
+    wchar_t text[512] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+// A one-line text too wide for its label first gets smaller, then is cut at the end; cut,
+// the whole text is the tooltip and the name a screen reader reads. It never wraps.
+TEST_F(Win32WindowTest, AOneLineLabelShrinksThenCutsATextTooWideAndTellsItWhole) {
+    Open();
+    const HWND result = Control(kResult, L"Static");
+    Ref<Label> label = window->Get<Label>("result");
+    EXPECT_TRUE(GetWindowLongPtrW(result, GWL_STYLE) & SS_CENTERIMAGE);  // one line, centred in its height
+
+    label->SetCaption(Lit<"Voltage drop = 222816920.329V">());
+    EXPECT_EQ(Text(result), L"Voltage drop = 222816920.329V");
+    EXPECT_LE(TextSize(result, Text(result)).cx, ClientWidth(result));
+    EXPECT_LE(-FontOf(result).lfHeight, 14);
+
+    const std::wstring digits(60, L'9');
+    label->SetCaption(String::FromBytes("Voltage drop = " + std::string(60, '9') + "V"));
+    const std::wstring shown = Text(result);
+    EXPECT_TRUE(shown.starts_with(L"Voltage drop = 999") && shown.ends_with(L"9\u2026")) << shown;
+    EXPECT_LE(TextSize(result, shown).cx, ClientWidth(result));
+    EXPECT_EQ(FontOf(result).lfHeight, -8);
+    EXPECT_EQ(AccessibleName(result), L"Voltage drop = " + digits + L"V");
+    EXPECT_EQ(TipOf(native, result), L"Voltage drop = " + digits + L"V");
+
+    label->SetCaption(Lit<"Voltage drop = 1.5V">());
+    EXPECT_EQ(FontOf(result).lfHeight, -14);
+    EXPECT_EQ(AccessibleName(result), L"Voltage drop = 1.5V");
+    EXPECT_EQ(TipOf(native, result), L"");
 }
 
 TEST_F(Win32WindowTest, TabMovesByTabIndexAndSkipsLabelsAndAWindowShownAgainGivesBackItsFocus) {

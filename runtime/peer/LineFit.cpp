@@ -1,0 +1,65 @@
+#include "LineFit.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace guirt {
+
+namespace {
+
+constexpr std::string_view kEllipsis = "\u2026";
+
+// The byte offsets where a code point of the UTF-8 text starts, after the first.
+std::vector<std::size_t> CutPoints(std::string_view text) {
+    std::vector<std::size_t> points;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) points.push_back(i);
+    }
+    return points;
+}
+
+}  // namespace
+
+FittedLine FitLine(std::string_view text, int pixels, int least, double width, const TextWidth& widthOf) {
+    FittedLine line{std::string(text), pixels, false};
+    if (widthOf(text, pixels) <= width) return line;
+    // Measured as few times as it may: a size either fits the text or not.
+    least = std::min(least, pixels);
+    int low = least, high = pixels - 1;  // the largest size that fits lies in [low, high], if any
+    if (widthOf(text, least) > width) {
+        high = least - 1;
+    } else {
+        while (low < high) {
+            const int mid = (low + high + 1) / 2;
+            if (widthOf(text, mid) <= width) {
+                low = mid;
+            } else {
+                high = mid - 1;
+            }
+        }
+    }
+    if (high >= least) {
+        line.pixels = high;
+        return line;
+    }
+    // At the floor, the longest start that fits with the ellipsis (the ellipsis alone at least).
+    line.pixels = least;
+    line.cut = true;
+    const std::vector<std::size_t> points = CutPoints(text);
+    const auto fits = [&](std::size_t end) {
+        return widthOf(std::string(text.substr(0, end)) + std::string(kEllipsis), least) <= width;
+    };
+    const auto last = std::partition_point(points.begin(), points.end(), fits);
+    const std::size_t end = last == points.begin() ? 0 : *std::prev(last);
+    line.text = std::string(text.substr(0, end)) + std::string(kEllipsis);
+    return line;
+}
+
+std::string LineTip(std::string_view text, std::string_view helpTag, const FittedLine& shown) {
+    if (!shown.cut) return std::string(helpTag);
+    std::string tip(text);
+    if (!helpTag.empty()) tip.append("\n").append(helpTag);
+    return tip;
+}
+
+}  // namespace guirt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace guirt {
+
+// How a one-line label shows a text wider than its box. It never wraps and never drops
+// the start of its text (a result's number follows its words): the text gets smaller, one
+// pixel at a time down to a floor, and what still does not fit is cut at the end with an
+// ellipsis. A label showing its text cut tells the whole text in its tooltip and as its
+// accessible name. Backends measure; this decides.
+struct FittedLine {
+    std::string text;  // what the label shows, UTF-8
+    int pixels = 0;    // the text size it shows it at
+    bool cut = false;  // the text is shown up to an ellipsis
+};
+
+// The width of the text at a text size, in the unit of the box's width.
+using TextWidth = std::function<double(std::string_view text, int pixels)>;
+
+// The smallest text size a label shrinks to, in the layout's pixels.
+inline constexpr int kLeastLinePixels = 8;
+
+// Fits the text (UTF-8, one line) starting at the text size `pixels`, shrinking no further
+// than `least`, into `width`.
+FittedLine FitLine(std::string_view text, int pixels, int least, double width, const TextWidth& widthOf);
+
+// A label's tooltip: its help tag, after the whole text when the label shows it cut.
+std::string LineTip(std::string_view text, std::string_view helpTag, const FittedLine& shown);
+
+}  // namespace guirt
