@@ -1,5 +1,6 @@
 #include <QLabel>
 
+#include "LineFit.h"
 #include "ModelState.h"
 #include "QtControlPeer.h"
 #include "QtConversions.h"
@@ -9,9 +10,10 @@ namespace guirt::qt {
 
 namespace {
 
-// A Label as a QLabel showing plain text. A caption is its field's buddy: Qt then names
-// the field after it and relates the two for assistive technology. The label of output
-// (one that captions nothing) needs no more: Qt announces a QLabel's every new text.
+// A Label as a QLabel showing plain text, a one-line text fitted to its box (LineFit.h).
+// A caption is its field's buddy: Qt then names the field after it and relates the two for
+// assistive technology. The label of output (one that captions nothing) needs no more: Qt
+// announces a QLabel's every new text.
 class QtLabelPeer final : public QtControlPeer<LabelPeer> {
 public:
     QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, new QLabel(parent)), model_(model) {
@@ -25,6 +27,10 @@ public:
 
     using QtControlPeer::Show;
     void Show(RectControl::Shown what) override {
+        if (what == RectControl::Shown::HelpTag) {
+            if (View()) View()->setToolTip(ToolTipText(ToQString(Tip())));
+            return;
+        }
         QtControlPeer::Show(what);
         if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) Fit();
     }
@@ -34,8 +40,8 @@ public:
         if (!label) return;
         switch (what) {
             case Label::Shown::Caption:
-                caption_ = ToQString(WithLineFeeds(TextOf(model_.Caption())));
-                ShowCaption();
+                caption_ = WithLineFeeds(TextOf(model_.Caption()));
+                Fit();
                 return;
             case Label::Shown::TextAlign:
                 label->setAlignment(ToQtAlignment(AlignmentOf(model_.TextAlign())));
@@ -53,8 +59,7 @@ public:
                 Fit();
                 return;
             case Label::Shown::Selectable:
-                label->setTextInteractionFlags(model_.Selectable() ? Qt::TextSelectableByMouse
-                                                                   : Qt::NoTextInteraction);
+                label->setTextInteractionFlags(model_.Selectable() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
                 return;
         }
     }
@@ -62,35 +67,42 @@ public:
     void SetBuddy(ControlPeer* control) override {
         if (!View()) return;
         View()->setBuddy(WidgetOf(control));
-        ShowCaption();
+        Fit();
     }
 
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
 
-    void ShowCaption() {
-        // With a buddy the label reads "&" as a mnemonic mark; a caption's own stay as typed.
-        View()->setText(View()->buddy() ? QString(caption_).replace(u'&', QStringLiteral("&&")) : caption_);
-        Fit();
-    }
+    std::string Tip() const { return LineTip(caption_, WithLineFeeds(TextOf(model_.HelpTag())), shown_); }
 
-    // A one-line label in the default size takes the desktop's font, made smaller where the
-    // desktop's is too large for the box the layout gives it: the text is never cut.
+    // Shows the caption in the model's font; a one-line caption fitted to the box.
     void Fit() {
         QLabel* label = View();
-        const FontRequest request = FontOf(model_);
-        if (!label || request.size > 0 || label->wordWrap()) return;
-        QFont font = ToQFont(request, label);
-        const int width = label->width();
-        int pixels = QFontInfo(font).pixelSize();
-        while (pixels > 6 && QFontMetrics(font).horizontalAdvance(caption_) > width) {
-            font.setPixelSize(--pixels);
+        if (!label) return;
+        QFont font = ToQFont(FontOf(model_), label);
+        const int start = QFontInfo(font).pixelSize();
+        FittedLine line{caption_, start, false};
+        if (!label->wordWrap()) {
+            QFont measured = font;
+            line = FitLine(caption_, start, kLeastLinePixels, label->width(), [&](std::string_view text, int pixels) {
+                measured.setPixelSize(pixels);
+                return QFontMetricsF(measured).horizontalAdvance(ToQString(text));
+            });
         }
+        if (line.pixels != start) font.setPixelSize(line.pixels);
         label->setFont(font);
+        // With a buddy the label reads "&" as a mnemonic mark; a caption's own stay as typed.
+        const QString text = ToQString(line.text);
+        label->setText(label->buddy() ? QString(text).replace(u'&', QStringLiteral("&&")) : text);
+        if (line.cut != shown_.cut) label->setAccessibleName(line.cut ? ToQString(caption_) : QString());
+        const bool retip = line.cut || shown_.cut;
+        shown_ = std::move(line);
+        if (retip) Show(RectControl::Shown::HelpTag);
     }
 
     const Label& model_;
-    QString caption_;
+    std::string caption_;
+    FittedLine shown_;
 };
 
 }  // namespace

@@ -44,6 +44,32 @@ TEST_F(ProgramTyping, TypingADiameterFillsTheAreaAndTheResult) {
     EXPECT_EQ(Widget<QLabel>("result")->text(), "Voltage drop = 22.282V");
 }
 
+// A result never wraps or loses its number: a long one shows on one line, whole, in
+// smaller text if need be; one too long even at the smallest size is cut at its end, and its
+// tooltip and accessible name tell it whole.
+TEST_F(ProgramTyping, ALongResultKeepsItsNumberOnOneLine) {
+    QLabel* result = Widget<QLabel>("result");
+    const auto fits = [result] {
+        return QFontMetrics(result->font()).horizontalAdvance(result->text()) <= result->width();
+    };
+    Retype(Widget<QLineEdit>("current"), "1000");
+    Retype(Widget<QLineEdit>("diameter"), "1");
+    Retype(Widget<QLineEdit>("lenght"), "10000000");
+    EXPECT_EQ(Result(), "Voltage drop = 222816920.329V");
+    EXPECT_EQ(result->text().toStdString(), Result());
+    EXPECT_FALSE(result->wordWrap());
+    EXPECT_TRUE(fits());
+
+    Retype(Widget<QLineEdit>("lenght"), "1e200");
+    const QString whole = QString::fromStdString(Result());
+    EXPECT_TRUE(result->text().startsWith("Voltage drop = 2228")) << result->text().toStdString();
+    EXPECT_TRUE(result->text().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(fits());
+    EXPECT_EQ(QFontInfo(result->font()).pixelSize(), 8);
+    EXPECT_EQ(result->accessibleName(), whole);
+    EXPECT_EQ(result->toolTip(), whole);
+}
+
 TEST_F(ProgramTyping, TypingAnAreaFillsTheDiameterAndTheResult) {
     Retype(Widget<QLineEdit>("areafld"), "1");
     EXPECT_EQ(Str(w->diameter()->Text()), "1.1283791670955126");
