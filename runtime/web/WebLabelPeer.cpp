@@ -1,3 +1,6 @@
+#include <cmath>
+
+#include "LineFit.h"
 #include "ModelState.h"
 #include "WebControlPeer.h"
 #include "WebStyle.h"
@@ -7,9 +10,9 @@ namespace guirt::web {
 
 namespace {
 
-// A Label as a <label>. A caption is the label of its field (for=), so the field is named
-// after it and a click on it focuses the field; a label of output is a polite live region,
-// whose every new text is announced.
+// A Label as a <label>, a one-line text fitted to its box (LineFit.h). A caption is the label of its field (for=), so
+// the field is named after it and a click on it focuses the field; a label of output is a polite live region, whose
+// every new text is announced.
 class WebLabelPeer final : public WebControlPeer<LabelPeer> {
 public:
     WebLabelPeer(Label& model, const Element& content) : WebControlPeer(model, "label", content), model_(model) {
@@ -20,6 +23,12 @@ public:
 
     using WebControlPeer::Show;
     void Show(RectControl::Shown what) override {
+        if (what == RectControl::Shown::HelpTag) {
+            const std::string tip = LineTip(caption_, WithLineFeeds(TextOf(model_.HelpTag())), shown_);
+            Node().SetAttribute("title", tip);
+            if (tip.empty()) Node().RemoveAttribute("title");
+            return;
+        }
         WebControlPeer::Show(what);
         if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) Fit();
     }
@@ -27,7 +36,7 @@ public:
     void Show(Label::Shown what) override {
         switch (what) {
             case Label::Shown::Caption:
-                Node().SetText(WithLineFeeds(TextOf(model_.Caption())));
+                caption_ = WithLineFeeds(TextOf(model_.Caption()));
                 Fit();
                 return;
             case Label::Shown::TextAlign: {
@@ -61,13 +70,41 @@ public:
     }
 
 private:
-    // A one-line label in the default size takes the page's font, made smaller where that is
-    // too large for the box the layout gives it: the text is never cut.
+    // The size the label's text starts at, in CSS pixels: its font's, or the page's.
+    int StartPixels() const {
+        const FontRequest font = FontOf(model_);
+        if (font.size <= 0) return guirt_web_inherited_pixels(Node().Handle());
+        return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
+    }
+
+    // Shows the caption; a one-line caption fitted to the box.
     void Fit() {
-        if (FontOf(model_).size <= 0 && !model_.MultiLine()) guirt_web_fit(Node().Handle());
+        FittedLine line{caption_, 0, false};
+        if (!model_.MultiLine()) {
+            const int start = StartPixels();
+            line = FitLine(caption_, start, kLeastLinePixels, static_cast<double>(BoundsOf(model_).width),
+                           [this](std::string_view text, int pixels) {
+                               return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
+                           });
+            Node().SetStyle("font-size",
+                            line.pixels == start ? CssFontSize(FontOf(model_)) : std::to_string(line.pixels) + "px");
+        }
+        Node().SetText(line.text);
+        if (line.cut != shown_.cut) {
+            if (line.cut) {
+                Node().SetAttribute("aria-label", caption_);
+            } else {
+                Node().RemoveAttribute("aria-label");
+            }
+        }
+        const bool retip = line.cut || shown_.cut;
+        shown_ = std::move(line);
+        if (retip) Show(RectControl::Shown::HelpTag);
     }
 
     const Label& model_;
+    std::string caption_;
+    FittedLine shown_;
 };
 
 }  // namespace

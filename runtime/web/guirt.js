@@ -91,14 +91,12 @@ mergeInto(LibraryManager.library, {
       Guirt.desktop().appendChild(notice);
       return notice;
     },
-    // Shrinks a one-line label's text until it fits its box, from the size its style gives.
-    fit: function(node) {
-      node.style.fontSize = '';
-      var size = parseFloat(getComputedStyle(node).fontSize);
-      while (size > 6 && node.scrollWidth > node.clientWidth) {
-        size -= 0.5;
-        node.style.fontSize = size + 'px';
-      }
+    // How wide the text is in the node's font at the size in pixels (one canvas measures all).
+    textWidth: function(node, text, pixels) {
+      var style = getComputedStyle(node);
+      Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
+      Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
+      return Guirt.measure.measureText(text).width;
     },
     // A shortcut's keys as one text: the modifiers held, then the key (upper case if a letter).
     chord: function(ctrl, shift, alt, meta, key) {
@@ -488,9 +486,14 @@ mergeInto(LibraryManager.library, {
     Guirt.node(handle).selectedIndex = index;
   },
 
-  guirt_web_fit__deps: ['$Guirt'],
-  guirt_web_fit: function(handle) {
-    Guirt.fit(Guirt.node(handle));
+  guirt_web_text_width__deps: ['$Guirt'],
+  guirt_web_text_width: function(handle, text, pixels) {
+    return Guirt.textWidth(Guirt.node(handle), Guirt.text(text), pixels);
+  },
+
+  guirt_web_inherited_pixels__deps: ['$Guirt'],
+  guirt_web_inherited_pixels: function(handle) {
+    return Math.round(parseFloat(getComputedStyle(Guirt.node(handle).parentNode).fontSize));
   },
 
   guirt_web_set_title__deps: ['$Guirt'],

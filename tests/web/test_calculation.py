@@ -32,6 +32,19 @@ class Calculation(PageTest):
         self.assertEqual(self.page.shows("diameter"), "1.1283791670955126")
         self.assertEqual(self.page.shows("result"), "Voltage drop = 17.5V")
 
+    def test_a_long_result_keeps_its_number_on_one_line(self):
+        self.page.type_over("current", "1000")
+        self.page.type_over("diameter", "1")
+        self.page.type_over("lenght", "1e200")
+        result = self.page.control("result")
+        shown = self.page.shows("result")
+        self.assertTrue(shown.startswith("Voltage drop = 2228") and shown.endswith("\u2026"), shown)
+        fits = "return arguments[0].scrollWidth <= arguments[0].clientWidth && arguments[0].clientHeight <= 20"
+        self.assertTrue(self.page.driver.execute_script(fits, result))
+        whole = result.get_attribute("aria-label")
+        self.assertTrue(whole.startswith("Voltage drop = 2228") and whole.endswith("V") and len(whole) > 200, whole)
+        self.assertEqual(result.get_attribute("title"), whole)
+
     def test_text_that_is_no_number_gives_the_desktop_texts(self):
         self.page.type_over("diameter", "abc")
         self.assertEqual(self.page.shows("areafld"), "0")
