@@ -7,6 +7,7 @@
 #include "Guard.h"
 #include "ModelState.h"
 #include "Win32ControlPeer.h"
+#include "Win32EditPadding.h"
 #include "Win32Keys.h"
 #include "Win32Text.h"
 #include "Win32WindowPeer.h"
@@ -181,6 +182,25 @@ private:
                 const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
                 const std::string typed = TypedBy(wParam, lParam);
                 Report(field_, &TextEdit::PeerKeyUp, std::string_view(typed), KeyOf(wParam), false);
+                return result;
+            }
+            case WM_NCCALCSIZE: {
+                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                PadClientArea(hwnd, *reinterpret_cast<RECT*>(lParam));
+                return result;
+            }
+            case WM_NCPAINT: {
+                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                PaintPadding(hwnd);
+                return result;
+            }
+            case WM_NCHITTEST:
+                return HitPadding(hwnd, lParam, DefSubclassProc(hwnd, message, wParam, lParam));
+            case WM_SETFONT: {
+                // A new line height: the text is centred again.
+                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                             SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 return result;
             }
             case WM_KILLFOCUS:

@@ -155,6 +155,12 @@ TEST_F(Win32WindowTest, OnAScreenOfAnotherDpiTheLayoutScalesAndTheTextsFitWhole)
         }
         EXPECT_EQ(Text(caption), L"Total cable length (m):");
         EXPECT_LE(TextSize(length, Text(length)).cx, ClientWidth(length));
+        // The field's line sits in the middle of its height, as a label's does (to the pixel
+        // each of the two may round to).
+        POINT line{0, static_cast<short>(HIWORD(SendMessageW(length, EM_POSFROMCHAR, 0, 0)))};
+        MapWindowPoints(length, native, &line, 1);
+        const auto [left, top, width, height] = Place(length);
+        EXPECT_NEAR(line.y + TextSize(length, L"0").cy / 2.0, top + height / 2.0, 2.0);
         COMBOBOXINFO parts{};
         parts.cbSize = sizeof(parts);
         GetComboBoxInfo(material, &parts);
