@@ -54,7 +54,7 @@ reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^
 # product code of its own), found by the name it shows in the installed programs.
 uninstall_leftovers() {
     local key
-    wine reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' | awk -v base="$uninstall_key" '
+    wine reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' | awk '
         /^HKEY_/ { key = $0; sub(/.*\\/, "", key) }
         $1 == "DisplayName" && $2 == "REG_SZ" && substr($0, index($0, "REG_SZ") + 6) ~ /^ *Dravello$/ { print key }' |
         while read -r key; do wine msiexec /x "$key" /qn || true; done
@@ -78,18 +78,19 @@ strings -a "$shortcut" | grep -qxF 'C:\Program Files\Dravello\dravello.exe' || f
 [[ $(reg_value "$uninstall_key\\$product" Publisher) == "$company" ]] || fail "the entry's publisher is not $company"
 icon=$(reg_value "$product_key" ProductIcon)
 [[ -n $icon ]] || fail "the product has no icon"
-cmp -s "$build/icon/dravello.ico" "$(wine winepath -u "$icon" | tr -d '\r')" || fail "the product's icon is not the program's"
+icon_file=$(wine winepath -u "$icon" | tr -d '\r')
+cmp -s "$build/icon/dravello.ico" "$icon_file" || fail "the product's icon is not the program's"
 strings -a -el "$shortcut" | grep -qF "$icon" || fail "the shortcut does not show the program's icon"
 
-# A filter that matched no case would pass too: the case has to be seen passing.
-ran=$(wine "$blackbox" 'C:\Program Files\Dravello\dravello.exe' --gtest_filter='BlackBox.*ExitsWithZeroWhenClosed' 2>&1) &&
-    grep -q '^\[       OK \] BlackBox\.' <<<"$ran" ||
+ran=$(wine "$blackbox" 'C:\Program Files\Dravello\dravello.exe' --gtest_filter='BlackBox.*ExitsWithZeroWhenClosed' 2>&1) ||
     fail "the installed program did not calculate and close with status 0: $ran"
+# A filter that matched no case would pass too: the case has to be seen passing.
+grep -q '^\[       OK \] BlackBox\.' <<<"$ran" || fail "the black-box case did not run: $ran"
 
 wine msiexec /x "$product" /qn || fail "msiexec /x exited with status $?"
 [[ ! -e $program_dir ]] || fail "the uninstall left Program Files\\Dravello"
 [[ -z $(shortcuts) ]] || fail "the uninstall left the shortcut $(shortcuts)"
-[[ ! -e $(wine winepath -u "$icon" | tr -d '\r') ]] || fail "the uninstall left the product's icon"
+[[ ! -e $(dirname "$icon_file") ]] || fail "the uninstall left the product's icon in $(dirname "$icon_file")"
 ! wine reg query "$uninstall_key\\$product" >/dev/null 2>&1 || fail "the uninstall left its installed-programs entry"
 ! wine reg query "$product_key" >/dev/null 2>&1 || fail "the uninstall left the product's registration"
 echo "installed $product ($version) and uninstalled it without a trace"
