@@ -42,8 +42,9 @@ run:
 	cmake --build --preset dev --target dravello send_wm_delete
 	scripts/run.sh
 
-# The Windows program for users: build/win64/dravello.exe and guirt.dll, stripped, and
-# build/win64/dravello-windows-x64.zip holding the two.
+# The Windows program for users: build/win64/dravello.exe and guirt.dll, stripped,
+# build/win64/dravello-windows-x64.zip holding the two, and the installer
+# build/win64/dravello-1.0.0-x64.msi.
 windows:
 	scripts/install-deps.sh windows
 	cmake --preset win64

@@ -24,8 +24,9 @@ DEV_CONFIGURE=(libgtest-dev libgmock-dev libx11-dev)
 HEADLESS=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 # CPack's DEB generator reads the linked libraries with these.
 PACKAGING=(dpkg-dev file)
-# Cross-building the Windows program (windres comes with the binutils) and its tests.
-WINDOWS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools googletest)
+# Cross-building the Windows program (windres comes with the binutils) and its tests, its
+# icon (the SVG rendered by rsvg-convert, packed by icotool) and its installer (wixl).
+WINDOWS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools googletest librsvg2-bin icoutils wixl)
 # The page: emscripten (clang, its libc++ and Node, with the acorn module its JS optimizer
 # needs), the number text headers, GoogleTest's sources (the web build configures its
 # tests too), and Python for the local server.
@@ -46,6 +47,8 @@ TEST_ONLY=(
     desktop-file-utils appstream groff-base
     # packaging/linux/render-icons.sh
     librsvg2-bin
+    # reading the Windows installer back
+    msitools
 )
 
 case $set_name in

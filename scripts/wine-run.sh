@@ -9,8 +9,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=$root/build/wineprefix
 export WINEDEBUG=-all
-# No prompts to install Mono or Gecko: nothing here needs .NET or HTML.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install Mono or Gecko: nothing here needs .NET or HTML. No winemenubuilder:
+# it would put launchers and file types for the prefix's programs in the user's home.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
     mkdir -p "$root/build"

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QIcon>
 #include <QMimeData>
 #include <QProcess>
@@ -51,6 +53,22 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     std::_Exit(1);
 }
 
+// The program's icon from the desktop's icon theme, where installing puts it. Elsewhere (the
+// program not installed, or no theme, as on the offscreen platform) its sizes are read from
+// the hicolor tree in share/icons beside the program's folder, where both an installed tree
+// and the build folder have it.
+QIcon ProgramIcon() {
+    const QString name = QStringLiteral(GUIRT_DESKTOP_ID);
+    QIcon icon = QIcon::fromTheme(name);
+    if (!icon.isNull()) return icon;
+    const QDir hicolor(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor"));
+    for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString file = hicolor.filePath(size + QStringLiteral("/apps/") + name + QStringLiteral(".png"));
+        if (QFile::exists(file)) icon.addFile(file);
+    }
+    return icon;
+}
+
 // The Qt backend: one QApplication for the process and its event loop.
 class QtBackend final : public PeerFactory {
 public:
@@ -75,7 +93,7 @@ public:
         // compositors match the window to its entry and show its icon.
         QApplication::setApplicationName(QStringLiteral(GUIRT_APPLICATION_NAME));
         QGuiApplication::setDesktopFileName(QStringLiteral(GUIRT_DESKTOP_ID));
-        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GUIRT_DESKTOP_ID)));
+        QApplication::setWindowIcon(ProgramIcon());
     }
 
     ~QtBackend() override {

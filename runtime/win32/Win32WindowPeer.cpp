@@ -2,6 +2,7 @@
 
 #include "Guard.h"
 #include "ModelState.h"
+#include "Win32Icons.h"
 #include "Win32Text.h"
 #include "guirt/Exceptions.h"
 
@@ -31,6 +32,8 @@ void Win32WindowPeer::RegisterWindowClass() noexcept {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = RuntimeModule();
+    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;

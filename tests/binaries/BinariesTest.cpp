@@ -64,11 +64,48 @@ TEST(Binaries, RuntimeLibraryIsA64BitDllNeedingNoCompilerRuntime) {
     }
 }
 
-TEST(Binaries, ExeCarriesOneVersionResourceAndTheProcessManifest) {
+TEST(Binaries, ExeCarriesItsIconOneVersionResourceAndTheProcessManifest) {
     std::vector<std::string> keys;
     for (const PeImage::Resource& r : PeImage(exePath).resources()) keys.push_back(r.type + "/" + r.name);
-    // RT_VERSION 16 and RT_MANIFEST 24, both numbered 1 (the manifest a process starts with).
-    EXPECT_EQ(keys, (std::vector<std::string>{"#16/#1", "#24/#1"}));
+    // RT_ICON 3 (one image a size), RT_GROUP_ICON 14, RT_VERSION 16 and RT_MANIFEST 24 (the
+    // manifest a process starts with is number 1).
+    EXPECT_EQ(keys, (std::vector<std::string>{"#3/#1", "#3/#2", "#3/#3", "#3/#4", "#3/#5", "#3/#6", "#3/#7", "#3/#8",
+                                              "#14/#1", "#16/#1", "#24/#1"}));
+}
+
+// The first icon group is the program's icon: each size Windows asks for, the 256 px image
+// as PNG and the others as 32-bit bitmaps (with their AND mask, so twice as high).
+TEST(Binaries, FirstIconGroupHoldsEverySizeAsWindowsReadsIt) {
+    const PeImage exe(exePath);
+    const std::vector<PeImage::Resource> all = exe.resources();
+    const std::vector<std::uint8_t> group = resource(exe, "#14");
+    ASSERT_GE(group.size(), 6u);
+    EXPECT_EQ(group[2] | group[3] << 8, 1) << "an icon, not a cursor";
+    const std::size_t count = group[4] | std::size_t{group[5]} << 8;
+    ASSERT_EQ(group.size(), 6 + 14 * count);
+
+    std::vector<int> sizes;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t entry = 6 + 14 * i;
+        const int size = group[entry] == 0 ? 256 : group[entry];  // 0 stands for 256
+        sizes.push_back(size);
+        const std::string id = "#" + std::to_string(group[entry + 12] | group[entry + 13] << 8);
+        auto image =
+            std::find_if(all.begin(), all.end(), [&](const auto& r) { return r.type == "#3" && r.name == id; });
+        ASSERT_NE(image, all.end()) << "no image " << id << " for " << size << " px";
+        EXPECT_EQ(image->data.size(), u32(group, entry + 8)) << size << " px";
+        if (size == 256) {
+            EXPECT_EQ(u32(image->data, 0), 0x474E5089u) << "the 256 px image is PNG";
+        } else {
+            // BITMAPINFOHEADER: its size, width, height, then planes and bits per pixel.
+            EXPECT_EQ(u32(image->data, 0), 40u) << size << " px";
+            EXPECT_EQ(u32(image->data, 4), static_cast<std::uint32_t>(size));
+            EXPECT_EQ(u32(image->data, 8), static_cast<std::uint32_t>(2 * size));
+            EXPECT_EQ(image->data.at(14), 32) << size << " px";
+        }
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 TEST(Binaries, VersionResource) {

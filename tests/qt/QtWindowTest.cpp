@@ -37,6 +37,12 @@ TEST_F(QtWindowTest, TheContentAreaIsExactlyTheWindowSizeAndCannotBeResizedOrMax
     EXPECT_TRUE(native->isVisible());
 }
 
+// Run from the build folder, as here, the icon comes from the tree the build lays out.
+TEST_F(QtWindowTest, TheWindowShowsTheProgramsIconUninstalledToo) {
+    Open();
+    EXPECT_FALSE(native->windowIcon().isNull());
+}
+
 TEST_F(QtWindowTest, AWindowManagerCloseIsTheModelsToDecide) {
     Open();
     const QPointer<QMainWindow> shown = native;

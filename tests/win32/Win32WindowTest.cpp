@@ -51,6 +51,20 @@ TEST_F(Win32WindowTest, TheClientAreaIsTheWindowSizeBelowTheMenuBarAndControlsSi
     EXPECT_FALSE(IsWindowVisible(current));
 }
 
+// This test program carries the program's icon, as dravello.exe does.
+TEST_F(Win32WindowTest, TheWindowShowsTheProgramsIconAtTheSystemsBigAndSmallSizes) {
+    Open();
+    for (auto [index, metric] : {std::pair{GCLP_HICON, SM_CXICON}, std::pair{GCLP_HICONSM, SM_CXSMICON}}) {
+        ICONINFO icon{};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrW(native, index)), &icon)) << index;
+        BITMAP colour{};
+        GetObjectW(icon.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(colour.bmWidth, GetSystemMetrics(metric)) << index;
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
+}
+
 TEST_F(Win32WindowTest, ControlsShowTheirTextFontAndColoursOnTheWindowsBackgroundAndOutputIsAnnounced) {
     Open();
     HWND formula = Control(kFormula, L"Static");
