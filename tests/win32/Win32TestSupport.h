@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-// windows.h first
-#include <commctrl.h>
 // Its old `pascal` calling-convention macro would rewrite the runtime's headers.
 #undef pascal
 
