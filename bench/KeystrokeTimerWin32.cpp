@@ -5,8 +5,12 @@
 // recalculated and set) and has nothing left to paint or to take from its queue; that
 // moment is stamped inside the program, on its own thread, by keystroke_probe.dll
 // (KeystrokeProbeWin32.cpp), and Wine's performance counter is one clock for every process.
-// The two programs take turns in batches.
+// The two programs take turns of a few keystrokes each, so that both meet the machine as it
+// is at the moment; a pair of batches is many turns, and its ratio is that of the two
+// programs' median keystrokes, which the moments another process had the processor barely
+// move.
 // Usage: keystroke_timer PAIRS KEYSTROKES PROGRAM TITLE BASELINE BASELINE_TITLE
+// (KEYSTROKES per program and pair, in turns of 10)
 // Both programs make the same controls in the same order, so their IDs tell the diameter
 // field and the result label apart.
 #include <windows.h>
@@ -25,6 +29,8 @@ namespace {
 constexpr int kResultId = 1003;
 constexpr int kDiameterId = 1005;
 constexpr DWORD kReplyTime = 10000;
+// Even, so that each turn leaves the text as it found it.
+constexpr int kTurn = 10;
 
 LONGLONG now() {
     LARGE_INTEGER count;
@@ -91,13 +97,13 @@ public:
         }
     }
 
-    // Seconds for that many keystrokes, an even number, which leaves the text as found.
-    double batch(int keystrokes) {
+    // A turn: the microseconds of each keystroke, added to `times`.
+    void turn(std::vector<double>& times) {
         takeFocus();
-        LONGLONG counts = 0;
-        for (int i = 0; i < keystrokes; ++i) {
+        for (int i = 0; i < kTurn; ++i) {
             const UINT key = i % 2 ? VK_BACK : '5';
             const std::wstring before = text(result_);
+            LONGLONG counts = 0;
             for (const bool release : {false, true}) {
                 const LONGLONG start = now();
                 PostMessageW(diameter_, release ? WM_KEYUP : WM_KEYDOWN, key, keyBits(key, release));
@@ -105,8 +111,8 @@ public:
                 counts += state_->doneAt - start;
             }
             if (text(result_) == before) fail(L"did not recalculate the result on a keystroke");
+            times.push_back(seconds(counts) * 1e6);
         }
-        return seconds(counts);
     }
 
     const wchar_t* name() const { return name_; }
@@ -150,43 +156,48 @@ private:
     bench::ProbeState* state_ = nullptr;
 };
 
+double median(const std::vector<double>& values) {
+    return bench::summarise(values).median;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 7 || _wtoi(argv[1]) < 1 || _wtoi(argv[2]) < 2) {
+    if (argc != 7 || _wtoi(argv[1]) < 1 || _wtoi(argv[2]) < kTurn) {
         std::fprintf(stderr, "usage: keystroke_timer PAIRS KEYSTROKES PROGRAM TITLE BASELINE BASELINE_TITLE\n");
         return 2;
     }
     const int pairs = _wtoi(argv[1]);
-    const int keystrokes = _wtoi(argv[2]) & ~1;
+    const int turns = _wtoi(argv[2]) / kTurn;
     Typist program(argv[3], argv[4]);
     Typist baseline(argv[5], argv[6]);
     // A batch each first, not counted, for the first use of every path a keystroke takes.
-    program.batch(keystrokes);
-    baseline.batch(keystrokes);
-    // In turn program first and baseline first, so that neither always follows the other;
-    // a pair's ratio holds even while the machine's speed drifts.
+    std::vector<double> warmUp;
+    for (int i = 0; i < turns; ++i) {
+        program.turn(warmUp);
+        baseline.turn(warmUp);
+    }
+    // In turn program first and baseline first, so that neither always follows the other.
     std::vector<double> programTimes, baselineTimes, ratios;
-    for (int i = 0; i < pairs; ++i) {
-        double p = 0, b = 0;
-        if (i % 2 == 0) {
-            p = program.batch(keystrokes);
-            b = baseline.batch(keystrokes);
-        } else {
-            b = baseline.batch(keystrokes);
-            p = program.batch(keystrokes);
+    for (int pair = 0; pair < pairs; ++pair) {
+        std::vector<double> p, b;
+        for (int i = 0; i < turns; ++i) {
+            Typist& first = i % 2 ? baseline : program;
+            Typist& second = i % 2 ? program : baseline;
+            first.turn(i % 2 ? b : p);
+            second.turn(i % 2 ? p : b);
         }
-        programTimes.push_back(p / keystrokes * 1e6);
-        baselineTimes.push_back(b / keystrokes * 1e6);
-        ratios.push_back(p / b);
+        programTimes.push_back(median(p));
+        baselineTimes.push_back(median(b));
+        ratios.push_back(programTimes.back() / baselineTimes.back());
     }
     const bench::Summary p = bench::summarise(programTimes);
     const bench::Summary b = bench::summarise(baselineTimes);
     const bench::Summary r = bench::summarise(ratios);
     std::printf(
-        "a keystroke in the diameter field, handled and painted, under Wine, %d pairs of batches of %d "
-        "(median per keystroke, middle half, CV):\n",
-        pairs, keystrokes);
+        "a keystroke in the diameter field, handled and painted, under Wine: %d pairs of %d keystrokes each "
+        "(the pairs' medians: median, middle half, CV):\n",
+        pairs, turns * kTurn);
     for (const auto& [typist, s] : {std::pair{&program, p}, std::pair{&baseline, b}}) {
         std::printf("  %-9ls %7.1f us   middle half %7.1f-%7.1f   CV %4.1f%%\n", typist->name(), s.median,
                     s.lowerQuartile, s.upperQuartile, 100 * s.cv);
