@@ -1,10 +1,12 @@
 // Put into a program by keystroke_timer through a message hook, once: on the program's own
 // thread it watches the window and its controls, and stamps the moment a key's press or
 // release has been dealt with: the thread has nothing left to paint or to handle. Then the
-// hook goes, and the program runs as it does for a user, with a window subclass more.
+// hook goes, and the program runs as it does for a user, with one window procedure more in
+// front of each control's. Those are set in the plain way: common controls' subclasses look
+// up a window property on every message, which under Wine is a call to its server.
 #include <windows.h>
 
-#include <commctrl.h>
+#include <unordered_map>
 
 #include "KeystrokeProbe.h"
 
@@ -14,6 +16,8 @@ bench::ProbeState* gState = nullptr;
 HANDLE gDone = nullptr;
 // A key message has arrived and what it started is not yet all done.
 bool gKeyPending = false;
+// The window procedure each watched window had.
+std::unordered_map<HWND, WNDPROC> gProcedures;
 
 // Checked as each key message and each paint is done with: the last of them leaves the queue
 // empty. A press leaves its character in the queue, and a change its paints.
@@ -26,8 +30,8 @@ void stampWhenDone() {
     SetEvent(gDone);
 }
 
-LRESULT CALLBACK watch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+LRESULT CALLBACK watch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(gProcedures.at(hwnd), hwnd, message, wParam, lParam);
     switch (message) {
         case WM_KEYDOWN:
         case WM_CHAR:
@@ -44,8 +48,9 @@ LRESULT CALLBACK watch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UI
     return result;
 }
 
-BOOL CALLBACK watchControl(HWND control, LPARAM) {
-    SetWindowSubclass(control, watch, 1, 0);
+BOOL CALLBACK watchWindow(HWND window, LPARAM) {
+    gProcedures[window] =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&watch)));
     return TRUE;
 }
 
@@ -60,8 +65,8 @@ void setUp() {
     HMODULE self;
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
                        reinterpret_cast<LPCWSTR>(&setUp), &self);
-    SetWindowSubclass(gState->window, watch, 1, 0);
-    EnumChildWindows(gState->window, watchControl, 0);
+    watchWindow(gState->window, 0);
+    EnumChildWindows(gState->window, watchWindow, 0);
     gState->ready = true;
     SetEvent(gDone);
 }
