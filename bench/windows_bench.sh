@@ -23,17 +23,29 @@ done
 # Left to spread over the processors, the programs and the server wake each other across
 # them, at a cost that changes with where the scheduler happens to put them, for seconds
 # at a time: one run then differs from the next by half. On one processor they hand over
-# in turn, as alike from run to run as the other work on the machine lets them.
-cpu=$(($(nproc) - 1))
+# in turn, as alike from run to run as the other work on the machine lets them. Everything
+# started from here stays on it: the virtual display, the server and the programs.
+taskset -cp "$(($(nproc) - 1))" $$ >/dev/null
+
+# One display and one Wine session for both timers, started before any timing: a server
+# already running (from tests, say) would be on every processor, and a new session spends
+# its first seconds starting Wine's own services and desktop.
 export WINEPREFIX=$root/build/wineprefix
-# A server already running (from tests, say) would be on every processor: start afresh.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
-on_one_cpu() { taskset -c "$cpu" "$root/scripts/with-virtual-display.sh" "$@"; }
+if [[ -z ${DISPLAY:-} ]]; then
+    source "$root/scripts/virtual-display.sh"
+    start_virtual_display || exit 1
+    trap 'wineserver -k 2>/dev/null || true; cleanup_virtual_display' EXIT
+else
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+fi
+wineserver -p
+"$root/scripts/wine-run.sh" wineboot >/dev/null 2>&1 || true
+sleep 2
 
-# One Wine session for each timer: it starts the programs from inside it.
-on_one_cpu "$root/scripts/wine-run.sh" "$startup_timer" "$start_pairs" "$exe" Dravello "$baseline" Baseline
-on_one_cpu "$root/scripts/wine-run.sh" "$keystroke_timer" "$keystroke_pairs" 200 "$exe" Dravello "$baseline" Baseline
+"$root/scripts/wine-run.sh" "$startup_timer" "$start_pairs" "$exe" Dravello "$baseline" Baseline
+"$root/scripts/wine-run.sh" "$keystroke_timer" "$keystroke_pairs" 200 "$exe" Dravello "$baseline" Baseline
 
 exe_size=$(stat -c %s "$exe")
 dll_size=$(stat -c %s "$dll")
