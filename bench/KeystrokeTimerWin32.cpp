@@ -193,7 +193,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     const bench::Summary p = bench::summarise(programTimes);
     const bench::Summary b = bench::summarise(baselineTimes);
-    const bench::Summary r = bench::summarise(ratios);
     std::printf(
         "a keystroke in the diameter field, handled and painted, under Wine: %d pairs of %d keystrokes each "
         "(the pairs' medians: median, middle half, CV):\n",
@@ -202,8 +201,6 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("  %-9ls %7.1f us   middle half %7.1f-%7.1f   CV %4.1f%%\n", typist->name(), s.median,
                     s.lowerQuartile, s.upperQuartile, 100 * s.cv);
     }
-    std::printf(
-        "  ratio within pairs: median %.3f, middle half %.3f-%.3f, range %.3f-%.3f, CV %.1f%% (target <= 1.10)\n",
-        r.median, r.lowerQuartile, r.upperQuartile, r.min, r.max, 100 * r.cv);
+    bench::printRatios(ratios);
     return 0;
 }

@@ -72,11 +72,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     const Summary p = bench::summarise(programTimes);
     const Summary b = bench::summarise(baselineTimes);
-    const Summary r = bench::summarise(pairRatios);
     std::printf("start-up to the shown window under Wine, %d runs each (median, quartiles, range, CV):\n", runs);
     print(argv[3], p);
     print(argv[5], b);
-    std::printf("  ratio of medians %.2f (target <= 1.10); ratio within pairs: median %.2f, quartiles %.2f-%.2f\n",
-                p.median / b.median, r.median, r.lowerQuartile, r.upperQuartile);
+    bench::printRatios(pairRatios);
     return 0;
 }

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 build=${1:?usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS]}
-start_pairs=${2:-60}
+start_pairs=${2:-100}
 keystroke_pairs=${3:-20}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The stripped copies users get (windows_dist), with guirt.dll beside the program.
