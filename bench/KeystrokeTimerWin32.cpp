@@ -110,12 +110,17 @@ public:
                 if (WaitForSingleObject(done_, kReplyTime) != WAIT_OBJECT_0) fail(L"was not done with a key in time");
                 counts += state_->doneAt - start;
             }
-            if (text(result_) == before) fail(L"did not recalculate the result on a keystroke");
+            const std::wstring after = text(result_);
+            if (after == before) fail(L"did not recalculate the result on a keystroke");
+            if (i == 1) recalculated_ = after;
             times.push_back(seconds(counts) * 1e6);
         }
     }
 
     const wchar_t* name() const { return name_; }
+    // The result recalculated by a turn's first two keystrokes, a digit and a Backspace,
+    // which restore the diameter.
+    const std::wstring& recalculated() const { return recalculated_; }
 
 private:
     // The probe comes with a message hook on the program's thread and stays once it is gone.
@@ -154,6 +159,7 @@ private:
     HANDLE memory_ = nullptr;
     HANDLE done_ = nullptr;
     bench::ProbeState* state_ = nullptr;
+    std::wstring recalculated_;
 };
 
 double median(const std::vector<double>& values) {
@@ -176,6 +182,12 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < turns; ++i) {
         program.turn(warmUp);
         baseline.turn(warmUp);
+    }
+    // Both must have done the same work, as far as it shows.
+    if (program.recalculated() != baseline.recalculated()) {
+        std::fprintf(stderr, "keystroke_timer: the programs' results differ: %ls against %ls\n",
+                     program.recalculated().c_str(), baseline.recalculated().c_str());
+        return 1;
     }
     // In turn program first and baseline first, so that neither always follows the other.
     std::vector<double> programTimes, baselineTimes, ratios;

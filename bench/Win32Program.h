@@ -16,13 +16,14 @@ public:
     Win32Program(const Win32Program&) = delete;
     Win32Program& operator=(const Win32Program&) = delete;
 
-    // The process's visible top-level window with the title, or null while it has none.
-    HWND shownWindow(const wchar_t* title) const;
-    // Waits for that window, looking every millisecond.
+    // Waits for the process's visible top-level window with the title, looking every
+    // millisecond.
     HWND waitForWindow(const wchar_t* title) const;
     HANDLE process() const { return process_.hProcess; }
 
 private:
+    HWND shownWindow(const wchar_t* title) const;
+
     std::wstring path_;
     PROCESS_INFORMATION process_{};
 };
