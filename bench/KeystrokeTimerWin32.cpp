@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "KeystrokeProbe.h"
@@ -177,7 +178,7 @@ int wmain(int argc, wchar_t** argv) {
     const int turns = _wtoi(argv[2]) / kTurn;
     Typist program(argv[3], argv[4]);
     Typist baseline(argv[5], argv[6]);
-    // A batch each first, not counted, for the first use of every path a keystroke takes.
+    // A pair's worth each first, not counted, for the first use of every path a keystroke takes.
     std::vector<double> warmUp;
     for (int i = 0; i < turns; ++i) {
         program.turn(warmUp);
