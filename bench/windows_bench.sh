@@ -50,7 +50,7 @@ wineboot --init >/dev/null 2>&1 || true
 sleep 2
 
 wine "$startup_timer" "$start_pairs" "$exe" Dravello "$baseline" Baseline
-wine "$keystroke_timer" "$keystroke_pairs" 200 "$exe" Dravello "$baseline" Baseline
+wine "$keystroke_timer" "$keystroke_pairs" 400 "$exe" Dravello "$baseline" Baseline
 
 exe_size=$(stat -c %s "$exe")
 dll_size=$(stat -c %s "$dll")
