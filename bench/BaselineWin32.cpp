@@ -1,10 +1,16 @@
 // The start-up baseline on Windows: the same window as dravello.exe made with the Win32 API
 // directly, no runtime in between. The same client size, the eleven controls in the same
 // order at the same places with the same fonts and help tips, a menu bar with two menus, the
-// Edit accelerators and a dialog-style message loop.
+// Edit accelerators and a dialog-style message loop. A change of the diameter converts it to
+// the area and recalculates the result, as a keystroke there does in dravello.exe.
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <charconv>
+#include <string>
+
+#include "calc/Materials.h"
 
 namespace {
 
@@ -12,6 +18,8 @@ constexpr int kClientWidth = 296;
 constexpr int kClientHeight = 247;
 constexpr int kFirstControlId = 1000;
 constexpr int kResultIndex = 3;
+// The controls' places in kControls.
+constexpr int kMaterialIndex = 0, kCurrentIndex = 2, kDiameterIndex = 5, kLengthIndex = 6, kAreaIndex = 9;
 constexpr UINT kExit = 1, kUndo = 2, kCut = 3, kCopy = 4, kPaste = 5, kDelete = 6, kSelectAll = 7;
 
 struct Control {
@@ -108,6 +116,41 @@ void createControls(HWND window, HINSTANCE instance) {
     }
 }
 
+double number(HWND window, int index) {
+    wchar_t wide[64];
+    char text[64];
+    const int length = GetDlgItemTextW(window, kFirstControlId + index, wide, 64);
+    for (int i = 0; i <= length; ++i) text[i] = static_cast<char>(wide[i]);
+    double value = 0;
+    std::from_chars(text, text + length, value);
+    return value;
+}
+
+void setText(HWND window, int index, const std::string& text) {
+    SetDlgItemTextW(window, kFirstControlId + index, std::wstring(text.begin(), text.end()).c_str());
+}
+
+// The area in the shortest text that reads back as the same number, and the result with at
+// most three decimals, from the same formulas with the same grouping as the program's.
+void recalculate(HWND window) {
+    constexpr double kPi = 3.141592653589793;
+    const double d = number(window, kDiameterIndex);
+    const double area = ((d * kPi) * d) / 4.0;
+    char text[64];
+    setText(window, kAreaIndex, std::string(text, std::to_chars(text, text + sizeof(text), area).ptr));
+
+    const auto row = SendDlgItemMessageW(window, kFirstControlId + kMaterialIndex, CB_GETCURSEL, 0, 0);
+    const double resistivity = dravello::kMaterials[row < 0 ? 0 : static_cast<std::size_t>(row)].resistivity;
+    const double vd =
+        ((number(window, kLengthIndex) * number(window, kCurrentIndex)) * resistivity) / (((d * kPi) * d) / 4.0);
+    std::string shown(text, std::to_chars(text, text + sizeof(text), vd, std::chars_format::fixed, 3).ptr);
+    if (shown.find('.') != std::string::npos) {
+        shown.erase(shown.find_last_not_of('0') + 1);
+        if (shown.back() == '.') shown.pop_back();
+    }
+    setText(window, kResultIndex, "Voltage drop = " + shown + "V");
+}
+
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CTLCOLORSTATIC:
@@ -118,6 +161,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         case WM_COMMAND:
             if (LOWORD(wParam) == kExit) DestroyWindow(window);
+            if (LOWORD(wParam) == kFirstControlId + kDiameterIndex && HIWORD(wParam) == EN_CHANGE) recalculate(window);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

@@ -1,15 +1,28 @@
-# The Windows start-up benchmark's programs, built by the win64 build (which has no bench
-# preset of its own) and run by windows_bench.sh from `make bench`: a bare Win32 window of
-# dravello.exe's make-up, and the timer that starts both. Both are stripped, as the
-# user's dravello.exe is.
+# The Windows benchmarks' programs, built by the win64 build (which has no bench preset of
+# its own) and run by windows_bench.sh from `make bench`: a bare Win32 window of
+# dravello.exe's make-up, the timer that starts both, and the one that types into both.
+# The baseline is stripped, as the user's dravello.exe is.
 add_executable(baseline_win32 WIN32 ${CMAKE_CURRENT_LIST_DIR}/BaselineWin32.cpp ${CMAKE_CURRENT_LIST_DIR}/BaselineWin32.rc)
 target_compile_definitions(baseline_win32 PRIVATE UNICODE _UNICODE NOMINMAX)
 target_compile_options(baseline_win32 PRIVATE -municode)
 target_link_options(baseline_win32 PRIVATE -municode -s)
-target_include_directories(baseline_win32 PRIVATE ${PROJECT_SOURCE_DIR}/app)
+# The manifest beside the program's resources, and the material table (plain data).
+target_include_directories(baseline_win32 PRIVATE ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR})
 target_link_libraries(baseline_win32 PRIVATE comctl32)
 
+add_library(win32_program STATIC ${CMAKE_CURRENT_LIST_DIR}/Win32Program.cpp)
+target_compile_definitions(win32_program PUBLIC UNICODE _UNICODE NOMINMAX)
 add_executable(startup_timer ${CMAKE_CURRENT_LIST_DIR}/StartupTimerWin32.cpp)
-target_compile_definitions(startup_timer PRIVATE UNICODE _UNICODE NOMINMAX)
-target_compile_options(startup_timer PRIVATE -municode)
-target_link_options(startup_timer PRIVATE -municode)
+add_executable(keystroke_timer ${CMAKE_CURRENT_LIST_DIR}/KeystrokeTimerWin32.cpp)
+foreach(timer startup_timer keystroke_timer)
+    target_compile_options(${timer} PRIVATE -municode)
+    target_link_options(${timer} PRIVATE -municode)
+    target_link_libraries(${timer} PRIVATE win32_program)
+endforeach()
+target_link_libraries(keystroke_timer PRIVATE user32)
+
+# What keystroke_timer puts into the programs it types into.
+add_library(keystroke_probe SHARED ${CMAKE_CURRENT_LIST_DIR}/KeystrokeProbeWin32.cpp)
+set_target_properties(keystroke_probe PROPERTIES PREFIX "")
+target_compile_definitions(keystroke_probe PRIVATE UNICODE _UNICODE NOMINMAX)
+add_dependencies(keystroke_timer keystroke_probe)
