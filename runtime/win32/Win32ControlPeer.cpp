@@ -12,27 +12,41 @@ namespace guirt::win32 {
 
 namespace {
 
-// Asks a child which control of the runtime it is: ours answer with their NativeControl,
-// Win32's own (through DefWindowProc) with 0.
-constexpr UINT kWhichControl = WM_APP + 2;
-
 std::unordered_map<const ControlPeer*, NativeControl*>& Controls() {
     static std::unordered_map<const ControlPeer*, NativeControl*> controls;
     return controls;
 }
 
+// Each control the runtime has taken over, by its window, until the window is destroyed:
+// its native control (null once the peer has gone) and the window procedure it had before.
+// A map rather than a window property or the common controls' subclassing: under Wine each
+// of those asks the server on every message.
+struct TakenOver {
+    NativeControl* control;
+    WNDPROC previous;
+};
+std::unordered_map<HWND, TakenOver>& Taken() {
+    static std::unordered_map<HWND, TakenOver> taken;
+    return taken;
+}
+
 }  // namespace
 
-NativeControl::NativeControl(HWND hwnd) : hwnd_(hwnd) {
-    SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+NativeControl::NativeControl(HWND hwnd)
+    : hwnd_(hwnd),
+      previous_(
+          reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)))) {
+    Taken()[hwnd] = {this, previous_};
 }
 
 NativeControl::~NativeControl() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_.get(), SubclassProc, 0);
+    // The window may outlive the peer for a while, with its messages going to its own procedure.
+    if (hwnd_) Taken()[hwnd_.get()].control = nullptr;
 }
 
 NativeControl* NativeControl::Of(HWND hwnd) noexcept {
-    return hwnd ? reinterpret_cast<NativeControl*>(SendMessageW(hwnd, kWhichControl, 0, 0)) : nullptr;
+    auto it = Taken().find(hwnd);
+    return it == Taken().end() ? nullptr : it->second.control;
 }
 
 NativeControl* NativeControl::Of(const ControlPeer* peer) noexcept {
@@ -41,20 +55,25 @@ NativeControl* NativeControl::Of(const ControlPeer* peer) noexcept {
 }
 
 LRESULT NativeControl::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return Default(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR self) {
-    auto* control = reinterpret_cast<NativeControl*>(self);
-    if (message == kWhichControl) return static_cast<LRESULT>(self);
+LRESULT NativeControl::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(previous_, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK NativeControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto it = Taken().find(hwnd);
+    if (it == Taken().end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const TakenOver taken = it->second;
     if (message == WM_NCDESTROY) {
         // Destroyed with its window: the peer no longer owns it.
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-        static_cast<void>(control->hwnd_.release());
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        Taken().erase(it);
+        if (taken.control) static_cast<void>(taken.control->hwnd_.release());
+        return CallWindowProcW(taken.previous, hwnd, message, wParam, lParam);
     }
-    return Caught(LRESULT{0}, [&] { return control->Message(hwnd, message, wParam, lParam); });
+    if (!taken.control) return CallWindowProcW(taken.previous, hwnd, message, wParam, lParam);
+    return Caught(LRESULT{0}, [&] { return taken.control->Message(hwnd, message, wParam, lParam); });
 }
 
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style) {
@@ -86,7 +105,7 @@ LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wPa
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS: {
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            const LRESULT result = Default(hwnd, message, wParam, lParam);
             const bool gained = message == WM_SETFOCUS;
             if (gained) SendMessageW(GetParent(hwnd), kChildFocused, 0, reinterpret_cast<LPARAM>(hwnd));
             // Last: the model may let go of this peer.
@@ -96,7 +115,7 @@ LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wPa
         default:
             break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return Default(hwnd, message, wParam, lParam);
 }
 
 template <class Interface>

@@ -53,13 +53,15 @@ public:
 protected:
     // Takes the new control over: its messages pass through Message first.
     explicit NativeControl(HWND hwnd);
-    // A message of the control, before its own window procedure (DefSubclassProc).
+    // A message of the control, before its own window procedure (Default).
     virtual LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The control's own handling of a message.
+    LRESULT Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     WindowHandle hwnd_;
+    WNDPROC previous_ = nullptr;
 };
 
 // A runtime colour (0xTTRRGGBB) as Win32 gives it to a DC; Win32 has no transparency there.

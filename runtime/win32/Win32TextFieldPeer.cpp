@@ -171,34 +171,34 @@ private:
                 if (!repeat) typed_.erase(wParam);
                 typing_ = repeat ? std::optional<WPARAM>() : wParam;
                 Report(field_, &TextEdit::PeerKeyDown, repeat);
-                return DefSubclassProc(hwnd, message, wParam, lParam);
+                return Default(hwnd, message, wParam, lParam);
             }
             case WM_CHAR:
                 if (typing_) typed_[*typing_] += static_cast<wchar_t>(wParam);
-                return DefSubclassProc(hwnd, message, wParam, lParam);
+                return Default(hwnd, message, wParam, lParam);
             case WM_KEYUP:
             case WM_SYSKEYUP: {
                 // The control acts on the key first, so the model hears of the release last.
-                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                const LRESULT result = Default(hwnd, message, wParam, lParam);
                 const std::string typed = TypedBy(wParam, lParam);
                 Report(field_, &TextEdit::PeerKeyUp, std::string_view(typed), KeyOf(wParam), false);
                 return result;
             }
             case WM_NCCALCSIZE: {
-                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                const LRESULT result = Default(hwnd, message, wParam, lParam);
                 PadClientArea(hwnd, *reinterpret_cast<RECT*>(lParam));
                 return result;
             }
             case WM_NCPAINT: {
-                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                const LRESULT result = Default(hwnd, message, wParam, lParam);
                 PaintPadding(hwnd);
                 return result;
             }
             case WM_NCHITTEST:
-                return HitPadding(hwnd, lParam, DefSubclassProc(hwnd, message, wParam, lParam));
+                return HitPadding(hwnd, lParam, Default(hwnd, message, wParam, lParam));
             case WM_SETFONT: {
                 // A new line height: the text is centred again.
-                const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+                const LRESULT result = Default(hwnd, message, wParam, lParam);
                 SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                              SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 return result;
