@@ -76,9 +76,15 @@ LRESULT CALLBACK NativeControl::WindowProc(HWND hwnd, UINT message, WPARAM wPara
     return Caught(LRESULT{0}, [&] { return taken.control->Message(hwnd, message, wParam, lParam); });
 }
 
-HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style) {
-    HWND hwnd = CreateWindowExW(0, windowClass, nullptr, style | WS_CHILD, 0, 0, 0, 0, site.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(site.id)), RuntimeModule(), nullptr);
+HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style,
+                 DWORD exStyle) {
+    // Made where the model puts it, so that showing its bounds has nothing left to do.
+    const auto dpi = static_cast<int>(SendMessageW(site.parent, kWindowDpi, 0, 0));
+    const Bounds b = ScaledBounds(BoundsOf(model), dpi > 0 ? dpi : kLayoutDpi);
+    HWND hwnd =
+        CreateWindowExW(exStyle, windowClass, nullptr, style | WS_CHILD, static_cast<int>(b.left),
+                        static_cast<int>(b.top), static_cast<int>(b.width), static_cast<int>(b.height), site.parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(site.id)), RuntimeModule(), nullptr);
     if (!hwnd) {
         Raise<RuntimeException>("The native control of " + std::string(TextOf(model.Name())) + " could not be made.");
     }
@@ -121,7 +127,14 @@ LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wPa
 template <class Interface>
 void Win32ControlPeer<Interface>::SetStyle(DWORD bit, bool on) noexcept {
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-    SetWindowLongPtrW(Handle(), GWL_STYLE, on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit)));
+    const LONG_PTR wanted = on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit));
+    if (wanted != style) SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
+}
+
+template <class Interface>
+void Win32ControlPeer<Interface>::Repaint() noexcept {
+    // A control not on screen yet is painted whole when it shows.
+    if (IsWindowVisible(Handle())) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 template <class Interface>
@@ -137,6 +150,7 @@ Bounds Win32ControlPeer<Interface>::DeviceBounds() const {
 
 template <class Interface>
 void Win32ControlPeer<Interface>::UseFont(SharedFont font) {
+    if (font == font_) return;
     // The font in use goes only once the control has the new one.
     const SharedFont previous = std::exchange(font_, std::move(font));
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
@@ -168,8 +182,12 @@ void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
     switch (what) {
         case RectControl::Shown::Bounds: {
             const Bounds b = DeviceBounds();
+            RECT now{};
+            GetWindowRect(Handle(), &now);
+            MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&now), 2);
+            if (Bounds{now.left, now.top, now.right - now.left, now.bottom - now.top} == b) return;
             MoveWindow(Handle(), static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
-                       static_cast<int>(b.height), TRUE);
+                       static_cast<int>(b.height), IsWindowVisible(Handle()));
             return;
         }
         case RectControl::Shown::Font:

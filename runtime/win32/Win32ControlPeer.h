@@ -69,9 +69,10 @@ inline COLORREF ColorRefOf(Color color) noexcept {
     return RGB(color.Red(), color.Green(), color.Blue());
 }
 
-// Makes a hidden child control of the window class and styles in the site, to be placed and
-// shown from its model; raises a RuntimeException if Win32 cannot.
-HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style);
+// Makes a hidden child control of the window class and styles in the site, at the model's
+// place, to be shown from its model; raises a RuntimeException if Win32 cannot.
+HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style,
+                 DWORD exStyle = 0);
 
 // What every kind of control shares: its place, font, flags, help tag and accessible texts,
 // the focus it takes and the focus it reports to its model. Interface is the seam's peer
@@ -94,6 +95,8 @@ protected:
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     // Sets a window style bit of the control.
     void SetStyle(DWORD bit, bool on) noexcept;
+    // Paints the control again, if it shows.
+    void Repaint() noexcept;
     // The DPI of the control's window, and the model's bounds in its device pixels.
     int Dpi() const noexcept;
     Bounds DeviceBounds() const;

@@ -11,9 +11,9 @@ namespace {
 
 // A multi-line label wraps its text at the box's edge. A one-line label shows one line,
 // centred in the box's height, and never wraps (SS_CENTERIMAGE makes any type one line).
-DWORD StyleOf(TextAlignment alignment, bool multiLine) {
-    const DWORD line = multiLine ? 0 : SS_CENTERIMAGE;
-    switch (alignment) {
+DWORD StyleOf(const Label& label) {
+    const DWORD line = label.MultiLine() ? 0 : SS_CENTERIMAGE;
+    switch (AlignmentOf(label.TextAlign())) {
         case TextAlignment::Center:
             return SS_CENTER | line;
         case TextAlignment::Right:
@@ -24,8 +24,10 @@ DWORD StyleOf(TextAlignment alignment, bool multiLine) {
     return SS_LEFT | line;
 }
 
-// How wide the text is in the font, in device pixels.
-double WidthIn(HDC dc, HFONT font, std::string_view text) {
+// How wide the text is in the font, in device pixels. Measured on a memory DC of its own:
+// a window's DC would ask the window system where the window shows.
+double WidthIn(HFONT font, std::string_view text) {
+    static HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, font);
     const std::wstring wide = Wide(text);
     SIZE size{};
@@ -42,7 +44,8 @@ double WidthIn(HDC dc, HFONT font, std::string_view text) {
 class Win32LabelPeer final : public Win32ControlPeer<LabelPeer> {
 public:
     Win32LabelPeer(Label& model, const ChildSite& site)
-        : Win32ControlPeer(model, site, CreateChild(site, model, WC_STATICW, SS_NOPREFIX | SS_NOTIFY)), label_(model) {
+        : Win32ControlPeer(model, site, CreateChild(site, model, WC_STATICW, SS_NOPREFIX | SS_NOTIFY | StyleOf(model))),
+          label_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<Label::Shown>(*this);
@@ -76,16 +79,17 @@ public:
             case Label::Shown::TextAlign:
             case Label::Shown::MultiLine: {
                 // The types are a number in the low bits of the style, not flags.
-                const LONG_PTR style =
-                    GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK | SS_CENTERIMAGE);
-                SetWindowLongPtrW(Handle(), GWL_STYLE,
-                                  style | StyleOf(AlignmentOf(label_.TextAlign()), label_.MultiLine()));
+                const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+                const LONG_PTR wanted =
+                    (style & ~static_cast<LONG_PTR>(SS_TYPEMASK | SS_CENTERIMAGE)) | StyleOf(label_);
+                if (wanted == style) return;
+                SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
                 if (what == Label::Shown::MultiLine) Fit();
-                InvalidateRect(Handle(), nullptr, TRUE);
+                Repaint();
                 return;
             }
             case Label::Shown::TextColor:
-                InvalidateRect(Handle(), nullptr, TRUE);
+                Repaint();
                 return;
             case Label::Shown::Selectable:
                 // A STATIC has no selection to offer; the text shows the same either way.
@@ -121,11 +125,9 @@ private:
         };
         FittedLine line{text, start, false};
         if (!label_.MultiLine()) {
-            HDC dc = GetDC(Handle());
             line = FitLine(text, start, static_cast<int>(ScaledPixels(kLeastLinePixels, dpi)),
                            static_cast<double>(DeviceBounds().width),
-                           [&](std::string_view part, int pixels) { return WidthIn(dc, fontAt(pixels).get(), part); });
-            ReleaseDC(Handle(), dc);
+                           [&](std::string_view part, int pixels) { return WidthIn(fontAt(pixels).get(), part); });
         }
         UseFont(fontAt(line.pixels));
         SetWindowTextW(Handle(), WideLines(line.text).c_str());

@@ -43,7 +43,8 @@ public:
     Win32TextFieldPeer(TextField& model, const ChildSite& site)
         : Win32ControlPeer(
               model, site,
-              CreateChild(site, model, WC_EDITW, ES_AUTOHSCROLL | AlignmentStyle(AlignmentOf(model.Alignment())))),
+              CreateChild(site, model, WC_EDITW, ES_AUTOHSCROLL | AlignmentStyle(AlignmentOf(model.Alignment())),
+                          model.Border() ? WS_EX_CLIENTEDGE : 0)),
           field_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
@@ -65,9 +66,10 @@ public:
                 return;
             case TextEdit::Shown::Border: {
                 const LONG_PTR exStyle = GetWindowLongPtrW(edit, GWL_EXSTYLE);
-                SetWindowLongPtrW(edit, GWL_EXSTYLE,
-                                  field_.Border() ? (exStyle | WS_EX_CLIENTEDGE)
-                                                  : (exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE)));
+                const LONG_PTR wanted = field_.Border() ? (exStyle | WS_EX_CLIENTEDGE)
+                                                        : (exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+                if (wanted == exStyle) return;
+                SetWindowLongPtrW(edit, GWL_EXSTYLE, wanted);
                 SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                              SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 return;
@@ -77,7 +79,7 @@ public:
                 return;
             case TextEdit::Shown::Colors:
                 backBrush_.reset(CreateSolidBrush(ColorRefOf(field_.BackColor())));
-                InvalidateRect(edit, nullptr, TRUE);
+                Repaint();
                 return;
             case TextEdit::Shown::LimitText: {
                 const std::int64_t limit = field_.LimitText();
@@ -87,7 +89,7 @@ public:
             case TextEdit::Shown::Alignment:
                 SetStyle(ES_CENTER | ES_RIGHT, false);
                 SetStyle(AlignmentStyle(AlignmentOf(field_.Alignment())), true);
-                InvalidateRect(edit, nullptr, TRUE);
+                Repaint();
                 return;
         }
     }
@@ -98,7 +100,7 @@ public:
         switch (what) {
             case TextField::Shown::Password:
                 SendMessageW(edit, EM_SETPASSWORDCHAR, field_.Password() ? kPasswordDot : 0, 0);
-                InvalidateRect(edit, nullptr, TRUE);
+                Repaint();
                 return;
             case TextField::Shown::CueText:
                 // Shown while the field is empty, focused or not.
