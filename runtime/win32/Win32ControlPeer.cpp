@@ -30,6 +30,12 @@ std::unordered_map<HWND, TakenOver>& Taken() {
     return taken;
 }
 
+// The DPI a window of the runtime lays its controls out for.
+int DpiOf(HWND window) noexcept {
+    const auto dpi = static_cast<int>(SendMessageW(window, kWindowDpi, 0, 0));
+    return dpi > 0 ? dpi : kLayoutDpi;
+}
+
 }  // namespace
 
 NativeControl::NativeControl(HWND hwnd)
@@ -79,8 +85,7 @@ LRESULT CALLBACK NativeControl::WindowProc(HWND hwnd, UINT message, WPARAM wPara
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style,
                  DWORD exStyle) {
     // Made where the model puts it, so that showing its bounds has nothing left to do.
-    const auto dpi = static_cast<int>(SendMessageW(site.parent, kWindowDpi, 0, 0));
-    const Bounds b = ScaledBounds(BoundsOf(model), dpi > 0 ? dpi : kLayoutDpi);
+    const Bounds b = ScaledBounds(BoundsOf(model), DpiOf(site.parent));
     HWND hwnd =
         CreateWindowExW(exStyle, windowClass, nullptr, style | WS_CHILD, static_cast<int>(b.left),
                         static_cast<int>(b.top), static_cast<int>(b.width), static_cast<int>(b.height), site.parent,
@@ -139,8 +144,7 @@ void Win32ControlPeer<Interface>::Repaint() noexcept {
 
 template <class Interface>
 int Win32ControlPeer<Interface>::Dpi() const noexcept {
-    const auto dpi = static_cast<int>(SendMessageW(GetParent(Handle()), kWindowDpi, 0, 0));
-    return dpi > 0 ? dpi : kLayoutDpi;
+    return DpiOf(GetParent(Handle()));
 }
 
 template <class Interface>
