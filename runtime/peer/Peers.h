@@ -115,6 +115,12 @@ public:
     // changes of its caption are announced to assistive technology. Labels learn their
     // buddies before controls get their AccessibleText.
     virtual void SetBuddy(ControlPeer* control) = 0;
+    // The text size, in the layout's pixels, at which the one-line text shows whole in the
+    // box (LineFit.h: at most the font's own size; the floor where even that is too large),
+    // whatever limit the label has been given.
+    virtual double LinePixels() = 0;
+    // Shows the text no larger than this many layout pixels; 0: as large as its font.
+    virtual void LimitLinePixels(double pixels) = 0;
 };
 
 class TextEditPeer : public ControlPeer {

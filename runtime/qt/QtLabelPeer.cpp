@@ -70,26 +70,43 @@ public:
         Fit();
     }
 
+    double LinePixels() override {
+        if (!View()) return 0;
+        const QFont font = ToQFont(FontOf(model_), View());
+        return FitFrom(font, QFontInfo(font).pixelSize()).pixels;
+    }
+
+    void LimitLinePixels(double pixels) override {
+        limit_ = pixels;
+        Fit();
+    }
+
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
 
     std::string Tip() const { return LineTip(caption_, WithLineFeeds(TextOf(model_.HelpTag())), shown_); }
 
-    // Shows the caption in the model's font; a one-line caption fitted to the box.
+    // The caption as it fits the box from a text size (LineFit.h); a multi-line one as it is.
+    FittedLine FitFrom(const QFont& font, int start) const {
+        const QLabel* label = View();
+        if (label->wordWrap()) return {caption_, start, false};
+        QFont measured = font;
+        return FitLine(caption_, start, kLeastLinePixels, label->width(), [&](std::string_view text, int pixels) {
+            measured.setPixelSize(pixels);
+            return QFontMetricsF(measured).horizontalAdvance(ToQString(text));
+        });
+    }
+
+    // Shows the caption in the model's font, no larger than the limit; a one-line caption
+    // fitted to the box.
     void Fit() {
         QLabel* label = View();
         if (!label) return;
         QFont font = ToQFont(FontOf(model_), label);
-        const int start = QFontInfo(font).pixelSize();
-        FittedLine line{caption_, start, false};
-        if (!label->wordWrap()) {
-            QFont measured = font;
-            line = FitLine(caption_, start, kLeastLinePixels, label->width(), [&](std::string_view text, int pixels) {
-                measured.setPixelSize(pixels);
-                return QFontMetricsF(measured).horizontalAdvance(ToQString(text));
-            });
-        }
-        if (line.pixels != start) font.setPixelSize(line.pixels);
+        const int own = QFontInfo(font).pixelSize();
+        const int start = limit_ > 0 ? std::min(own, static_cast<int>(limit_)) : own;
+        FittedLine line = FitFrom(font, start);
+        if (line.pixels != own) font.setPixelSize(line.pixels);
         label->setFont(font);
         // With a buddy the label reads "&" as a mnemonic mark; a caption's own stay as typed.
         const QString text = ToQString(line.text);
@@ -103,6 +120,7 @@ private:
     const Label& model_;
     std::string caption_;
     FittedLine shown_;
+    double limit_ = 0;
 };
 
 }  // namespace

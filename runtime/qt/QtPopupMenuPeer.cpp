@@ -1,9 +1,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "Guard.h"
+#include "LineFit.h"
+#include "ModelState.h"
 #include "QtControlPeer.h"
 #include "QtConversions.h"
 #include "QtObjects.h"
@@ -30,6 +34,11 @@ public:
     ~QtPopupMenuPeer() override { DeleteSoon(nameLabel_.data()); }
 
     using QtControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        QtControlPeer::Show(what);
+        if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) FitHeight();
+    }
+
     void Show(PopupMenu::Shown what) override {
         QComboBox* combo = Combo();
         if (!combo) return;
@@ -77,6 +86,23 @@ public:
     }
 
 private:
+    // A desktop font too tall for the box the layout gives the popup is made smaller, down
+    // to the floor one-line labels shrink to, so that the chosen row shows whole.
+    void FitHeight() {
+        QComboBox* combo = Combo();
+        if (!combo) return;
+        QFont font = ToQFont(FontOf(popup_), combo);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const int room =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).height();
+        for (int pixels = QFontInfo(font).pixelSize();
+             pixels > kLeastLinePixels && QFontMetrics(font).height() > room;) {
+            font.setPixelSize(--pixels);
+        }
+        combo->setFont(font);
+    }
+
     QComboBox* Combo() const { return static_cast<QComboBox*>(Widget()); }
 
     PopupMenu& popup_;

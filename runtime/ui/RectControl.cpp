@@ -49,8 +49,9 @@ void RectControl::Show(Shown what) {
     ControlPeer* peer = NativePeer();
     if (!peer) return;
     peer->Show(what);
-    // What captions what follows the layout, and a caption's help describes its control.
-    if (what == Shown::Bounds || what == Shown::HelpTag) ShowCaptions();
+    // What captions what follows the layout, a caption's help describes its control, and the
+    // captions share a text size.
+    if (what == Shown::Bounds || what == Shown::HelpTag || what == Shown::Font) ShowCaptions();
 }
 
 }  // namespace guirt

@@ -1,6 +1,7 @@
 #include "guirt/Window.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "Captions.h"
@@ -150,6 +151,28 @@ void Window::ShowCaptions() {
         control->toldName_ = text.name;
         control->toldDescription_ = text.description;
         control->NativePeer()->SetAccessibleText(text);
+    }
+    ShowCaptionSize();
+}
+
+// The captions read as one column: they show their texts at one size, the largest at which
+// each of them fits its box. Other labels have no limit.
+void Window::ShowCaptionSize() {
+    std::optional<double> size;
+    for (const Ref<Control>& control : controls_) {
+        if (!control->IsA(Label::Record())) continue;
+        auto& label = static_cast<Label&>(*control);
+        if (!label.peer_ || !label.captioned_) continue;
+        const double fits = label.peer_->LinePixels();
+        size = size ? std::min(*size, fits) : fits;
+    }
+    for (const Ref<Control>& control : controls_) {
+        if (!control->IsA(Label::Record())) continue;
+        auto& label = static_cast<Label&>(*control);
+        const double limit = label.captioned_ && size ? *size : 0;
+        if (!label.peer_ || label.toldLimit_ == limit) continue;
+        label.toldLimit_ = limit;
+        label.peer_->LimitLinePixels(limit);
     }
 }
 

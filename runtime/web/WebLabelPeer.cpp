@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "LineFit.h"
@@ -69,6 +70,16 @@ public:
         }
     }
 
+    double LinePixels() override {
+        const int own = StartPixels();
+        return model_.MultiLine() ? own : FitFrom(own).pixels;
+    }
+
+    void LimitLinePixels(double pixels) override {
+        limit_ = pixels;
+        Fit();
+    }
+
 private:
     // The size the label's text starts at, in CSS pixels: its font's, or the page's.
     int StartPixels() const {
@@ -77,17 +88,22 @@ private:
         return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
     }
 
-    // Shows the caption; a one-line caption fitted to the box.
+    // The caption as it fits the box from a text size (LineFit.h).
+    FittedLine FitFrom(int start) const {
+        return FitLine(caption_, start, kLeastLinePixels, static_cast<double>(BoundsOf(model_).width),
+                       [this](std::string_view text, int pixels) {
+                           return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
+                       });
+    }
+
+    // Shows the caption, no larger than the limit; a one-line caption fitted to the box.
     void Fit() {
         FittedLine line{caption_, 0, false};
         if (!model_.MultiLine()) {
-            const int start = StartPixels();
-            line = FitLine(caption_, start, kLeastLinePixels, static_cast<double>(BoundsOf(model_).width),
-                           [this](std::string_view text, int pixels) {
-                               return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
-                           });
+            const int own = StartPixels();
+            line = FitFrom(limit_ > 0 ? std::min(own, static_cast<int>(limit_)) : own);
             Node().SetStyle("font-size",
-                            line.pixels == start ? CssFontSize(FontOf(model_)) : std::to_string(line.pixels) + "px");
+                            line.pixels == own ? CssFontSize(FontOf(model_)) : std::to_string(line.pixels) + "px");
         }
         Node().SetText(line.text);
         if (line.cut != shown_.cut) {
@@ -105,6 +121,7 @@ private:
     const Label& model_;
     std::string caption_;
     FittedLine shown_;
+    double limit_ = 0;  // in CSS pixels; 0: none
 };
 
 }  // namespace

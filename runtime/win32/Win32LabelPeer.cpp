@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 #include "LineFit.h"
 #include "ModelState.h"
 #include "Win32ControlPeer.h"
@@ -106,30 +110,64 @@ public:
         live_ = live;
     }
 
+    double LinePixels() override {
+        if (!Handle()) return 0;
+        const Sizing sizing = Size();
+        const FittedLine line = FitFrom(sizing, WithLineFeeds(TextOf(label_.Caption())), sizing.own);
+        return static_cast<double>(line.pixels) * kLayoutDpi / sizing.dpi;
+    }
+
+    void LimitLinePixels(double pixels) override {
+        limit_ = pixels;
+        Fit();
+    }
+
     HBRUSH Colors(HDC dc) override {
         ::SetTextColor(dc, ColorRefOf(label_.TextColor()));
         return nullptr;
     }
 
 private:
-    // Shows the caption in the model's font, a one-line caption fitted to the box.
+    // The model's font at the window's DPI, and the same font at other sizes.
+    struct Sizing {
+        FontRequest request;
+        int dpi = kLayoutDpi;
+        SharedFont font;
+        int own = 0;  // its em height in device pixels
+
+        SharedFont At(int pixels) const {
+            return pixels == own ? font : FontFor(AtDevicePixels(request, pixels, dpi), dpi);
+        }
+    };
+
+    Sizing Size() const {
+        const FontRequest request = FontOf(label_);
+        const int dpi = Dpi();
+        SharedFont font = FontFor(request, dpi);
+        const int own = EmPixels(font.get());
+        return {request, dpi, std::move(font), own};
+    }
+
+    // The caption as it fits the box from a text size in device pixels (LineFit.h); a
+    // multi-line caption as it is.
+    FittedLine FitFrom(const Sizing& sizing, const std::string& text, int start) const {
+        if (label_.MultiLine()) return {text, start, false};
+        return FitLine(text, start, static_cast<int>(ScaledPixels(kLeastLinePixels, sizing.dpi)),
+                       static_cast<double>(DeviceBounds().width),
+                       [&](std::string_view part, int pixels) { return WidthIn(sizing.At(pixels).get(), part); });
+    }
+
+    // Shows the caption in the model's font, no larger than the limit; a one-line caption
+    // fitted to the box.
     void Fit() {
         if (!Handle() || !made_) return;
         const std::string text = WithLineFeeds(TextOf(label_.Caption()));
-        const FontRequest request = FontOf(label_);
-        const int dpi = Dpi();
-        const SharedFont font = FontFor(request, dpi);
-        const int start = EmPixels(font.get());
-        const auto fontAt = [&](int pixels) {
-            return pixels == start ? font : FontFor(AtDevicePixels(request, pixels, dpi), dpi);
-        };
-        FittedLine line{text, start, false};
-        if (!label_.MultiLine()) {
-            line = FitLine(text, start, static_cast<int>(ScaledPixels(kLeastLinePixels, dpi)),
-                           static_cast<double>(DeviceBounds().width),
-                           [&](std::string_view part, int pixels) { return WidthIn(fontAt(pixels).get(), part); });
-        }
-        UseFont(fontAt(line.pixels));
+        const Sizing sizing = Size();
+        const int start = limit_ > 0
+                              ? std::min(sizing.own, static_cast<int>(std::lround(limit_ * sizing.dpi / kLayoutDpi)))
+                              : sizing.own;
+        FittedLine line = FitFrom(sizing, text, start);
+        UseFont(sizing.At(line.pixels));
         SetWindowTextW(Handle(), WideLines(line.text).c_str());
         if (line.cut != shown_.cut) SetAccessibleText({line.cut ? text : std::string(), {}});
         const bool retip = line.cut || shown_.cut;
@@ -139,6 +177,7 @@ private:
 
     const Label& label_;
     FittedLine shown_;
+    double limit_ = 0;   // in layout pixels; 0: none
     bool made_ = false;  // fitted once, when the whole model is shown
     bool live_ = false;
 };

@@ -11,6 +11,10 @@ class ProgramEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         guirt::RuntimeInit(nullptr, nullptr, L"-platform offscreen", 1);
+        // A run at a desktop font of another size (in points).
+        if (const int points = qEnvironmentVariableIntValue("PROGRAM_TEST_FONT_POINTS"); points > 0) {
+            QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        }
         guirt::RuntimePerformInitializers();
         dravello::_EarlyStartup();
         dravello::_LateStartup();

@@ -1,6 +1,9 @@
 #include <QAccessible>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <bit>
 #include <cstring>
+#include <set>
 #include <tuple>
 
 #include "ProgramSupport.h"
@@ -144,6 +147,25 @@ TEST(ProgramStartup, TheApplicationIsVersionOneZero) {
 // The window as start-up built it: Tab visits the popup and the fields top to bottom,
 // never a label, although two labels share their TabIndex with fields. The popup starts
 // with the focus, drawn as after a Tab.
+// The captions read as one column at any desktop font: one text size, each caption whole in
+// its box; and the popup's metal shows whole. Also run at a 14 pt desktop font.
+TEST(ProgramStartup, TheCaptionsShareOneSizeAndThePopupShowsItsRowWhole) {
+    std::set<int> sizes;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
+        QLabel* caption = Widget<QLabel>(name);
+        ASSERT_NE(caption, nullptr) << name;
+        sizes.insert(QFontInfo(caption->font()).pixelSize());
+        EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width()) << name;
+    }
+    EXPECT_EQ(sizes.size(), 1u);
+    QComboBox* popup = Widget<QComboBox>("PopupMenu1");
+    QStyleOptionComboBox option;
+    option.initFrom(popup);
+    const QRect field =
+        popup->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, popup);
+    EXPECT_LE(QFontMetrics(popup->font()).height(), field.height());
+}
+
 TEST(ProgramStartup, TabVisitsThePopupAndTheFieldsTopToBottom) {
     EXPECT_EQ(Startup().focused, "PopupMenu1");
     EXPECT_TRUE(Startup().focusShown);

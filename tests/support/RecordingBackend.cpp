@@ -75,10 +75,16 @@ protected:
 
 class RecordingLabel final : public Recording<LabelPeer> {
 public:
-    using Recording::Recording;
+    RecordingLabel(const Label& label, RecordingBackend& backend) : Recording(label, backend, "label"), label_(label) {}
     using Recording::Show;
     void Show(Label::Shown what) override { LogShown(what); }
     void SetBuddy(ControlPeer* control) override { Note("SetBuddy " + NameOf(control)); }
+    // Each caption fits at a size of its own: its length.
+    double LinePixels() override { return static_cast<double>(TextOf(label_.Caption()).size()); }
+    void LimitLinePixels(double pixels) override { Note("LimitLinePixels " + std::to_string(pixels)); }
+
+private:
+    const Label& label_;
 };
 
 class RecordingField final : public Recording<TextFieldPeer> {
@@ -125,7 +131,7 @@ public:
         backend_.log.push_back("create window");
     }
     std::unique_ptr<LabelPeer> CreateLabel(Label& label) override {
-        return std::make_unique<RecordingLabel>(label, backend_, "label");
+        return std::make_unique<RecordingLabel>(label, backend_);
     }
     std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override {
         return std::make_unique<RecordingField>(field, backend_);

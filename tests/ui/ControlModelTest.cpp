@@ -244,12 +244,27 @@ TEST(WindowModel, SettersTellThePeerWhatChangedAndNothingElse) {
     EXPECT_EQ(current->Left(), 196);
     ExpectRaises<RuntimeException>([&] { current->RaiseEvent(23); });  // TextField has 0 to 22
 
-    // A label moved beside a field becomes its caption: both peers learn it.
+    // A label moved beside a field becomes its caption: both peers learn it, and the caption
+    // shows its text no larger than the size it fits at.
     shown.backend.log.clear();
-    shown.window->Get<Label>("caption")->SetTop(60);
+    Ref<Label> caption = shown.window->Get<Label>("caption");
+    caption->SetTop(60);
     EXPECT_EQ(shown.backend.log,
               (std::vector<std::string>{"caption.Show Bounds", "caption.SetBuddy current",
-                                        "current.SetAccessibleText Total cable length (m) (described)"}));
+                                        "current.SetAccessibleText Total cable length (m) (described)",
+                                        "caption.LimitLinePixels 23.000000"}));
+
+    // Captions share the largest size at which each fits (here, the length of its text); a
+    // label that captions nothing any more has no limit.
+    shown.Field("length")->SetLeft(196);
+    shown.Field("length")->SetTop(120);  // beside the formula, 50 characters
+    shown.backend.log.clear();
+    caption->SetCaption(Lit<"Current (A):">());
+    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "caption.LimitLinePixels 12.000000"), 1);
+    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "formula.LimitLinePixels 12.000000"), 1);
+    shown.backend.log.clear();
+    shown.Field("length")->SetTop(200);
+    EXPECT_EQ(shown.backend.log.back(), "formula.LimitLinePixels 0.000000");
 }
 
 // A window opens with its first tab stop focused; a disabled or hidden one is passed over.

@@ -64,6 +64,7 @@ private:
     // The control beside it that it is the caption of, as its peer was last told.
     const Control* captioned_ = nullptr;
     bool buddyTold_ = false;
+    double toldLimit_ = 0;  // the text size its peer was last limited to
 };
 
 }  // namespace guirt

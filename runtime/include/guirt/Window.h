@@ -165,6 +165,7 @@ private:
     ShownMenuBar DescribeMenus();
     void ShowTabOrder();
     void ShowCaptions();
+    void ShowCaptionSize();
     // Makes the native window and its controls' peers from the complete model.
     void CreatePeers();
 
