@@ -14,9 +14,10 @@ build: deps
 	cmake --preset dev
 	cmake --build --preset dev
 
-test: build
+test: build package
 	mkdir -p $(LOGS)
 	$(CTEST) --preset dev | tee $(LOGS)/ctest-dev.txt
+	tests/install/deb_check.sh build/package/*.deb | tee $(LOGS)/deb-check.txt
 	cmake --preset asan
 	cmake --build --preset asan
 	$(CTEST) --preset asan | tee $(LOGS)/ctest-asan.txt
@@ -63,11 +64,12 @@ serve: web
 	@echo "Dravello is served at http://127.0.0.1:$(PORT)/ (Ctrl+C stops it)"
 	python3 -m http.server $(PORT) --bind 127.0.0.1 --directory build/web
 
-# A .deb of a Release build in build/package.
+# A .deb of a Release build in build/package, the only one there: an older version's goes.
 package:
 	scripts/install-deps.sh package
 	cmake --preset package
 	cmake --build --preset package
+	rm -f build/package/*.deb
 	cpack --preset package
 
 bench: deps

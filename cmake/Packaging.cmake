@@ -1,11 +1,15 @@
 # `cpack -G DEB` (make package): a .deb of what cmake/Install.cmake and the targets install.
 set(CPACK_PACKAGE_NAME dravello)
 set(CPACK_PACKAGE_VENDOR "Dravello developers")
-set(CPACK_PACKAGE_CONTACT "Dravello developers <dravello@localhost>")
+set(CPACK_PACKAGE_CONTACT "Dravello developers <dravello@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "voltage-drop calculator for cables")
-set(CPACK_PACKAGE_DESCRIPTION "Dravello computes the voltage lost along a cable from the whole conductor \
-length, the current, the conductor's diameter or area and its material (copper, aluminium, \
-gold, silver, iron or lead, at 20 degrees C).")
+# One line each, as the control file shows them (within 80 columns).
+set(CPACK_PACKAGE_DESCRIPTION "\
+Dravello computes the voltage lost along a cable from the whole conductor
+length, out and back, the current, the conductor's diameter or area, and
+its material: copper, aluminium, gold, silver, iron or lead, at 20 degrees
+Celsius. Typing a diameter fills in the area and the other way round, and
+the drop is computed again as you type.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

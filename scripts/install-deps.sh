@@ -43,8 +43,8 @@ TEST_ONLY=(
     x11-utils
     # the screen reader's view: a session bus, the accessibility bus and a client
     dbus-bin dbus-daemon at-spi2-core python3-dbus
-    # the desktop file, metainfo and man page checks of the install test
-    desktop-file-utils appstream groff-base
+    # the desktop file, metainfo and man page checks of the install test, and the .deb's
+    desktop-file-utils appstream groff-base lintian
     # packaging/linux/render-icons.sh
     librsvg2-bin
     # reading the Windows installer back

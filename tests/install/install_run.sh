@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR with prefix /usr, as a distribution package
 # would lay it out, then runs the end-to-end window test on the INSTALLED program with no
-# LD_LIBRARY_PATH: it has to find libguirt through its own RUNPATH.
-# Usage: install_run.sh BUILD_DIR LIBDIR SEND_WM_DELETE
+# LD_LIBRARY_PATH: it has to find libguirt, in the program's own library folder, through its
+# own RUNPATH.
+# Usage: install_run.sh BUILD_DIR PRIVATE_LIBDIR SEND_WM_DELETE
 set -euo pipefail
 
-build=${1:?usage: install_run.sh BUILD_DIR LIBDIR SEND_WM_DELETE}
-libdir=${2:?usage: install_run.sh BUILD_DIR LIBDIR SEND_WM_DELETE}
-send_wm_delete=${3:?usage: install_run.sh BUILD_DIR LIBDIR SEND_WM_DELETE}
+usage="usage: install_run.sh BUILD_DIR PRIVATE_LIBDIR SEND_WM_DELETE"
+build=${1:?$usage}
+libdir=${2:?$usage}
+send_wm_delete=${3:?$usage}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 stage=$(mktemp -d)
@@ -28,7 +30,7 @@ for file in bin/dravello "$libdir/libguirt.so" \
     share/metainfo/org.dravello.Dravello.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.dravello.Dravello.svg \
     share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/org.dravello.Dravello.png \
-    share/man/man1/dravello.1; do
+    share/man/man1/dravello.1.gz share/doc/dravello/{copyright,changelog.gz}; do
     [[ -f $usr/$file ]] || fail "not installed: /usr/$file"
 done
 
@@ -41,7 +43,7 @@ resolved=$(ldd "$app" | sed -n 's/^[[:space:]]*libguirt\.so => \([^ ]*\).*/\1/p'
     fail "the installed program loads libguirt from '$resolved'"
 
 # The installed page renders without a troff warning.
-warnings=$(LC_ALL=C.UTF-8 groff -t -man -Tutf8 -ww -z "$usr/share/man/man1/dravello.1" 2>&1)
+warnings=$(gzip -dc "$usr/share/man/man1/dravello.1.gz" | LC_ALL=C.UTF-8 groff -t -man -Tutf8 -ww -z 2>&1)
 [[ -z $warnings ]] || fail "the man page has troff warnings: $warnings"
 
 echo "installed into $stage/root; RUNPATH $runpath; libguirt from $resolved"

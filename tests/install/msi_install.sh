@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Windows installer under Wine as an administrator would, quietly and for every
-# user, then checks what a user meets: the two files in Program Files\Dravello, the
+# user, then checks what a user meets: the four files in Program Files\Dravello, the
 # Start-menu shortcut, the installed-programs entry with its icon, and the INSTALLED program
 # starting, calculating and closing with status 0 (one case of the black-box test, run on
 # it). Then uninstalls it and checks that nothing of it is left; and last, that a later
@@ -66,7 +66,7 @@ uninstall_leftovers
 wine msiexec /i "$(wine winepath -w "$msi" | tr -d '\r')" /qn || fail "msiexec /i exited with status $?"
 
 build=$(dirname "$msi")
-for file in dravello.exe guirt.dll; do
+for file in dravello.exe guirt.dll README.txt LICENSE.txt; do
     cmp -s "$build/$file" "$program_dir/$file" || fail "Program Files\\Dravello\\$file is not the build's $file"
 done
 shortcut=$(shortcuts)
