@@ -7,22 +7,13 @@ Fusion), takes screenshots of the window, a menu, the popup's list and a tooltip
 checks that each background is light and that the text on it reads at 4.5:1 or more.
 Usage: light_look.py DRAVELLO GTK_THEME_PLUGIN [SCREENSHOT_FOLDER]
 """
-import collections
 import os
 import subprocess
 import sys
 import tempfile
 import time
 
-CONTENT_HEIGHT = 247  # the window's content area below its menu bar
-# Rectangles (left, top, width, height) in content coordinates, from window/PropertyLists.h.
-POPUP = (20, 14, 256, 20)
-TEXTS = {
-    "caption": (20, 75, 142, 20),
-    "formula": (20, 46, 256, 16),
-    "result": (20, 207, 256, 20),
-    "field text": (199, 77, 74, 16),  # inside the length field's frame
-}
+from pixels import CONTENT_HEIGHT, POPUP, TEXTS, Shot, check, fail, settled, xdotool
 
 KDE_DARK = """[Colors:Window]
 BackgroundNormal=32,35,38
@@ -43,11 +34,6 @@ ForegroundNormal=252,252,252
 GTK_PREFER_DARK = "[Settings]\ngtk-application-prefer-dark-theme=1\n"
 
 
-def fail(message):
-    print(f"e2e.light_look: FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
 def desktops(config):
     """Each dark desktop: its environment and the program's arguments."""
     kde, gtk = os.path.join(config, "kde"), os.path.join(config, "gtk")
@@ -64,65 +50,6 @@ def desktops(config):
         "kde-dark": ({"XDG_CURRENT_DESKTOP": "KDE", "KDE_SESSION_VERSION": "5", "XDG_CONFIG_HOME": kde}, []),
         "gnome-prefer-dark-fusion": ({"XDG_CURRENT_DESKTOP": "GNOME", "XDG_CONFIG_HOME": gtk}, ["-style", "Fusion"]),
     }
-
-
-def luminance(rgb):
-    def linear(c):
-        c /= 255
-        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
-
-    r, g, b = (linear(c) for c in rgb)
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b
-
-
-def contrast(a, b):
-    la, lb = sorted((luminance(a), luminance(b)))
-    return (lb + 0.05) / (la + 0.05)
-
-
-class Shot:
-    """One window's pixels as X shows them."""
-
-    def __init__(self, window, keep=None):
-        ppm = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], capture_output=True,
-                             check=True).stdout
-        fields, at = [], 0
-        while len(fields) < 4:  # P6, width, height, maximum, each after white space
-            while ppm[at:at + 1].isspace():
-                at += 1
-            end = at
-            while not ppm[end:end + 1].isspace():
-                end += 1
-            fields.append(ppm[at:end])
-            at = end
-        self.width, self.height = int(fields[1]), int(fields[2])
-        self.pixels = ppm[at + 1:]
-        if keep:
-            subprocess.run(["convert", "ppm:-", keep], input=ppm, check=True)
-
-    def region(self, left, top, width, height):
-        return [tuple(self.pixels[3 * (y * self.width + x):3 * (y * self.width + x) + 3])
-                for y in range(top, min(top + height, self.height)) for x in range(left, min(left + width, self.width))]
-
-
-def look(pixels):
-    """The background (the commonest colour) and the contrast of the text on it."""
-    background = collections.Counter(pixels).most_common(1)[0][0]
-    return background, max(contrast(p, background) for p in pixels)
-
-
-def check(desktop, what, pixels, text=True):
-    background, ratio = look(pixels)
-    shown = "#%02x%02x%02x" % background
-    print(f"{desktop}: {what}: background {shown}" + (f", text {ratio:.2f}:1" if text else ""))
-    if luminance(background) < 0.5:
-        fail(f"{desktop}: the {what} is dark ({shown})")
-    if text and ratio < 4.5:
-        fail(f"{desktop}: the {what} reads at {ratio:.2f}:1 on {shown}")
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
 
 
 class Program:
@@ -144,9 +71,7 @@ class Program:
 
     def popup(self, what):
         """The program's other visible window: a menu, a list or a tooltip."""
-        pid = str(self.process.pid)
-        return self.wait_for(lambda: [w for w in xdotool("search", "--onlyvisible", "--pid", pid) if w != self.window],
-                             what)
+        return self.wait_for(self.others, what)
 
     def close_popup(self):
         xdotool("key", "Escape")
@@ -161,18 +86,6 @@ class Program:
     def end(self):
         self.process.kill()
         self.process.wait()
-
-
-def settled(window):
-    """The window's pixels once two screenshots in a row agree: mapped is not yet painted."""
-    before = Shot(window)
-    for _ in range(25):
-        time.sleep(0.2)
-        after = Shot(window)
-        if after.pixels == before.pixels:
-            return after
-        before = after
-    return before
 
 
 def main():
@@ -194,8 +107,7 @@ def main():
                     window = settled(program.window)
                     Shot(program.window, keep("window"))
                     menu_h = window.height - CONTENT_HEIGHT
-                    left, top, width, height = 0, menu_h, window.width, CONTENT_HEIGHT
-                    check(desktop, "window", window.region(left, top, width, height), text=False)
+                    check(desktop, "window", window.region(0, menu_h, window.width, CONTENT_HEIGHT), text=False)
                     check(desktop, "menu bar", window.region(0, 0, window.width, menu_h))
                     for what, (x, y, w, h) in TEXTS.items():
                         check(desktop, what, window.region(x, y + menu_h, w, h))
