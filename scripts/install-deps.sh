@@ -41,6 +41,9 @@ TEST_ONLY=(
     clang libclang-rt-dev
     # the end-to-end test's window checks
     x11-utils
+    # the look test: the desktop themes' palettes the window must not take (GNOME and Xfce
+    # users get this one with Qt)
+    qt6-gtk-platformtheme
     # the screen reader's view: a session bus, the accessibility bus and a client
     dbus-bin dbus-daemon at-spi2-core python3-dbus
     # the desktop file, metainfo and man page checks of the install test, and the .deb's

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Backend.h"
+#include "QtLook.h"
 #include "QtPopUp.h"
 #include "QtWindowPeer.h"
 
@@ -94,6 +95,7 @@ public:
         QApplication::setApplicationName(QStringLiteral(GUIRT_APPLICATION_NAME));
         QGuiApplication::setDesktopFileName(QStringLiteral(GUIRT_DESKTOP_ID));
         QApplication::setWindowIcon(ProgramIcon());
+        qt::UseLightLook();
     }
 
     ~QtBackend() override {

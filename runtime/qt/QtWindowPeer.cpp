@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QStyle>
 #include <algorithm>
 
 #include "Guard.h"
@@ -27,9 +26,6 @@ void NativeWindow::closeEvent(QCloseEvent* event) {
 QtWindowPeer::QtWindowPeer(Window& model, const ShownMenuBar& bar)
     : model_(model), native_(new NativeWindow), content_(new QWidget) {
     native_->setObjectName(ToQString(model_.Class().Name()));
-    // The colours a program gives its controls (black captions, white fields) were chosen
-    // for a light window: a dark desktop theme keeps its own windows, not this one.
-    native_->setPalette(native_->style()->standardPalette());
     native_->setCentralWidget(content_);
     menus_ = std::make_unique<QtMenuPeer>(*native_, model_);
     menus_->Rebuild(bar.menus);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Win32Look.h"
 #include "Win32Text.h"
 
 namespace guirt::win32 {
@@ -35,6 +36,8 @@ void ToolTips::Set(HWND control, std::string_view text) {
                                     RuntimeModule(), nullptr));
         if (!tips_) return;
         SendMessageW(tips_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+        SendMessageW(tips_.get(), TTM_SETTIPBKCOLOR, kTipColor, 0);
+        SendMessageW(tips_.get(), TTM_SETTIPTEXTCOLOR, kTextColor, 0);
     }
     // A tool added twice would be there twice: take any earlier one off first.
     Remove(control);

@@ -3,6 +3,7 @@
 #include "Guard.h"
 #include "ModelState.h"
 #include "Win32Icons.h"
+#include "Win32Look.h"
 #include "Win32Text.h"
 #include "guirt/Exceptions.h"
 
@@ -35,7 +36,6 @@ void Win32WindowPeer::RegisterWindowClass() noexcept {
     windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
     windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
     gWindowClass = RegisterClassExW(&windowClass);
 }
@@ -133,18 +133,24 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             if (NativeControl* control = NativeControl::Of(reinterpret_cast<HWND>(lParam))) {
                 const auto dc = reinterpret_cast<HDC>(wParam);
                 SetBkColor(dc, BackColorRef());
+                ::SetTextColor(dc, kTextColor);
                 HBRUSH brush = control->Colors(dc);
                 return reinterpret_cast<LRESULT>(brush ? brush : BackBrush());
             }
             break;
-        case WM_ERASEBKGND:
-            if (backBrush_) {
-                RECT client;
-                GetClientRect(hwnd, &client);
-                FillRect(reinterpret_cast<HDC>(wParam), &client, backBrush_.get());
-                return 1;
-            }
-            break;
+        case WM_CTLCOLORLISTBOX: {
+            // The popup's open list.
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            ::SetTextColor(dc, kTextColor);
+            SetBkColor(dc, kListColor);
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        }
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, BackBrush());
+            return 1;
+        }
         case kChildFocused:
             lastFocus_ = reinterpret_cast<HWND>(lParam);
             return 0;
@@ -265,11 +271,11 @@ void Win32WindowPeer::Rescale(int dpi, const RECT& suggested) {
 
 COLORREF Win32WindowPeer::BackColorRef() const {
     const std::optional<Color> color = BackColorOf(model_);
-    return color ? ColorRefOf(*color) : GetSysColor(COLOR_BTNFACE);
+    return color ? ColorRefOf(*color) : kFaceColor;
 }
 
 HBRUSH Win32WindowPeer::BackBrush() const noexcept {
-    return backBrush_ ? backBrush_.get() : GetSysColorBrush(COLOR_BTNFACE);
+    return backBrush_ ? backBrush_.get() : FaceBrush();
 }
 
 void Win32WindowPeer::SetMenuBar(const ShownMenuBar& bar) {
