@@ -412,7 +412,13 @@ mergeInto(LibraryManager.library, {
       Guirt.report(handle, Guirt.CHANGE, node.selectedIndex === undefined ? 0 : node.selectedIndex, '');
     });
     node.addEventListener('focus', function() {
-      Guirt.report(handle, Guirt.FOCUS_IN, 0, '');
+      // The browser selects the text of a field Tab enters after this event: the runtime
+      // hears of the focus once it has, if the field still has it.
+      setTimeout(function() {
+        if (Guirt.node(handle) === node && document.activeElement === node) {
+          Guirt.report(handle, Guirt.FOCUS_IN, 0, '');
+        }
+      });
     });
     node.addEventListener('blur', function() {
       Guirt.report(handle, Guirt.FOCUS_OUT, 0, '');
@@ -442,6 +448,14 @@ mergeInto(LibraryManager.library, {
   guirt_web_select: function(handle, start, end) {
     var node = Guirt.node(handle);
     node.setSelectionRange(start, end);
+  },
+
+  // The whole text, the cursor at its start and the start in view.
+  guirt_web_select_all_from_start__deps: ['$Guirt'],
+  guirt_web_select_all_from_start: function(handle) {
+    var node = Guirt.node(handle);
+    node.setSelectionRange(0, node.value.length, 'backward');
+    node.scrollLeft = 0;
   },
 
   // An editing command on a text field, with the browser's own undo, selection and
