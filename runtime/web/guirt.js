@@ -412,13 +412,7 @@ mergeInto(LibraryManager.library, {
       Guirt.report(handle, Guirt.CHANGE, node.selectedIndex === undefined ? 0 : node.selectedIndex, '');
     });
     node.addEventListener('focus', function() {
-      // The browser selects the text of a field Tab enters after this event: the runtime
-      // hears of the focus once it has, if the field still has it.
-      setTimeout(function() {
-        if (Guirt.node(handle) === node && document.activeElement === node) {
-          Guirt.report(handle, Guirt.FOCUS_IN, 0, '');
-        }
-      });
+      Guirt.report(handle, Guirt.FOCUS_IN, 0, '');
     });
     node.addEventListener('blur', function() {
       Guirt.report(handle, Guirt.FOCUS_OUT, 0, '');
