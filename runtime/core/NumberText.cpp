@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -30,39 +29,6 @@ std::string nonFiniteText(double value) {
         return "NAN";
     }
     return value < 0 ? "-INF" : "INF";
-}
-
-// The shortest digits that read back as a finite, nonzero magnitude: digits()
-// gives d1 d2 ... dn, no leading or trailing zeros, for d1.d2...dn x 10^exponent.
-struct Shortest {
-    std::array<char, 32> buffer{};
-    std::size_t first = 0;
-    std::size_t count = 0;
-    int exponent = 0;
-
-    std::string_view digits() const { return {buffer.data() + first, count}; }
-};
-
-// fmt finds the digits. Its layout of them is not str's (it writes 1e-4 as
-// "0.0001"), so only the digits and the exponent are kept.
-Shortest shortest(double magnitude) {
-    std::array<char, 32> text{};  // fmt writes at most 24 characters for a double
-    const char* const begin = text.data();
-    const char* const end = fmt::format_to(text.data(), FMT_COMPILE("{}"), magnitude);
-    const char* const e = std::find(begin, end, 'e');
-    const char* const point = std::find(begin, e, '.');
-    Shortest out;
-    // The integer part's digits, then the fraction's.
-    char* const digitsEnd = std::copy(point + (point != e), e, std::copy(begin, point, out.buffer.data()));
-    const std::string_view digits(out.buffer.data(), static_cast<std::size_t>(digitsEnd - out.buffer.data()));
-    out.first = digits.find_first_not_of('0');
-    out.count = digits.find_last_not_of('0') + 1 - out.first;
-    int exponent = 0;
-    if (e != end) {
-        std::from_chars(e + 1 + (e[1] == '+'), end, exponent);
-    }
-    out.exponent = exponent + static_cast<int>(point - begin) - 1 - static_cast<int>(out.first);
-    return out;
 }
 
 // A double's exact expansion has at most 1074 fraction digits (and 309 integer
@@ -143,55 +109,9 @@ std::string str(double value) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    if (value == 0) {
-        return std::signbit(value) ? "-0" : "0";
-    }
-    const Shortest s = shortest(std::fabs(value));
-    const std::string_view digits = s.digits();
-    const int n = static_cast<int>(digits.size());
-    const int e = s.exponent;
-    const int exponentLength = 2 + (std::abs(e) >= 100 ? 3 : 2);
-    const int scientificLength = n + (n > 1 ? 1 : 0) + exponentLength;
-    int plainLength = n + 1;  // a point among the digits
-    if (e < 0) {
-        plainLength = n + 1 - e;  // "0." and -e - 1 zeros before them
-    } else if (e >= n - 1) {
-        plainLength = e + 1;  // a whole number
-    }
-
-    if (plainLength <= scientificLength && e >= n - 1) {
-        // A whole number in plain form shows its exact digits: as short as the
-        // shortest digits padded with zeros, and nearer the value.
-        return fmt::format(FMT_COMPILE("{:.0f}"), value);
-    }
-    std::array<char, 32> buffer{};  // at most 24: "-2.2250738585072014e-308"
-    char* out = buffer.data();
-    if (value < 0) {
-        *out++ = '-';
-    }
-    if (plainLength > scientificLength) {
-        *out++ = digits[0];
-        if (n > 1) {
-            *out++ = '.';
-            out = std::copy(digits.begin() + 1, digits.end(), out);
-        }
-        *out++ = 'e';
-        *out++ = e < 0 ? '-' : '+';
-        if (std::abs(e) < 10) {
-            *out++ = '0';
-        }
-        out = std::to_chars(out, buffer.data() + buffer.size(), std::abs(e)).ptr;
-    } else if (e < 0) {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, -e - 1, '0');
-        out = std::copy(digits.begin(), digits.end(), out);
-    } else {
-        out = std::copy_n(digits.begin(), e + 1, out);
-        *out++ = '.';
-        out = std::copy(digits.begin() + e + 1, digits.end(), out);
-    }
-    return std::string(buffer.data(), out);
+    // fmt's general form is printf's %g, rounded on the exact value: 7 significant digits,
+    // trailing zeros dropped, exponent form below 1e-4 and from 1e7.
+    return fmt::format(FMT_COMPILE("{:.7g}"), value);
 }
 
 std::string format(double value, std::string_view patternText) {

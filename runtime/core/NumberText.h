@@ -19,12 +19,22 @@
 //    the largest double read as +-infinity, magnitudes too small for the
 //    smallest denormal read as +-0: the nearest value to what was typed.
 //  - val("-0") is -0.0, so str(-0.0) == "-0" reads back bit for bit.
-//  - str gives the shortest text that val reads back bit for bit, in plain
-//    or exponent form, whichever is shorter, plain when both are as long
-//    (1e21 -> "1e+21", 1e-4 -> "1e-04", 0.001 -> "0.001", 100 -> "100").
-//    The exponent has at least two digits. A whole number in plain form shows
-//    its exact digits: 2^70 -> "1180591620717411303424", not the shortest
-//    digits padded with zeros.
+//  - str is for people: a field 80 pixels wide shows about ten characters, and
+//    a size typed or measured never has more than a handful of digits. It
+//    gives the value rounded to 7 significant digits (on its exact binary
+//    value; an exact tie goes to the even digit), trailing zeros dropped:
+//    0.20471488863018003 -> "0.2047149", 1.5 -> "1.5", 100 -> "100".
+//  - str writes plain form from 1e-4 up to below 1e7 (after rounding) and
+//    exponent form outside that: below, the leading zeros would make the plain
+//    form longer than "1.5e-05" and hard to count; from 1e7 on, plain form
+//    would show zeros that stand for no digit kept. The exponent has at least
+//    two digits (1e21 -> "1e+21", 12345678 -> "1.234568e+07", 1e-5 -> "1e-05",
+//    0.0001 -> "0.0001"). So a finite text has at most 13 characters
+//    ("-0.0001234567", "-1.234568e+07"), 14 with a three-digit exponent.
+//  - val(str(x)) is within half a unit of the 7th digit of x, a relative
+//    difference of at most 5e-7, and str(val(str(x))) == str(x): a text read
+//    and written again stays as it is. A value of 7 digits or fewer (0.51054,
+//    0.0175) reads back bit for bit, and so does -0.0 ("-0").
 //  - Non-finite values render as "INF", "-INF" and "NAN" (NaN loses its sign
 //    and payload). val reads these texts as 0, which is accepted: they only
 //    ever appear on screen, never as input the program relies on.
@@ -53,7 +63,7 @@ namespace guirt::numtext {
 // Reads the number at the start of text; never throws.
 double val(std::string_view text) noexcept;
 
-// Shortest text that val reads back as exactly value.
+// The value to 7 significant digits, which val reads back within 5e-7 of it.
 std::string str(double value);
 
 // Renders value with a '#'/'0'/'.' pattern, e.g. "#.###".

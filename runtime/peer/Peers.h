@@ -132,6 +132,8 @@ public:
     // Selects length characters from start (0 for a cursor there) and scrolls it into view;
     // positions count the native text's units (UTF-16 on Qt and Win32).
     virtual void Select(std::int64_t start, std::int64_t length) = 0;
+    // Selects the whole text with the cursor at its start, which scrolls the start into view.
+    virtual void SelectAllFromStart() = 0;
     virtual EditFacts Facts() const = 0;
     // Carries out the command with the toolkit's own undo, selection and clipboard; the
     // runtime has decided that it applies.

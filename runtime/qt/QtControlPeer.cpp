@@ -25,9 +25,13 @@ template <class Interface>
 QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
     : model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
     Widgets()[this] = widget;
-    auto* filter = new EventFilter([this](QObject*, QEvent* event) {
+    auto* filter = new EventFilter([this](QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            // The widget takes the focus first (a line edit that Tab enters selects its text),
+            // then the model hears of it; last, for the model may let go of this peer.
+            watched->event(event);
             Report(model_, &Control::PeerFocusChanged, event->type() == QEvent::FocusIn);
+            return true;
         }
         return WidgetEvent(*event);
     });

@@ -92,6 +92,13 @@ public:
         }
     }
 
+    void SelectAllFromStart() override {
+        if (!Edit()) return;
+        // A negative length selects backwards: the cursor ends at the start.
+        const auto length = static_cast<int>(Edit()->text().size());
+        Edit()->setSelection(length, -length);
+    }
+
     EditFacts Facts() const override {
         const QLineEdit* edit = Edit();
         if (!edit) return {};

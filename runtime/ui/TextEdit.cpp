@@ -140,8 +140,18 @@ void TextEdit::PeerKeyUp(const PeerKey&, std::string_view typed, Key key, bool r
 }
 
 void TextEdit::FocusChanged(bool gained) {
-    // A key pressed here and released elsewhere never comes back up here.
-    if (!gained) keyHeld_ = false;
+    if (!gained) {
+        // A key pressed here and released elsewhere never comes back up here.
+        keyHeld_ = false;
+        return;
+    }
+    // The keyboard's way in (Tab) selects the whole text, with the cursor at its end, and a
+    // long text would show only its tail. The cursor goes to the start, the text still
+    // selected: it reads from its start, as the program's own text does.
+    TextEditPeer* peer = EditPeer();
+    if (!peer) return;
+    const EditFacts facts = peer->Facts();
+    if (facts.selection && facts.allSelected) peer->SelectAllFromStart();
 }
 
 }  // namespace guirt

@@ -21,6 +21,7 @@ void guirt_web_listen(int element);
 void guirt_web_focus(int element);
 void guirt_web_facts(int element, std::int32_t* facts);
 void guirt_web_select(int element, int start, int end);
+void guirt_web_select_all_from_start(int element);
 void guirt_web_command(int element, const char* command);
 int guirt_web_clipboard();
 void guirt_web_add_option(int element, const char* text);

@@ -79,6 +79,8 @@ public:
         guirt_web_select(Node().Handle(), static_cast<int>(start), static_cast<int>(start + length));
     }
 
+    void SelectAllFromStart() override { guirt_web_select_all_from_start(Node().Handle()); }
+
     EditFacts Facts() const override {
         std::int32_t facts[4] = {};  // selection start and end, length, something to undo
         guirt_web_facts(Node().Handle(), facts);

@@ -444,6 +444,14 @@ mergeInto(LibraryManager.library, {
     node.setSelectionRange(start, end);
   },
 
+  // The whole text, the cursor at its start and the start in view.
+  guirt_web_select_all_from_start__deps: ['$Guirt'],
+  guirt_web_select_all_from_start: function(handle) {
+    var node = Guirt.node(handle);
+    node.setSelectionRange(0, node.value.length, 'backward');
+    node.scrollLeft = 0;
+  },
+
   // An editing command on a text field, with the browser's own undo, selection and
   // clipboard; the field has the focus while it acts. A paste waits for the clipboard.
   guirt_web_command__deps: ['$Guirt'],

@@ -118,6 +118,13 @@ public:
         SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
     }
 
+    void SelectAllFromStart() override {
+        if (!Handle()) return;
+        // The anchor at the end and the caret at the start, where the control scrolls to.
+        SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(GetWindowTextLengthW(Handle())), 0);
+        SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
+    }
+
     EditFacts Facts() const override {
         if (!Handle()) return {};
         DWORD start = 0;

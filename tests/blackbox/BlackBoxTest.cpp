@@ -123,11 +123,11 @@ TEST_F(BlackBox, NamesItsFieldsCalculatesAsTheUserTypesAndChoosesAndExitsWithZer
     typeOver(control(kLength), L"100");
     typeOver(control(kCurrent), L"10");
     typeOver(control(kDiameter), L"1");
-    EXPECT_TRUE(shows(kArea, L"0.7853981633974483"));
+    EXPECT_TRUE(shows(kArea, L"0.7853982"));
     EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.282V"));
 
     typeOver(control(kArea), L"1");
-    EXPECT_TRUE(shows(kDiameter, L"1.1283791670955126"));
+    EXPECT_TRUE(shows(kDiameter, L"1.128379"));
     EXPECT_TRUE(shows(kResult, L"Voltage drop = 17.5V"));
 
     EXPECT_TRUE(closesWithStatusZero());
@@ -164,7 +164,7 @@ TEST_F(BlackBox, KeepsALongPasteWholeAndStaysResponsive) {
     ASSERT_TRUE(pasteOver(control(kDiameter), pasted, error)) << error;
     const std::wstring kept = editText(control(kDiameter));
     EXPECT_EQ(kept.size(), pasted.size()) << "the diameter starts \"" << utf8(kept.substr(0, 40)) << "\"";
-    EXPECT_TRUE(shows(kArea, L"0.7853981633974483"));
+    EXPECT_TRUE(shows(kArea, L"0.7853982"));
     EXPECT_TRUE(shows(kResult, L"Voltage drop = 0.468V"));
     EXPECT_TRUE(alive());
 

@@ -206,6 +206,9 @@ TEST_F(QtWindowTest, TabMovesByTabIndexAndSkipsLabels) {
     EXPECT_TRUE(material->hasFocus());
     Key(Qt::Key_Tab);
     EXPECT_TRUE(current->hasFocus());
+    // Its whole text selected, the cursor (and so the view) at its start.
+    EXPECT_EQ(current->selectedText(), current->text());
+    EXPECT_EQ(current->cursorPosition(), 0);
 
     window->Get<TextField>("length")->SetTabStop(false);
     Key(Qt::Key_Tab);

@@ -110,6 +110,7 @@ public:
     void Select(std::int64_t start, std::int64_t length) override {
         Note("Select " + std::to_string(start) + "," + std::to_string(length));
     }
+    void SelectAllFromStart() override { Note("SelectAllFromStart"); }
     EditFacts Facts() const override { return backend_.facts; }
     void Perform(EditCommand command) override { Note("Perform " + std::to_string(static_cast<int>(command))); }
 

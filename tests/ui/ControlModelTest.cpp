@@ -97,7 +97,9 @@ TEST(TextFieldModel, TypingRaisesTextChangeAndEachKeyReleaseOnceKeyUp) {
 }
 
 // The program's own text: shown from its start, raised once as TextChange, and the native
-// control's notice of it is no user's edit. The same text again tells the peer nothing.
+// control's notice of it is no user's edit. The same text again tells the peer nothing. The
+// focus that selects the whole text (Tab) shows it from its start too; one that leaves a
+// cursor (a click) leaves it there.
 TEST(TextFieldModel, TheProgramsTextIsShownFromItsStartAndRaisedOnce) {
     ShownWindow shown;
     Ref<TextField> current = shown.Field("current");
@@ -107,6 +109,13 @@ TEST(TextFieldModel, TheProgramsTextIsShownFromItsStartAndRaisedOnce) {
     EXPECT_EQ(shown.backend.log, (std::vector<std::string>{"current.Show Text", "current.Select 0,0"}));
     EXPECT_EQ(shown.window->listener->calls, std::vector<std::string>{"current.TextChange"});
     EXPECT_EQ(shown.backend.texts[current->Peer(PeerAccess::Key())], "0.0017241379310344827");
+
+    shown.backend.log.clear();
+    shown.backend.facts = {true, true, false};
+    current->PeerFocusChanged(PeerAccess::Key(), true);
+    shown.backend.facts = {false, false, false};
+    current->PeerFocusChanged(PeerAccess::Key(), true);
+    EXPECT_EQ(shown.backend.log, std::vector<std::string>{"current.SelectAllFromStart"});
 }
 
 // Typing changes the text while a key is down, and the key's release follows; a paste with

@@ -15,6 +15,15 @@ class KeyboardAndMenus(PageTest):
         self.page.press(Keys.SHIFT, Keys.TAB)
         self.assertEqual(self.page.focused(), "areafld")
 
+    def test_tab_into_a_long_text_selects_it_and_shows_its_start(self):
+        wide = "1" + "0" * 40
+        self.page.type_over("lenght", wide)
+        self.page.press(Keys.TAB)
+        self.page.press(Keys.SHIFT, Keys.TAB)
+        field = self.page.control("lenght")
+        view = "var f = arguments[0]; return [f.selectionStart, f.selectionEnd, f.selectionDirection, f.scrollLeft]"
+        self.assertEqual(self.page.driver.execute_script(view, field), [0, len(wide), "backward", 0])
+
     def test_edit_menu_by_keyboard_acts_on_the_field_it_was_opened_from(self):
         self.page.control("current").click()
         self.page.press(Keys.CONTROL, "a")

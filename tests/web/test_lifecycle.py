@@ -51,7 +51,7 @@ class Lifecycle(unittest.TestCase):
         page.server.stop()
         page.open()
         page.type_over("diameter", "1")
-        self.assertEqual(page.shows("areafld"), "0.7853981633974483")
+        self.assertEqual(page.shows("areafld"), "0.7853982")
 
 
 if __name__ == "__main__":

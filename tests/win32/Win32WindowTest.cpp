@@ -190,12 +190,17 @@ TEST_F(Win32WindowTest, TabMovesByTabIndexAndSkipsLabelsAndAWindowShownAgainGive
     HWND length = Control(kLength, L"Edit");          // 1
     HWND material = Control(kMaterial, L"ComboBox");  // 2
     EXPECT_EQ(GetFocus(), current);                   // the first stop, focused as the window opens
+    const std::string wide(60, '9');
+    window->Get<TextField>("current")->SetText(String::FromBytes(wide));
     Keys({VK_TAB});
     EXPECT_EQ(GetFocus(), length);
     Keys({VK_TAB});
     EXPECT_EQ(GetFocus(), material);
     Keys({VK_TAB});
     EXPECT_EQ(GetFocus(), current);
+    // Its whole text selected, and its first character in view rather than scrolled off.
+    EXPECT_EQ(SendMessageW(current, EM_GETSEL, 0, 0), MAKELRESULT(0, wide.size()));
+    EXPECT_GE(static_cast<short>(LOWORD(SendMessageW(current, EM_POSFROMCHAR, 0, 0))), 0);
 
     window->Get<TextField>("length")->SetTabStop(false);
     Keys({VK_TAB});

@@ -48,7 +48,8 @@ public:
     // Whether Tab moves the keyboard focus to the control.
     virtual bool IsTabStop() const { return false; }
 
-    // The user moved the keyboard focus into the control, or out of it.
+    // The user moved the keyboard focus into the control, or out of it; told once the native
+    // control has taken it, with the selection the toolkit gives a control the focus enters.
     void PeerFocusChanged(const PeerKey&, bool gained);
     // The control's native peer; null until its window has one.
     ControlPeer* Peer(const PeerKey&) const noexcept { return NativePeer(); }

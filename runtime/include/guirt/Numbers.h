@@ -7,7 +7,7 @@ namespace guirt {
 
 // The leading decimal number of the text; 0 where there is none. Never raises.
 GUIRT_API double Val(const Ref<String>& text) noexcept;
-// The shortest text that Val reads back as the same double.
+// The value to 7 significant digits (as people read it), which Val reads back within 5e-7 of it.
 GUIRT_API Ref<String> Str(double value);
 // The value rendered by a pattern of '#', '0' and '.', e.g. "#.###".
 GUIRT_API Ref<String> Format(double value, const Ref<String>& pattern);

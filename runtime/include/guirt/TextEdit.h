@@ -21,7 +21,7 @@ public:
     enum class Shown : std::uint8_t { Text, TabStop, Border, ReadOnly, Colors, LimitText, Alignment, Last = Alignment };
 
     // The text, as the user left it or the program set it. The program's own text is shown
-    // from its start.
+    // from its start, and so is a text the focus selects whole as it arrives.
     Ref<String> Text() const;
     void SetText(const Ref<String>& text);
 
