@@ -13,16 +13,14 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTest>
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <map>
-#include <numeric>
 #include <string>
 #include <vector>
 
 #include "PlainWindow.h"
+#include "Stats.h"
 #include "app/Startup.h"
 #include "guirt/Runtime.h"
 
@@ -173,29 +171,6 @@ public:
     }
 };
 
-struct Summary {
-    double median, lowerQuartile, upperQuartile, min, max, cv;
-};
-
-// Quantiles by linear interpolation between the sorted values.
-double Quantile(const std::vector<double>& sorted, double q) {
-    const double at = q * static_cast<double>(sorted.size() - 1);
-    const auto below = static_cast<std::size_t>(at);
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    return sorted[below] + (sorted[above] - sorted[below]) * (at - static_cast<double>(below));
-}
-
-Summary Summarise(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const auto n = static_cast<double>(values.size());
-    const double mean = std::accumulate(values.begin(), values.end(), 0.0) / n;
-    double squares = 0;
-    for (double v : values) squares += (v - mean) * (v - mean);
-    const double deviation = values.size() > 1 ? std::sqrt(squares / (n - 1)) : 0;
-    return {Quantile(values, 0.5), Quantile(values, 0.25), Quantile(values, 0.75),
-            values.front(),        values.back(),          deviation / mean};
-}
-
 // The processor time this thread has used, in seconds: all of a keystroke's work, from the
 // key event to the repaint, runs on it (the offscreen platform paints in memory), and what
 // other processes do on the machine does not count.
@@ -254,9 +229,9 @@ void PairedRatio() {
         dravello.push_back(d / (kRounds * kKeystrokes) * 1e6);
         baseline.push_back(b / (kRounds * kKeystrokes) * 1e6);
     }
-    const Summary r = Summarise(ratios);
-    const Summary d = Summarise(dravello);
-    const Summary b = Summarise(baseline);
+    const bench::Summary r = bench::summarise(ratios);
+    const bench::Summary d = bench::summarise(dravello);
+    const bench::Summary b = bench::summarise(baseline);
     std::printf(
         "keystroke within the pairs, median per keystroke: dravello %.1f us (CV %.1f%%), plain-Qt window "
         "%.1f us (CV %.1f%%)\n",
