@@ -107,7 +107,7 @@ private:
         const int start = limit_ > 0 ? std::min(own, static_cast<int>(limit_)) : own;
         FittedLine line = FitFrom(font, start);
         if (line.pixels != own) font.setPixelSize(line.pixels);
-        label->setFont(font);
+        if (label->font() != font) label->setFont(font);
         // With a buddy the label reads "&" as a mnemonic mark; a caption's own stay as typed.
         const QString text = ToQString(line.text);
         label->setText(label->buddy() ? QString(text).replace(u'&', QStringLiteral("&&")) : text);
