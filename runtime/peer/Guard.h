@@ -63,4 +63,13 @@ void Report(Model& model, void (Owner::*entry)(const PeerKey&, Params...), Args&
     });
 }
 
+// The same for an entry point that answers yes or no; no once a failure is pending.
+template <class Model, class Owner, class... Params, class... Args>
+bool Ask(Model& model, bool (Owner::*entry)(const PeerKey&, Params...), Args&&... args) noexcept {
+    return Guarded(false, [&] {
+        const Ref<Model> hold(&model);
+        return (model.*entry)(PeerAccess::Key(), std::forward<Args>(args)...);
+    });
+}
+
 }  // namespace guirt

@@ -194,6 +194,8 @@ public:
     // Whether the clipboard offers text: which formats it holds, never its contents, which
     // can be huge or slow to come.
     virtual bool ClipboardOffersText() = 0;
+    // Plays the platform's error sound: the user's action was refused.
+    virtual void Beep() = 0;
     // The one-line report of an exception that nothing handled, already written to
     // standard error; a backend whose programs have no console shows it to the user too.
     virtual void AlertUnhandledException(std::string_view report) = 0;

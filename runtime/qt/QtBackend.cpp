@@ -126,6 +126,8 @@ public:
         return offered && offered->hasText();
     }
 
+    void Beep() override { QApplication::beep(); }
+
     // Standard error is where a program started from a desktop on Linux reports.
     void AlertUnhandledException(std::string_view) override {}
 

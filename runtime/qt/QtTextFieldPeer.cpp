@@ -1,6 +1,11 @@
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <limits>
+#include <QMenu>
+#include <QMimeData>
 
 #include "Guard.h"
 #include "ModelState.h"
@@ -13,7 +18,10 @@ namespace guirt::qt {
 namespace {
 
 // A TextField as a QLineEdit. Its changes and keys go to the model as they happen; the
-// editing commands use the line edit's own undo, selection and clipboard.
+// editing commands use the line edit's own undo, selection and clipboard. Every way text
+// comes in (typing, a paste by key, menu, context menu or middle button, a drop) asks the
+// model first whether the field may hold the result, before the line edit lays out a text
+// it might never finish with.
 class QtTextFieldPeer final : public QtControlPeer<TextFieldPeer> {
 public:
     QtTextFieldPeer(TextField& model, QWidget* parent) : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
@@ -53,12 +61,9 @@ public:
                 return;
             }
             case TextEdit::Shown::LimitText: {
-                // No limit means none at all, not the line edit's default of 32767. The line
-                // edit sets its text again, which would move the cursor to the end.
-                const std::int64_t limit = field_.LimitText();
-                const std::int64_t most = std::numeric_limits<int>::max();
+                // The line edit sets its text again, which would move the cursor to the end.
                 const int cursor = edit->cursorPosition();
-                edit->setMaxLength(static_cast<int>(limit > 0 && limit < most ? limit : most));
+                edit->setMaxLength(static_cast<int>(field_.MostText()));
                 edit->setCursorPosition(cursor);
                 return;
             }
@@ -119,7 +124,7 @@ public:
                 edit->copy();
                 return;
             case EditCommand::Paste:
-                edit->paste();
+                if (MayPaste(QClipboard::Clipboard)) edit->paste();
                 return;
             case EditCommand::Clear:
                 edit->del();
@@ -133,17 +138,64 @@ public:
 private:
     QLineEdit* Edit() const { return static_cast<QLineEdit*>(Widget()); }
 
+    // True swallows an edit the model refused.
     bool WidgetEvent(QEvent& event) override {
-        if (event.type() == QEvent::KeyPress) {
-            Report(field_, &TextEdit::PeerKeyDown, static_cast<const QKeyEvent&>(event).isAutoRepeat());
-        } else if (event.type() == QEvent::KeyRelease) {
-            const auto& key = static_cast<const QKeyEvent&>(event);
-            const QByteArray typed = key.text().toUtf8();
-            Report(field_, &TextEdit::PeerKeyUp,
-                   std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), ToKey(key.key()),
-                   key.isAutoRepeat());
+        switch (event.type()) {
+            case QEvent::KeyPress: {
+                const auto& key = static_cast<const QKeyEvent&>(event);
+                Report(field_, &TextEdit::PeerKeyDown, key.isAutoRepeat());
+                if (key.matches(QKeySequence::Paste)) return !MayPaste(QClipboard::Clipboard);
+                const QString typed = key.text();
+                return !typed.isEmpty() && typed.front().isPrint() && !MayAdd(typed.size());
+            }
+            case QEvent::KeyRelease: {
+                const auto& key = static_cast<const QKeyEvent&>(event);
+                const QByteArray typed = key.text().toUtf8();
+                Report(field_, &TextEdit::PeerKeyUp,
+                       std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), ToKey(key.key()),
+                       key.isAutoRepeat());
+                return false;
+            }
+            case QEvent::MouseButtonRelease:
+                // The middle button pastes the primary selection where the platform has one.
+                return static_cast<const QMouseEvent&>(event).button() == Qt::MiddleButton &&
+                       QGuiApplication::clipboard()->supportsSelection() && !MayPaste(QClipboard::Selection);
+            case QEvent::Drop: {
+                // A drop inserts at the pointer, keeping the selection, unless it moves it.
+                const QMimeData* dropped = static_cast<const QDropEvent&>(event).mimeData();
+                return dropped && dropped->hasText() && !Edit()->isReadOnly() &&
+                       !Ask(field_, &TextEdit::PeerMayHold, Edit()->text().size() + dropped->text().size());
+            }
+            case QEvent::ContextMenu:
+                ShowContextMenu(static_cast<const QContextMenuEvent&>(event).globalPos());
+                return true;
+            default:
+                return false;
         }
-        return false;
+    }
+
+    // Whether the model lets the field take `added` characters in place of its selection.
+    bool MayAdd(qsizetype added) {
+        const QLineEdit* edit = Edit();
+        if (edit->isReadOnly()) return true;  // the line edit ignores the edit
+        return Ask(field_, &TextEdit::PeerMayHold, edit->text().size() - edit->selectionLength() + added);
+    }
+    bool MayPaste(QClipboard::Mode mode) { return MayAdd(QGuiApplication::clipboard()->text(mode).size()); }
+
+    // The line edit's own context menu, its Paste (known by the line edit's own words for it)
+    // asking the model first.
+    void ShowContextMenu(const QPoint& at) {
+        QMenu* menu = Edit()->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        const QString paste = QLineEdit::tr("&Paste");
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) != paste) continue;
+            QObject::disconnect(action, &QAction::triggered, Edit(), nullptr);
+            QObject::connect(action, &QAction::triggered, Context(), [this] {
+                if (MayPaste(QClipboard::Clipboard)) Edit()->paste();
+            });
+        }
+        menu->popup(at);
     }
 
     TextField& field_;

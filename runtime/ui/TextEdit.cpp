@@ -29,6 +29,21 @@ public:
 private:
     bool& flag_;
 };
+
+// The UTF-16 units of a UTF-8 text: one per sequence, two for those past the first plane.
+std::int64_t Utf16Units(std::string_view text) noexcept {
+    std::int64_t units = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80;
+        units += byte >= 0xF0;
+    }
+    return units;
+}
+
+void Beep() {
+    if (PeerFactory* backend = InstalledPeerFactory()) backend->Beep();
+}
 }  // namespace
 
 const ClassRecord& TextEdit::Record() {
@@ -60,6 +75,11 @@ Ref<String> TextEdit::Text() const {
 }
 
 void TextEdit::SetText(const Ref<String>& text) {
+    UIThreadOnly();
+    if (Utf16Units(TextOf(text)) > kMostText) {
+        Beep();
+        return;
+    }
     if (!Assign(text_, text)) return;
     if (TextEditPeer* peer = EditPeer()) {
         {
@@ -70,6 +90,17 @@ void TextEdit::SetText(const Ref<String>& text) {
         ShowFromStart();
     }
     RaiseEvent(TextChangeEvent());
+}
+
+std::int64_t TextEdit::MostText() const {
+    const std::int64_t limit = LimitText();
+    return limit > 0 && limit < kMostText ? limit : kMostText;
+}
+
+bool TextEdit::PeerMayHold(const PeerKey&, std::int64_t units) {
+    if (units <= kMostText) return true;
+    Beep();
+    return false;
 }
 
 void TextEdit::ShowFromStart() {

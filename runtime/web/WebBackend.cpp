@@ -36,6 +36,8 @@ public:
 
     bool ClipboardOffersText() override { return guirt_web_clipboard() != 0; }
 
+    void Beep() override { guirt_web_beep(); }
+
     // Standard error is the browser's console; the page shows it too.
     void AlertUnhandledException(std::string_view report) override { guirt_web_alert(std::string(report).c_str()); }
 

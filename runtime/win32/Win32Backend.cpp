@@ -75,6 +75,8 @@ public:
     // Which formats the clipboard holds, not the text itself: that can be huge, or slow to come.
     bool ClipboardOffersText() override { return IsClipboardFormatAvailable(CF_UNICODETEXT); }
 
+    void Beep() override { MessageBeep(MB_OK); }
+
     // A GUI program has no console for standard error, so the report is shown in a message
     // box too. Setting the environment variable DRAVELLO_NO_ALERT (to anything) leaves the
     // box out, for tests and scripts that read standard error and must not wait for a click.

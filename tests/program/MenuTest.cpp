@@ -151,6 +151,30 @@ TEST_F(ProgramMenus, PastingIntoASizeFieldConvertsAndNothingIsCut) {
     EXPECT_EQ(Result(), ExpectedResult());
 }
 
+// A paste one character past the bound is refused whole, leaving the field and the result as
+// they were; one of exactly the bound is taken and converted, and then no key types more.
+TEST_F(ProgramMenus, APastePastTheBoundIsRefusedWholeAndOneAtItIsTaken) {
+    QLineEdit* diameter = Widget<QLineEdit>("diameter");
+    Focus(diameter);
+    Key(Qt::Key_A, Qt::ControlModifier);  // its release rewrites the area from the diameter
+    const std::string area = Str(w->areafld()->Text()), result = Result();
+    const auto ones = [](qsizetype length) { return QStringLiteral("1.") + QString(length - 2, QLatin1Char('0')); };
+    QGuiApplication::clipboard()->setText(ones(TextEdit::kMostText + 1));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Str(w->diameter()->Text()), "0.51054");
+    EXPECT_EQ(diameter->text(), "0.51054");
+    EXPECT_EQ(Str(w->areafld()->Text()), area);
+    EXPECT_EQ(Result(), result);
+
+    QGuiApplication::clipboard()->setText(ones(TextEdit::kMostText));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(diameter->text().size(), TextEdit::kMostText);
+    EXPECT_EQ(Str(w->areafld()->Text()), "0.7853982");
+    EXPECT_EQ(Result(), ExpectedResult());
+    Type("1");
+    EXPECT_EQ(diameter->text().size(), TextEdit::kMostText);
+}
+
 TEST_F(ProgramMenus, TheEditShortcutsWorkFromTheKeyboard) {
     QLineEdit* lenght = Widget<QLineEdit>("lenght");
     Focus(lenght);

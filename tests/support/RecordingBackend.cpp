@@ -194,6 +194,10 @@ bool RecordingBackend::ClipboardOffersText() {
     return clipboardText;
 }
 
+void RecordingBackend::Beep() {
+    log.push_back("beep");
+}
+
 void RecordingBackend::AlertUnhandledException(std::string_view report) {
     log.push_back("alert " + std::string(report));
 }

@@ -27,6 +27,7 @@ public:
     std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
                                      std::optional<std::pair<std::int64_t, std::int64_t>> at) override;
     bool ClipboardOffersText() override;
+    void Beep() override;
     void AlertUnhandledException(std::string_view report) override;
 
     // The user changes the field's text: its peer holds the text and reports the change.

@@ -185,6 +185,35 @@ TEST(TextFieldModel, EditCommandsApplyByTheFactsTheReadOnlyFlagAndThePassword) {
     EXPECT_EQ(shown.backend.log, std::vector<std::string>{"current.Perform 2"});
 }
 
+// One bound for every text field, counted in UTF-16 units: an edit or a program's text past it
+// is refused whole with the error sound; LimitText below it is the native control's to keep.
+TEST(TextFieldModel, NoTextPastTheBoundIsTakenAndTheRefusalIsHeard) {
+    ShownWindow shown;
+    Ref<TextField> field = shown.Field("current");
+    constexpr std::int64_t most = TextEdit::kMostText;
+    const PeerKey key = PeerAccess::Key();
+    EXPECT_TRUE(field->PeerMayHold(key, most));
+    EXPECT_TRUE(shown.backend.log.empty());
+    EXPECT_FALSE(field->PeerMayHold(key, most + 1));
+    EXPECT_EQ(shown.backend.log, std::vector<std::string>{"beep"});
+
+    // U+1D70B takes two units: most - 1 of them with one is one past the bound.
+    shown.backend.log.clear();
+    shown.window->listener->calls.clear();
+    field->SetText(String::FromBytes(std::string(most - 1, '1') + "\xF0\x9D\x9C\x8B"));
+    EXPECT_EQ(shown.backend.log, std::vector<std::string>{"beep"});
+    EXPECT_EQ(field->Text(), "1000.000000000001");
+    EXPECT_TRUE(shown.window->listener->calls.empty());
+    field->SetText(String::FromBytes(std::string(most - 2, '1') + "\xF0\x9D\x9C\x8B"));
+    EXPECT_EQ(TextOf(field->Text()).size(), most + 2);
+
+    EXPECT_EQ(field->MostText(), most);
+    field->SetLimitText(8);
+    EXPECT_EQ(field->MostText(), 8);
+    field->SetLimitText(most + 1);
+    EXPECT_EQ(field->MostText(), most);
+}
+
 TEST(Events, BindingChecksTheNumberAndTheTarget) {
     Ref<TextField> field = New<TextField>();
     Ref<Listener> listener = New<Listener>();

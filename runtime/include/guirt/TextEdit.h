@@ -20,8 +20,15 @@ public:
     // What the native peer of a text control shows of it.
     enum class Shown : std::uint8_t { Text, TabStop, Border, ReadOnly, Colors, LimitText, Alignment, Last = Alignment };
 
+    // The most UTF-16 units a text control holds, whatever its LimitText: far more than any
+    // number a person or a program writes there, few enough that every toolkit takes the
+    // longest edit at once. An edit that would pass it is refused whole, with the platform's
+    // error sound; none is cut to fit.
+    static constexpr std::int64_t kMostText = 65'536;
+
     // The text, as the user left it or the program set it. The program's own text is shown
-    // from its start, and so is a text the focus selects whole as it arrives.
+    // from its start, and so is a text the focus selects whole as it arrives. A text longer
+    // than kMostText is refused as the user's edits are: the control keeps the text it has.
     Ref<String> Text() const;
     void SetText(const Ref<String>& text);
 
@@ -53,11 +60,14 @@ public:
     }
     Ref<String> Format() const { return Read(format_); }
     void SetFormat(const Ref<String>& format) { Assign(format_, format); }
-    // The most characters the user may enter; 0: no limit.
+    // The most characters the user may enter; 0: no limit but kMostText.
     std::int64_t LimitText() const { return Read(limitText_); }
     void SetLimitText(std::int64_t limit) {
         if (Assign(limitText_, limit)) Show(Shown::LimitText);
     }
+    // The limit the native control enforces by its own rules: LimitText below kMostText,
+    // else kMostText.
+    std::int64_t MostText() const;
     // 0 the default (left), 1 left, 2 centre, 3 right.
     std::int64_t Alignment() const { return Read(alignment_); }
     void SetAlignment(std::int64_t align) {
@@ -83,6 +93,9 @@ public:
     // The text in the native control changed; the model asks the peer for it unless the
     // peer is showing the program's own text.
     void PeerTextChanged(const PeerKey&);
+    // An edit is about to leave the native control holding this many UTF-16 units. False
+    // refuses it whole: the error sound has played, and the control keeps its text.
+    bool PeerMayHold(const PeerKey&, std::int64_t units);
     // A key went down in the native control; a repeat while it is held counts for nothing.
     void PeerKeyDown(const PeerKey&, bool repeat);
     // A key came up in the native control: the text it typed, if any, else the key's name
