@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Backend.h"
+#include "Guard.h"
 #include "QtLook.h"
 #include "QtPopUp.h"
 #include "QtWindowPeer.h"
@@ -70,6 +71,23 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// The application every event goes through. An exception out of Qt's own handling of an
+// event (memory running out while a widget works) is parked as the program's own are, and
+// ends the loop, before it can unwind through Qt's loop, which cannot take one.
+class RuntimeApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            ParkAndEndLoop();
+            return false;
+        }
+    }
+};
+
 // The Qt backend: one QApplication for the process and its event loop.
 class QtBackend final : public PeerFactory {
 public:
@@ -84,7 +102,7 @@ public:
         argc_ = static_cast<int>(words_.size());
         // Qt keeps argc and argv and takes its own options (-platform, -style...) from them.
         const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
-        app_ = std::make_unique<QApplication>(argc_, argv_.data());
+        app_ = std::make_unique<RuntimeApplication>(argc_, argv_.data());
         qInstallMessageHandler(previous);
         for (const QString& said : StartupMessages()) qWarning("%s", qUtf8Printable(said));
         StartupMessages().clear();

@@ -1,9 +1,11 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolTip>
+#include <new>
 
 #include "Peers.h"
 #include "QtTestSupport.h"
+#include "guirt/Exceptions.h"
 #include "guirt/Runtime.h"
 
 namespace qttest {
@@ -227,6 +229,19 @@ TEST_F(QtWindowTest, QuittingEndsARunningLoop) {
     });
     InstalledPeerFactory()->RunEventLoop();
     EXPECT_TRUE(ran);
+}
+
+// Memory running out inside Qt's own code is parked and ends the loop, as a program's failure
+// does, without passing through Qt's loop (which would warn about it first).
+TEST_F(QtWindowTest, AFailureInsideQtItselfEndsTheLoopWithoutPassingThroughIt) {
+    Open();
+    ::testing::internal::CaptureStderr();
+    QTimer::singleShot(0, [] { throw std::bad_alloc(); });
+    InstalledPeerFactory()->RunEventLoop();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    ASSERT_TRUE(gCurrentException);
+    EXPECT_TRUE(gCurrentException->IsA(OutOfMemoryException::Record()));
+    gCurrentException = nullptr;
 }
 
 }  // namespace
