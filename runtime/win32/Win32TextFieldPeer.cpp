@@ -1,8 +1,11 @@
+#include <algorithm>
 #include <cstdint>
+#include <cwchar>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "Guard.h"
 #include "ModelState.h"
@@ -16,10 +19,25 @@ namespace guirt::win32 {
 
 namespace {
 
-// What EM_SETLIMITTEXT calls no limit on a single-line control.
-constexpr std::int64_t kNoLimit = 0x7FFFFFFE;
 // The dot common controls 6 hide a password with.
 constexpr wchar_t kPasswordDot = L'\x25CF';
+
+// The UTF-16 units a paste would bring into a single-line edit control: the clipboard's text
+// up to its first line break, counted no further than `most` + 1.
+std::int64_t PastedUnits(HWND edit, std::int64_t most) {
+    if (!OpenClipboard(edit)) return 0;
+    std::int64_t units = 0;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            const std::wstring_view held(text, wcsnlen(text, std::min<SIZE_T>(GlobalSize(data) / sizeof(wchar_t),
+                                                                                  static_cast<SIZE_T>(most) + 1)));
+            units = static_cast<std::int64_t>(std::min(held.find_first_of(L"\r\n"), held.size()));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return units;
+}
 
 DWORD AlignmentStyle(TextAlignment alignment) {
     switch (alignment) {
@@ -35,7 +53,8 @@ DWORD AlignmentStyle(TextAlignment alignment) {
 
 // A TextField as a single-line EDIT control. Its changes (EN_CHANGE) and keys go to the
 // model as they happen; the editing commands use the control's own undo, selection and
-// clipboard messages.
+// clipboard messages. A typed character and a paste (by key, menu or the control's own
+// context menu, all WM_PASTE) ask the model first whether the field may hold the result.
 class Win32TextFieldPeer final : public Win32ControlPeer<TextFieldPeer> {
 public:
     // Win32 reads the alignment as the control is made; later changes show where the
@@ -81,11 +100,9 @@ public:
                 backBrush_.reset(CreateSolidBrush(ColorRefOf(field_.BackColor())));
                 Repaint();
                 return;
-            case TextEdit::Shown::LimitText: {
-                const std::int64_t limit = field_.LimitText();
-                SendMessageW(edit, EM_SETLIMITTEXT, limit > 0 && limit < kNoLimit ? limit : kNoLimit, 0);
+            case TextEdit::Shown::LimitText:
+                SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(field_.MostText()), 0);
                 return;
-            }
             case TextEdit::Shown::Alignment:
                 SetStyle(ES_CENTER | ES_RIGHT, false);
                 SetStyle(AlignmentStyle(AlignmentOf(field_.Alignment())), true);
@@ -127,11 +144,8 @@ public:
 
     EditFacts Facts() const override {
         if (!Handle()) return {};
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        const auto length = static_cast<DWORD>(GetWindowTextLengthW(Handle()));
-        return {end > start, end - start >= length, SendMessageW(Handle(), EM_CANUNDO, 0, 0) != 0};
+        const auto [length, selected] = Extent();
+        return {selected > 0, selected >= length, SendMessageW(Handle(), EM_CANUNDO, 0, 0) != 0};
     }
 
     void Perform(EditCommand command) override {
@@ -184,6 +198,11 @@ private:
             }
             case WM_CHAR:
                 if (typing_) typed_[*typing_] += static_cast<wchar_t>(wParam);
+                // Control characters edit or command; the others are typed into the text.
+                if (wParam >= L' ' && wParam != 0x7F && !MayAdd(1)) return 0;
+                return Default(hwnd, message, wParam, lParam);
+            case WM_PASTE:
+                if (!MayAdd(PastedUnits(hwnd, TextEdit::kMostText))) return 0;
                 return Default(hwnd, message, wParam, lParam);
             case WM_KEYUP:
             case WM_SYSKEYUP: {
@@ -221,6 +240,21 @@ private:
                 break;
         }
         return Win32ControlPeer::Message(hwnd, message, wParam, lParam);
+    }
+
+    // The text's length and the selection's, in UTF-16 units.
+    std::pair<std::int64_t, std::int64_t> Extent() const {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {GetWindowTextLengthW(Handle()), end - start};
+    }
+
+    // Whether the model lets the field take `added` units in place of its selection.
+    bool MayAdd(std::int64_t added) {
+        if (field_.ReadOnly()) return true;  // the control refuses the edit itself
+        const auto [length, selected] = Extent();
+        return Ask(field_, &TextEdit::PeerMayHold, length - selected + added);
     }
 
     // What the key typed: the characters its press brought (WM_CHAR), or, for a key whose
