@@ -24,6 +24,8 @@ void guirt_web_select(int element, int start, int end);
 void guirt_web_select_all_from_start(int element);
 void guirt_web_command(int element, const char* command);
 int guirt_web_clipboard();
+void guirt_web_cancel_event();
+void guirt_web_beep();
 void guirt_web_add_option(int element, const char* text);
 int guirt_web_option_count(int element);
 void guirt_web_set_selected(int element, int index);
@@ -51,6 +53,7 @@ enum class DomEvent {
     MenuOpening = 8,  // detail: the menu's entry number
     MenuClosed = 9,
     MenuChosen = 10,  // detail: the command's entry number
+    BeforeInput = 11,  // detail: the length in UTF-16 units the text coming in would leave
 };
 
 // The modifier and repeat flags of a key event.

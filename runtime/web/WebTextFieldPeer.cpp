@@ -15,7 +15,8 @@ namespace {
 
 // A TextField as an <input>. Its changes and keys go to the model as they happen (the page
 // sets its text without an input event, so nothing comes back of the program's own); the
-// editing commands use the browser's own undo, selection and clipboard.
+// editing commands use the browser's own undo, selection and clipboard. Text about to come
+// in asks the model first whether the field may hold the result.
 class WebTextFieldPeer final : public WebControlPeer<TextFieldPeer> {
 public:
     WebTextFieldPeer(TextField& model, const Element& content)
@@ -47,11 +48,7 @@ public:
                 Node().SetStyle("background-color", CssColor(field_.BackColor()));
                 return;
             case TextEdit::Shown::LimitText:
-                if (field_.LimitText() > 0) {
-                    Node().SetAttribute("maxlength", std::to_string(field_.LimitText()));
-                } else {
-                    Node().RemoveAttribute("maxlength");
-                }
+                Node().SetAttribute("maxlength", std::to_string(field_.MostText()));
                 return;
             case TextEdit::Shown::Alignment:
                 Node().SetStyle("text-align", CssTextAlign(AlignmentOf(field_.Alignment())));
@@ -117,6 +114,9 @@ private:
         switch (event) {
             case DomEvent::Input:
                 Report(field_, &TextEdit::PeerTextChanged);
+                return;
+            case DomEvent::BeforeInput:
+                if (!Ask(field_, &TextEdit::PeerMayHold, detail)) guirt_web_cancel_event();
                 return;
             case DomEvent::KeyDown:
                 Report(field_, &TextEdit::PeerKeyDown, (detail & kRepeat) != 0);

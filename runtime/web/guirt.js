@@ -8,7 +8,9 @@ mergeInto(LibraryManager.library, {
     spare: [],
     // The kinds of event guirt_web_event reports (WebDom.h).
     INPUT: 1, KEY_DOWN: 2, KEY_UP: 3, CHANGE: 4, FOCUS_IN: 5, FOCUS_OUT: 6, CLICK: 7,
-    MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10,
+    MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10, BEFORE_INPUT: 11,
+    // The page event being reported, which the runtime may cancel.
+    event: null,
 
     store: function(node) {
       var handle = Guirt.spare.length ? Guirt.spare.pop() : Guirt.nodes.length;
@@ -21,12 +23,15 @@ mergeInto(LibraryManager.library, {
     text: function(pointer) {
       return pointer ? UTF8ToString(pointer) : '';
     },
-    // Reports an event of the element with the handle to the runtime.
-    report: function(handle, kind, detail, text) {
+    // Reports an event of the element with the handle to the runtime; `event`, the page's
+    // own, is the one guirt_web_cancel_event cancels meanwhile.
+    report: function(handle, kind, detail, text, event) {
       var top = stackSave();
+      Guirt.event = event || null;
       try {
         Module['_guirt_web_event'](handle, kind, detail, allocateUTF8OnStack(text || ''));
       } finally {
+        Guirt.event = null;
         stackRestore(top);
       }
     },
@@ -402,6 +407,15 @@ mergeInto(LibraryManager.library, {
       }
       Guirt.report(handle, Guirt.INPUT, 0, '');
     });
+    // Text about to come in (typed, pasted, dropped) reports the length it would leave, as
+    // the field will hold it: a one-line field drops line breaks.
+    node.addEventListener('beforeinput', function(event) {
+      if (!event.inputType.startsWith('insert')) return;
+      var added = event.data !== null ? event.data : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
+      var selected = (node.selectionEnd || 0) - (node.selectionStart || 0);
+      var length = node.value.length - selected + added.replace(/[\r\n]/g, '').length;
+      Guirt.report(handle, Guirt.BEFORE_INPUT, length, '', event);
+    });
     node.addEventListener('keydown', function(event) {
       Guirt.report(handle, Guirt.KEY_DOWN, Guirt.keyFlags(event), event.key);
     });
@@ -420,6 +434,26 @@ mergeInto(LibraryManager.library, {
     node.addEventListener('click', function() {
       Guirt.report(handle, Guirt.CLICK, 0, '');
     });
+  },
+
+  guirt_web_cancel_event__deps: ['$Guirt'],
+  guirt_web_cancel_event: function() {
+    if (Guirt.event) Guirt.event.preventDefault();
+  },
+
+  // The page's error sound: a short, quiet tone, where the browser can play one.
+  guirt_web_beep__deps: ['$Guirt'],
+  guirt_web_beep: function() {
+    var Context = window.AudioContext || window.webkitAudioContext;
+    if (!Context) return;
+    var audio = Guirt.audio || (Guirt.audio = new Context());
+    var tone = audio.createOscillator();
+    var volume = audio.createGain();
+    tone.frequency.value = 880;
+    volume.gain.value = 0.1;
+    tone.connect(volume).connect(audio.destination);
+    tone.start();
+    tone.stop(audio.currentTime + 0.08);
   },
 
   guirt_web_focus__deps: ['$Guirt'],

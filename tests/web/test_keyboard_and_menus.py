@@ -86,6 +86,26 @@ class KeyboardAndMenus(PageTest):
         self.page.press(Keys.CONTROL, "v")
         self.page.wait_for(lambda: self.page.shows("current") == "60")
 
+    def test_a_paste_past_the_bound_is_refused_whole_and_one_at_it_is_taken(self):
+        most = 65536
+        self.page.control("diameter").click()
+        self.page.press(Keys.CONTROL, "a")
+        before = {name: self.page.shows(name) for name in ("diameter", "areafld", "result")}
+        now = lambda: {name: self.page.shows(name) for name in before}
+        self.paste("1." + "0" * (most - 1))
+        self.assertEqual(now(), before)
+        self.paste("1." + "0" * (most - 2))
+        self.page.wait_for(lambda: self.page.shows("areafld") == "0.7853982")
+        self.assertEqual(len(self.page.shows("diameter")), most)
+        self.assertEqual(self.page.shows("result"), "Voltage drop = 0.468V")
+        self.page.press(Keys.CONTROL, "z")
+        self.assertEqual(now(), before)
+
+    def paste(self, text):
+        """Ctrl+V with the text on the clipboard."""
+        self.page.driver.execute_async_script("navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
+        self.page.press(Keys.CONTROL, "v")
+
 
 if __name__ == "__main__":
     unittest.main()
