@@ -39,8 +39,8 @@ TEST_ONLY=(
     googletest libbenchmark-dev
     # libFuzzer and sanitizer runtimes for clang
     clang libclang-rt-dev
-    # the end-to-end test's window checks
-    x11-utils
+    # the end-to-end test's window checks, and a clipboard holder for its huge paste
+    x11-utils xclip
     # the look test: the desktop themes' palettes the window must not take (GNOME and Xfce
     # users get this one with Qt)
     qt6-gtk-platformtheme

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End to end on a real X server: the window appears with its fixed size, typing a diameter
-# recalculates the area and the voltage drop, and WM_DELETE_WINDOW ends the program cleanly.
+# End to end on a real X server: the window appears with its fixed size, a paste of 200 MB is
+# refused without a crash or a freeze, typing a diameter recalculates the area and the voltage
+# drop, and WM_DELETE_WINDOW ends the program cleanly.
 # Usage: e2e_window.sh DRAVELLO SEND_WM_DELETE
 set -euo pipefail
 
@@ -20,7 +21,7 @@ fail() {
     exit 1
 }
 
-for tool in Xvfb xdotool xwininfo xprop import convert md5sum; do
+for tool in Xvfb xdotool xclip xwininfo xprop import convert md5sum; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 [[ -x $app ]] || fail "no program at $app"
@@ -103,17 +104,29 @@ for _ in $(seq 25); do
     before=$next
 done
 
-# Type a new diameter of 1 mm into the diameter field (x 196..276, y 106..128).
+# Paste 200 MB of digits over the diameter field (x 196..276, y 106..128). The paste is
+# refused whole; the program must neither crash nor stop answering: typing a new diameter of
+# 1 mm must then recalculate, however long the clipboard took to arrive.
+head -c 200000000 /dev/zero | tr '\0' 1 | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+clipboard_pid=$!
+for _ in $(seq 300); do
+    xclip -selection clipboard -o -t TARGETS >/dev/null 2>&1 && break
+    sleep 0.2
+done
+xclip -selection clipboard -o -t TARGETS >/dev/null 2>&1 || fail "xclip took no hold of the clipboard in 60 s"
 xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
 xdotool mousemove --window "$win" 236 $((menu_h + 117)) click 1
+xdotool key --clearmodifiers ctrl+a ctrl+v
+alive "on a paste of 200 MB"
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 30 1
 alive "while typing"
+kill "$clipboard_pid" 2>/dev/null || true
 
 # The area follows the diameter alone, so a changed area shows the keys reached the
 # diameter field; the voltage drop follows the area.
 changed=
-for _ in $(seq 25); do
+for _ in $(seq 600); do
     sleep 0.2
     after=$(screenshot)
     if [[ $(area_of "$before") != $(area_of "$after") && $(result_of "$before") != $(result_of "$after") ]]; then
@@ -121,7 +134,7 @@ for _ in $(seq 25); do
         break
     fi
 done
-[[ -n $changed ]] || fail "typing a diameter did not change the area and the voltage drop"
+[[ -n $changed ]] || fail "typing a diameter did not change the area and the voltage drop within 2 minutes"
 alive "after typing"
 echo "typing recalculated the area and the voltage drop"
 
