@@ -23,6 +23,7 @@
 #include "Stats.h"
 #include "app/Startup.h"
 #include "guirt/Runtime.h"
+#include "guirt/TextEdit.h"
 
 namespace {
 
@@ -96,37 +97,6 @@ void BM_Keystroke_Dravello_10MBClipboard(benchmark::State& state) {
     Keystrokes(state, gDiameter, gResult, 10 << 20);
 }
 BENCHMARK(BM_Keystroke_Dravello_10MBClipboard)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
-
-// Ctrl+V of a long number into the current field, to the recomputed result on screen; the
-// field is emptied again outside the timing.
-void BM_Paste_Dravello(benchmark::State& state) {
-    if (!gCurrent || !gResult) {
-        state.SkipWithError("the current field or the result label was not found");
-        return;
-    }
-    const QString digits(static_cast<qsizetype>(state.range(0)), QLatin1Char('1'));
-    QGuiApplication::clipboard()->setText(digits);
-    const QString kept = gCurrent->text();
-    gCurrent->setFocus();
-    for (auto _ : state) {
-        state.PauseTiming();
-        gCurrent->selectAll();
-        state.ResumeTiming();
-        QTest::keyClick(gCurrent, Qt::Key_V, Qt::ControlModifier);
-        QApplication::processEvents();
-        if (gCurrent->text().size() != digits.size()) state.SkipWithError("the paste was cut");
-    }
-    gCurrent->setText(kept);
-    QGuiApplication::clipboard()->clear();
-}
-BENCHMARK(BM_Paste_Dravello)
-    ->Arg(1 << 20)
-    ->Arg(10 << 20)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(5)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
 
 void BM_Keystroke_PlainQtWindow(benchmark::State& state) {
     PlainWindow window;
@@ -213,23 +183,12 @@ void PairedRatio() {
     // One pair's worth to warm up, not counted.
     Batch(gDiameter, kRounds * kKeystrokes);
     Batch(plain.diameter(), kRounds * kKeystrokes);
-    std::vector<double> ratios, dravello, baseline;
-    for (int pair = 0; pair < kPairs; ++pair) {
-        double d = 0, b = 0;
-        for (int round = 0; round < kRounds; ++round) {
-            if (round % 2 == 0) {
-                d += Batch(gDiameter, kKeystrokes);
-                b += Batch(plain.diameter(), kKeystrokes);
-            } else {
-                b += Batch(plain.diameter(), kKeystrokes);
-                d += Batch(gDiameter, kKeystrokes);
-            }
-        }
-        ratios.push_back(d / b);
-        dravello.push_back(d / (kRounds * kKeystrokes) * 1e6);
-        baseline.push_back(b / (kRounds * kKeystrokes) * 1e6);
-    }
-    const bench::Summary r = bench::summarise(ratios);
+    const bench::Paired keys = bench::paired(kPairs, kRounds, [&] { return Batch(gDiameter, kKeystrokes); },
+                                             [&] { return Batch(plain.diameter(), kKeystrokes); });
+    std::vector<double> dravello, baseline;
+    for (double d : keys.a) dravello.push_back(d / (kRounds * kKeystrokes) * 1e6);
+    for (double b : keys.b) baseline.push_back(b / (kRounds * kKeystrokes) * 1e6);
+    const bench::Summary r = bench::summarise(keys.ratios);
     const bench::Summary d = bench::summarise(dravello);
     const bench::Summary b = bench::summarise(baseline);
     std::printf(
@@ -240,6 +199,50 @@ void PairedRatio() {
         "keystroke paired ratio dravello/plain-Qt window: median %.2f (IQR %.2f-%.2f, min %.2f, max %.2f, "
         "CV %.1f%%, %d pairs x %d keystrokes each) target <= 1.05\n",
         r.median, r.lowerQuartile, r.upperQuartile, r.min, r.max, 100 * r.cv, kPairs, kRounds * kKeystrokes);
+}
+
+// Ctrl+V over the whole text of the current field, to the recomputed result on screen.
+double Paste(QLineEdit* current) {
+    current->selectAll();
+    const double start = ThreadSeconds();
+    QTest::keyClick(current, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    return ThreadSeconds() - start;
+}
+
+// A paste of the longest text a field takes, into the program's current field and into the
+// plain window's, in pairs of rounds as the keystrokes are; then the paste of 10 MB, which
+// the program refuses whole.
+void PastePairedRatio() {
+    constexpr auto kMost = static_cast<qsizetype>(guirt::TextEdit::kMostText);
+    constexpr int kPairs = 30;
+    constexpr int kRounds = 10;  // pastes per window and pair
+    PlainWindow plain;
+    plain.show();
+    plain.current()->setMaxLength(static_cast<int>(kMost));
+    QApplication::processEvents();
+    const QString kept = gCurrent->text();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1") + QString(kMost - 1, QLatin1Char('0')));
+    Paste(gCurrent);
+    Paste(plain.current());
+    if (gCurrent->text().size() != kMost || plain.current()->text().size() != kMost) {
+        std::printf("paste of the bound: a field did not take the whole paste\n");
+        return;
+    }
+    const bench::Paired paste =
+        bench::paired(kPairs, kRounds, [&] { return Paste(gCurrent); }, [&] { return Paste(plain.current()); });
+    std::printf("paste of %lld characters, median: dravello %.2f ms, plain QLineEdit %.2f ms\n",
+                static_cast<long long>(kMost), 1e3 * bench::summarise(paste.a).median / kRounds,
+                1e3 * bench::summarise(paste.b).median / kRounds);
+    bench::printRatios(paste.ratios);
+
+    QGuiApplication::clipboard()->setText(QString(10 << 20, QLatin1Char('1')));
+    std::vector<double> refused;
+    for (int i = 0; i < 20; ++i) refused.push_back(Paste(gCurrent));
+    std::printf("paste of 10 MB, refused: median %.2f ms, the field kept its text: %s\n",
+                1e3 * bench::summarise(refused).median, gCurrent->text().size() == kMost ? "yes" : "no");
+    gCurrent->setText(kept);
+    QGuiApplication::clipboard()->clear();
 }
 
 }  // namespace
@@ -276,6 +279,7 @@ int main(int argc, char** argv) {
     if (reporter.medians.count("BM_Keystroke_Dravello") && reporter.medians.count("BM_Keystroke_PlainQtWindow")) {
         PairedRatio();
     }
+    if (gCurrent) PastePairedRatio();
 
     guirt::RuntimePerformFinalizers();
     return static_cast<int>(guirt::RuntimeExit());

@@ -34,6 +34,33 @@ inline Summary summarise(std::vector<double> values) {
             values.front(),        values.back(),          deviation / mean};
 }
 
+// Times of a and b (each a callable giving the seconds one run of it took) in pairs of
+// rounds, the one going first changing from round to round, so that whatever drifts on the
+// machine over a pair weighs on both alike: each pair's sums and their ratio a/b.
+struct Paired {
+    std::vector<double> a, b, ratios;
+};
+template <class A, class B>
+Paired paired(int pairs, int rounds, A&& a, B&& b) {
+    Paired times;
+    for (int pair = 0; pair < pairs; ++pair) {
+        double sumA = 0, sumB = 0;
+        for (int round = 0; round < rounds; ++round) {
+            if (round % 2 == 0) {
+                sumA += a();
+                sumB += b();
+            } else {
+                sumB += b();
+                sumA += a();
+            }
+        }
+        times.a.push_back(sumA);
+        times.b.push_back(sumB);
+        times.ratios.push_back(sumA / sumB);
+    }
+    return times;
+}
+
 // The pairs' ratios of program to baseline: their median and spread, and the medians of
 // five stretches of consecutive pairs, whose spread says how far the median moves from one
 // stretch of the run to the next.

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The Windows program's benchmarks, on the win64 build, against a bare Win32 program of the
 # same make-up (baseline_win32): start-up to the shown window under Wine, a keystroke in the
-# diameter field, and the size of the two files users get.
-# Usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS]   (BUILD_DIR is build/win64)
+# diameter field, a paste of the longest text a field takes, and the size of the two files
+# users get.
+# Usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS] [PASTE_PAIRS]   (BUILD_DIR is build/win64)
 set -euo pipefail
 
-build=${1:?usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS]}
+build=${1:?usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS] [PASTE_PAIRS]}
 start_pairs=${2:-100}
 keystroke_pairs=${3:-20}
+paste_pairs=${4:-10}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The stripped copies users get (windows_dist), with guirt.dll beside the program.
 exe="$build/dravello.exe"
@@ -15,7 +17,8 @@ dll="$build/guirt.dll"
 baseline="$build/bin/baseline_win32.exe"
 startup_timer="$build/bin/startup_timer.exe"
 keystroke_timer="$build/bin/keystroke_timer.exe"
-for file in "$exe" "$dll" "$baseline" "$startup_timer" "$keystroke_timer" "$build/bin/keystroke_probe.dll"; do
+paste_timer="$build/bin/paste_timer.exe"
+for file in "$exe" "$dll" "$baseline" "$startup_timer" "$keystroke_timer" "$paste_timer" "$build/bin/keystroke_probe.dll"; do
     [[ -f $file ]] || { echo "windows_bench: no $file (cmake --build --preset win64)" >&2; exit 1; }
 done
 
@@ -51,6 +54,7 @@ sleep 2
 
 wine "$startup_timer" "$start_pairs" "$exe" Dravello "$baseline" Baseline
 wine "$keystroke_timer" "$keystroke_pairs" 400 "$exe" Dravello "$baseline" Baseline
+wine "$paste_timer" "$paste_pairs" "$exe" Dravello "$baseline" Baseline
 
 exe_size=$(stat -c %s "$exe")
 dll_size=$(stat -c %s "$dll")
