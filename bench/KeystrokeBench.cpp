@@ -216,7 +216,7 @@ double Paste(QLineEdit* current) {
 void PastePairedRatio() {
     constexpr auto kMost = static_cast<qsizetype>(guirt::TextEdit::kMostText);
     constexpr int kPairs = 30;
-    constexpr int kRounds = 10;  // pastes per window and pair
+    constexpr int kRounds = 20;  // pastes per window and pair
     PlainWindow plain;
     plain.show();
     plain.current()->setMaxLength(static_cast<int>(kMost));

@@ -214,6 +214,6 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("  %-9ls %7.1f us   middle half %7.1f-%7.1f   CV %4.1f%%\n", typist->name(), s.median,
                     s.lowerQuartile, s.upperQuartile, 100 * s.cv);
     }
-    bench::printRatios(ratios);
+    bench::printRatios(ratios, 1.10);
     return 0;
 }

@@ -63,8 +63,8 @@ Paired paired(int pairs, int rounds, A&& a, B&& b) {
 
 // The pairs' ratios of program to baseline: their median and spread, and the medians of
 // five stretches of consecutive pairs, whose spread says how far the median moves from one
-// stretch of the run to the next.
-inline void printRatios(const std::vector<double>& ratios) {
+// stretch of the run to the next; and the target, if there is one.
+inline void printRatios(const std::vector<double>& ratios, double target = 0) {
     constexpr std::size_t kBlocks = 5;
     const Summary r = summarise(ratios);
     std::printf("  ratio within pairs: median %.3f, middle half %.3f-%.3f, range %.3f-%.3f, CV %.1f%% (%zu pairs)\n",
@@ -77,8 +77,9 @@ inline void printRatios(const std::vector<double>& ratios) {
         medians.push_back(summarise({first, first + static_cast<std::ptrdiff_t>(size)}).median);
     }
     const Summary m = summarise(medians);
-    std::printf("  medians of %zu stretches of %zu pairs: %.3f-%.3f, CV %.1f%%; target <= 1.10\n", kBlocks, size, m.min,
-                m.max, 100 * m.cv);
+    std::printf("  medians of %zu stretches of %zu pairs: %.3f-%.3f, CV %.1f%%", kBlocks, size, m.min, m.max, 100 * m.cv);
+    if (target > 0) std::printf("; target <= %.2f", target);
+    std::printf("\n");
 }
 
 }  // namespace bench
