@@ -7,6 +7,9 @@
 - A keystroke in the diameter field (key down, the text changed, input, key up: the area
   converted and the result recalculated), Dravello's page and the plain page in two frames
   of one page taking turns in batches, timed with performance.now() in the page.
+- A paste of the longest text a field takes (65,536 characters) over the current field, the
+  result recalculated, in the same two frames taking turns; then one character more, which
+  Dravello refuses whole.
 Usage: web_bench.py SITE WIN64_BUILD [ROUNDS]
 """
 import gzip
@@ -49,6 +52,31 @@ for (let i = 0; i < batch; i++) {
   key('keyup', name);
 }
 return (performance.now() - start) / batch;
+"""
+
+
+MOST_TEXT = 65536
+PASTES = 30
+
+# Inserts the text over the whole of the current field of a frame as a paste does (a
+# beforeinput that may refuse it, then the editing commands' own insertion and its input);
+# gives the milliseconds it took and the length the field then held, and puts the field's
+# text back.
+PASTE = """
+const [frame, text] = arguments;
+const w = frame.contentWindow;
+const field = w.document.querySelector('[data-name=current]');
+const kept = field.value;
+field.focus();
+field.select();
+const start = performance.now();
+const paste = {inputType: 'insertFromPaste', data: text, bubbles: true, cancelable: true};
+if (field.dispatchEvent(new w.InputEvent('beforeinput', paste))) w.document.execCommand('insertText', false, text);
+const took = performance.now() - start;
+const length = field.value.length;
+field.select();
+w.document.execCommand('insertText', false, kept);
+return [took, length];
 """
 
 
@@ -109,12 +137,17 @@ def start_up(browser):
         print(f"  {visit}: Dravello / plain page = {dravello / plain:.2f}")
 
 
-def keystrokes(browser, rounds):
+def frames_shown(browser):
+    """The page of two frames, Dravello's first, once both show a result."""
     browser.driver.get(browser.server.url + "frames.html")
     frames = browser.driver.find_elements(page.By.TAG_NAME, "iframe")
     browser.wait_for(lambda: all(browser.driver.execute_script(
         "return /[0-9]/.test(arguments[0].contentDocument.querySelector('[data-name=result]')?.textContent)", f)
         for f in frames))
+    return frames
+
+
+def keystrokes(browser, frames, rounds):
     run = lambda frame: browser.driver.execute_script(KEYSTROKES, frame, BATCH)
     for frame in frames:
         run(frame)  # the first batch compiles and warms what the rest run
@@ -136,6 +169,30 @@ def keystrokes(browser, rounds):
           f"(blocks of {size}: {min(blocks):.2f}-{max(blocks):.2f}, CV {spread(blocks):.1f}%; target <= 1.5)")
 
 
+def pastes(browser, frames):
+    paste = lambda frame, length: browser.driver.execute_script(PASTE, frame, "1" + "0" * (length - 1))
+    for frame in frames:
+        paste(frame, MOST_TEXT)  # the first compiles and warms what the rest run
+    times = {id(frame): [] for frame in frames}
+    for i in range(PASTES):
+        for frame in (frames if i % 2 else frames[::-1]):
+            took, length = paste(frame, MOST_TEXT)
+            if length != MOST_TEXT:
+                print("paste of the bound: a field did not take the whole paste")
+                return
+            times[id(frame)].append(took)
+    dravello, plain = times[id(frames[0])], times[id(frames[1])]
+    ratios = [a / b for a, b in zip(dravello, plain)]
+    print(f"a paste of {MOST_TEXT} characters over the current field ({PASTES} each, taking turns):")
+    print(f"  Dravello     median {statistics.median(dravello):6.2f} ms")
+    print(f"  plain page   median {statistics.median(plain):6.2f} ms")
+    quartiles = statistics.quantiles(ratios, n=4)
+    print(f"  Dravello / plain page = {statistics.median(ratios):.2f} (middle half {quartiles[0]:.2f}-{quartiles[2]:.2f})")
+    took, length = paste(frames[0], MOST_TEXT + 1)
+    print(f"  Dravello refusing one character more: {took:.2f} ms, the field kept its text: "
+          f"{'yes' if length < MOST_TEXT else 'no'}")
+
+
 def main():
     site, win64 = sys.argv[1], sys.argv[2]
     rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 1000
@@ -150,7 +207,9 @@ def main():
         browser = page.Page(site=root, handler=Isolated)
         try:
             start_up(browser)
-            keystrokes(browser, rounds)
+            frames = frames_shown(browser)
+            keystrokes(browser, frames, rounds)
+            pastes(browser, frames)
         finally:
             browser.close()
 

@@ -24,7 +24,7 @@ void guirt_web_select(int element, int start, int end);
 void guirt_web_select_all_from_start(int element);
 void guirt_web_command(int element, const char* command);
 int guirt_web_clipboard();
-void guirt_web_cancel_event();
+void guirt_web_refuse_event();
 void guirt_web_beep();
 void guirt_web_add_option(int element, const char* text);
 int guirt_web_option_count(int element);

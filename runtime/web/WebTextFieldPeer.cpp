@@ -116,7 +116,7 @@ private:
                 Report(field_, &TextEdit::PeerTextChanged);
                 return;
             case DomEvent::BeforeInput:
-                if (!Ask(field_, &TextEdit::PeerMayHold, detail)) guirt_web_cancel_event();
+                if (!Ask(field_, &TextEdit::PeerMayHold, detail)) guirt_web_refuse_event();
                 return;
             case DomEvent::KeyDown:
                 Report(field_, &TextEdit::PeerKeyDown, (detail & kRepeat) != 0);

@@ -9,8 +9,9 @@ mergeInto(LibraryManager.library, {
     // The kinds of event guirt_web_event reports (WebDom.h).
     INPUT: 1, KEY_DOWN: 2, KEY_UP: 3, CHANGE: 4, FOCUS_IN: 5, FOCUS_OUT: 6, CLICK: 7,
     MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10, BEFORE_INPUT: 11,
-    // The page event being reported, which the runtime may cancel.
+    // The page event being reported, and whether the runtime refused it.
     event: null,
+    refused: false,
 
     store: function(node) {
       var handle = Guirt.spare.length ? Guirt.spare.pop() : Guirt.nodes.length;
@@ -23,17 +24,26 @@ mergeInto(LibraryManager.library, {
     text: function(pointer) {
       return pointer ? UTF8ToString(pointer) : '';
     },
-    // Reports an event of the element with the handle to the runtime; `event`, the page's
-    // own, is the one guirt_web_cancel_event cancels meanwhile.
+    // Reports an event of the element with the handle to the runtime; false when the runtime
+    // refused it (guirt_web_refuse_event), which cancels `event`, the page's own, if given.
     report: function(handle, kind, detail, text, event) {
       var top = stackSave();
       Guirt.event = event || null;
+      Guirt.refused = false;
       try {
         Module['_guirt_web_event'](handle, kind, detail, allocateUTF8OnStack(text || ''));
       } finally {
         Guirt.event = null;
         stackRestore(top);
       }
+      return !Guirt.refused;
+    },
+    // Whether the runtime lets the field take the text in place of its selection, reported
+    // as the length the field would then hold: a one-line field drops line breaks.
+    mayInsert: function(handle, node, text, event) {
+      var selected = (node.selectionEnd || 0) - (node.selectionStart || 0);
+      var length = node.value.length - selected + text.replace(/[\r\n]/g, '').length;
+      return Guirt.report(handle, Guirt.BEFORE_INPUT, length, '', event);
     },
     keyFlags: function(event) {
       return (event.repeat ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0) |
@@ -407,14 +417,11 @@ mergeInto(LibraryManager.library, {
       }
       Guirt.report(handle, Guirt.INPUT, 0, '');
     });
-    // Text about to come in (typed, pasted, dropped) reports the length it would leave, as
-    // the field will hold it: a one-line field drops line breaks.
+    // Text about to come in: typed, pasted or dropped.
     node.addEventListener('beforeinput', function(event) {
       if (!event.inputType.startsWith('insert')) return;
       var added = event.data !== null ? event.data : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
-      var selected = (node.selectionEnd || 0) - (node.selectionStart || 0);
-      var length = node.value.length - selected + added.replace(/[\r\n]/g, '').length;
-      Guirt.report(handle, Guirt.BEFORE_INPUT, length, '', event);
+      Guirt.mayInsert(handle, node, added, event);
     });
     node.addEventListener('keydown', function(event) {
       Guirt.report(handle, Guirt.KEY_DOWN, Guirt.keyFlags(event), event.key);
@@ -436,8 +443,9 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  guirt_web_cancel_event__deps: ['$Guirt'],
-  guirt_web_cancel_event: function() {
+  guirt_web_refuse_event__deps: ['$Guirt'],
+  guirt_web_refuse_event: function() {
+    Guirt.refused = true;
     if (Guirt.event) Guirt.event.preventDefault();
   },
 
@@ -499,7 +507,8 @@ mergeInto(LibraryManager.library, {
       navigator.clipboard.readText().then(function(text) {
         if (!Guirt.node(handle)) return;
         node.focus();
-        document.execCommand('insertText', false, text);
+        // The editing commands fire no beforeinput of their own.
+        if (Guirt.mayInsert(handle, node, text)) document.execCommand('insertText', false, text);
       }, function() {});
     } else {
       document.execCommand(name);

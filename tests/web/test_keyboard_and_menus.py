@@ -94,6 +94,11 @@ class KeyboardAndMenus(PageTest):
         now = lambda: {name: self.page.shows(name) for name in before}
         self.paste("1." + "0" * (most - 1))
         self.assertEqual(now(), before)
+        self.page.menu("Edit").click()
+        self.page.command("Paste").click()
+        self.page.driver.execute_async_script("setTimeout(arguments[0], 100)")  # the clipboard answers later
+        self.assertEqual(now(), before)
+        self.assertEqual(self.page.focused(), "diameter")
         self.paste("1." + "0" * (most - 2))
         self.page.wait_for(lambda: self.page.shows("areafld") == "0.7853982")
         self.assertEqual(len(self.page.shows("diameter")), most)
