@@ -2,6 +2,7 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,9 +20,9 @@ namespace {
 
 // A TextField as a QLineEdit. Its changes and keys go to the model as they happen; the
 // editing commands use the line edit's own undo, selection and clipboard. Every way text
-// comes in (typing, a paste by key, menu, context menu or middle button, a drop) asks the
-// model first whether the field may hold the result, before the line edit lays out a text
-// it might never finish with.
+// comes in (typing, an input method, a paste by key, menu, context menu or middle button, a
+// drop) asks the model first whether the field may hold the result, before the line edit
+// lays out a text it might never finish with.
 class QtTextFieldPeer final : public QtControlPeer<TextFieldPeer> {
 public:
     QtTextFieldPeer(TextField& model, QWidget* parent) : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
@@ -165,6 +166,10 @@ private:
                 const QMimeData* dropped = static_cast<const QDropEvent&>(event).mimeData();
                 return dropped && dropped->hasText() && !Edit()->isReadOnly() &&
                        !Ask(field_, &TextEdit::PeerMayHold, Edit()->text().size() + dropped->text().size());
+            }
+            case QEvent::InputMethod: {
+                const QString committed = static_cast<const QInputMethodEvent&>(event).commitString();
+                return !committed.isEmpty() && !MayAdd(committed.size());
             }
             case QEvent::ContextMenu:
                 ShowContextMenu(static_cast<const QContextMenuEvent&>(event).globalPos());
