@@ -125,7 +125,7 @@ public:
                 edit->copy();
                 return;
             case EditCommand::Paste:
-                if (MayPaste(QClipboard::Clipboard)) edit->paste();
+                if (MayHold(Kept() + Offered(QClipboard::Clipboard))) edit->paste();
                 return;
             case EditCommand::Clear:
                 edit->del();
@@ -145,9 +145,9 @@ private:
             case QEvent::KeyPress: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
                 Report(field_, &TextEdit::PeerKeyDown, key.isAutoRepeat());
-                if (key.matches(QKeySequence::Paste)) return !MayPaste(QClipboard::Clipboard);
+                if (key.matches(QKeySequence::Paste)) return !MayHold(Kept() + Offered(QClipboard::Clipboard));
                 const QString typed = key.text();
-                return !typed.isEmpty() && typed.front().isPrint() && !MayAdd(typed.size());
+                return !typed.isEmpty() && typed.front().isPrint() && !MayHold(Kept() + typed.size());
             }
             case QEvent::KeyRelease: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
@@ -158,18 +158,19 @@ private:
                 return false;
             }
             case QEvent::MouseButtonRelease:
-                // The middle button pastes the primary selection where the platform has one.
+                // The middle button pastes the primary selection, where the platform has one,
+                // at the pointer: the field's selection stays.
                 return static_cast<const QMouseEvent&>(event).button() == Qt::MiddleButton &&
-                       QGuiApplication::clipboard()->supportsSelection() && !MayPaste(QClipboard::Selection);
+                       QGuiApplication::clipboard()->supportsSelection() &&
+                       !MayHold(Edit()->text().size() + Offered(QClipboard::Selection));
             case QEvent::Drop: {
-                // A drop inserts at the pointer, keeping the selection, unless it moves it.
+                // A drop inserts at the pointer too; a move within the field counts as a copy.
                 const QMimeData* dropped = static_cast<const QDropEvent&>(event).mimeData();
-                return dropped && dropped->hasText() && !Edit()->isReadOnly() &&
-                       !Ask(field_, &TextEdit::PeerMayHold, Edit()->text().size() + dropped->text().size());
+                return dropped && dropped->hasText() && !MayHold(Edit()->text().size() + dropped->text().size());
             }
             case QEvent::InputMethod: {
                 const QString committed = static_cast<const QInputMethodEvent&>(event).commitString();
-                return !committed.isEmpty() && !MayAdd(committed.size());
+                return !committed.isEmpty() && !MayHold(Kept() + committed.size());
             }
             case QEvent::ContextMenu:
                 ShowContextMenu(static_cast<const QContextMenuEvent&>(event).globalPos());
@@ -179,13 +180,12 @@ private:
         }
     }
 
-    // Whether the model lets the field take `added` characters in place of its selection.
-    bool MayAdd(qsizetype added) {
-        const QLineEdit* edit = Edit();
-        if (edit->isReadOnly()) return true;  // the line edit ignores the edit
-        return Ask(field_, &TextEdit::PeerMayHold, edit->text().size() - edit->selectionLength() + added);
-    }
-    bool MayPaste(QClipboard::Mode mode) { return MayAdd(QGuiApplication::clipboard()->text(mode).size()); }
+    // Whether the model lets an edit leave the field holding this many characters; a
+    // read-only line edit makes no edit, and nothing is asked.
+    bool MayHold(qsizetype length) { return Edit()->isReadOnly() || Ask(field_, &TextEdit::PeerMayHold, length); }
+    // The characters an edit in place of the selection keeps, and those the clipboard offers.
+    qsizetype Kept() const { return Edit()->text().size() - Edit()->selectionLength(); }
+    static qsizetype Offered(QClipboard::Mode mode) { return QGuiApplication::clipboard()->text(mode).size(); }
 
     // The line edit's own context menu, its Paste (known by the line edit's own words for it)
     // asking the model first.
@@ -196,9 +196,7 @@ private:
         for (QAction* action : menu->actions()) {
             if (action->text().section(QLatin1Char('\t'), 0, 0) != paste) continue;
             QObject::disconnect(action, &QAction::triggered, Edit(), nullptr);
-            QObject::connect(action, &QAction::triggered, Context(), [this] {
-                if (MayPaste(QClipboard::Clipboard)) Edit()->paste();
-            });
+            QObject::connect(action, &QAction::triggered, Context(), [this] { Perform(EditCommand::Paste); });
         }
         menu->popup(at);
     }
