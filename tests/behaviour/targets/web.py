@@ -3,7 +3,9 @@ and pointer events) or the browser's own machinery, each read taken from the pag
 from Chromium's accessibility tree.
 
 Where headless Chromium leaves no user's path, the step takes the nearest one and says so:
-a popup's row is chosen with the keys of its open list, and a drop comes from DevTools.
+a popup's row is chosen with the keys of its open list, a drop comes from DevTools, and so
+does the other tab the page loses the focus to. A field's context menu is the browser's own,
+which WebDriver cannot reach (and headless Chromium shows none): those cases say so.
 """
 import os
 import re
@@ -24,7 +26,9 @@ MODIFIERS = ("Ctrl", "Shift", "Alt")
 
 # What the source of a drop is told is the operation the page answered at the last dragover:
 # DevTools' drop sends one more dragover, hands the drop its operation and ends the source's drag
-# with it. The page sees that operation as the drop event's dropEffect, read here first of all.
+# with it, as Chromium does with a desktop's drop. The page sees that operation as the drop
+# event's dropEffect, read here before any of its own listeners; what the page does after that
+# (a cancelled beforeinput) no longer reaches the source.
 WATCH_DROPS = """
 window.addEventListener('drop', function(event) {
   window.behaviourDrop = event.dataTransfer.dropEffect;
@@ -143,9 +147,9 @@ class WebTarget:
         ActionChains(self.driver).move_to_element(self.page.control(control)).perform()
 
     def do_leave(self):
-        # Another tab of the browser comes to the front: the page loses the focus as to another
-        # window (and is hidden, as a tab behind another is). A new window would not do: headless
-        # Chromium gives each window a focus of its own.
+        # Another tab of the browser comes to the front: the page gets the browser's own blur, as
+        # when another window is activated (and is hidden too, as a tab behind another is). A new
+        # window would not do: in headless Chromium it takes no focus from the page.
         if self.elsewhere is None:
             self.elsewhere = self.driver.execute_cdp_cmd("Target.createTarget",
                                                          {"url": "about:blank", "background": True})["targetId"]
