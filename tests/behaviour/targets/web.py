@@ -26,9 +26,9 @@ MODIFIERS = ("Ctrl", "Shift", "Alt")
 
 # What the source of a drop is told is the operation the page answered at the last dragover:
 # DevTools' drop sends one more dragover, hands the drop its operation and ends the source's drag
-# with it, as Chromium does with a desktop's drop. The page sees that operation as the drop
-# event's dropEffect, read here before any of its own listeners; what the page does after that
-# (a cancelled beforeinput) no longer reaches the source.
+# with it. The page sees that operation as the drop event's dropEffect, read here before any of
+# its own listeners; what the page does after that (a cancelled beforeinput) never reaches the
+# source.
 WATCH_DROPS = """
 window.addEventListener('drop', function(event) {
   window.behaviourDrop = event.dataTransfer.dropEffect;
