@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <cerrno>
 #include <iostream>
 #include <optional>
 
@@ -42,7 +43,10 @@ public:
     // Reads what has come; false at the end of the input.
     bool Read() {
         char chunk[65536];
-        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        ssize_t got = 0;
+        do {
+            got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        } while (got < 0 && errno == EINTR);
         if (got <= 0) return false;
         buffer_.append(chunk, static_cast<std::size_t>(got));
         return true;
@@ -157,18 +161,32 @@ private:
     bool stopped_ = false;
 };
 
-}  // namespace
-
-}  // namespace qtagent
-
-int main() {
+// The program's entry, with the agent serving while the loop runs and after it.
+int Run() {
     guirt::RuntimeInit(nullptr, nullptr, L"", 1);
-    guirt::RuntimePerformInitializers();
-    qtagent::Agent agent;
+    try {
+        guirt::RuntimePerformInitializers();
+    } catch (...) {
+        guirt::ParkCurrentException();  // the program reports it, as from its own entry
+    }
+    Agent agent;
     QTimer::singleShot(0, [&agent] { agent.Listen(); });
     dravello::_Main();
     agent.LoopEnded();
     guirt::RuntimePerformFinalizers();
     agent.ServeEnded(guirt::RuntimeExit());
     return 0;
+}
+
+}  // namespace
+
+}  // namespace qtagent
+
+int main() {
+    try {
+        return qtagent::Run();
+    } catch (const std::exception& failure) {
+        std::cerr << "qt_behaviour_agent: " << failure.what() << '\n';
+    }
+    return 2;
 }

@@ -106,8 +106,7 @@ void PressAccessKey(const QString& text, Qt::KeyboardModifiers modifiers) {
     const QChar access = AccessKey(text);
     if (access.isNull()) throw AgentError(Drawn(text).toStdString() + " has no access key");
     const auto key = static_cast<Qt::Key>(access.toUpper().unicode());
-    const QString typed = modifiers & Qt::ControlModifier ? QString() : QString(access.toLower());
-    QTest::sendKeyEvent(QTest::Click, &KeyWindow(), key, typed, modifiers);
+    QTest::sendKeyEvent(QTest::Click, &KeyWindow(), key, QString(access.toLower()), modifiers);
 }
 
 bool ByMouse(const std::string& by) {
