@@ -63,10 +63,11 @@ void Report(Model& model, void (Owner::*entry)(const PeerKey&, Params...), Args&
     });
 }
 
-// The same for an entry point that answers yes or no; no once a failure is pending.
-template <class Model, class Owner, class... Params, class... Args>
-bool Ask(Model& model, bool (Owner::*entry)(const PeerKey&, Params...), Args&&... args) noexcept {
-    return Guarded(false, [&] {
+// The same for an entry point that answers: its answer, or the empty one (false, none) once
+// a failure is pending.
+template <class R, class Model, class Owner, class... Params, class... Args>
+R Ask(Model& model, R (Owner::*entry)(const PeerKey&, Params...), Args&&... args) noexcept {
+    return Guarded(R{}, [&] {
         const Ref<Model> hold(&model);
         return (model.*entry)(PeerAccess::Key(), std::forward<Args>(args)...);
     });

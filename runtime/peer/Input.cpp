@@ -95,4 +95,49 @@ Shortcut ParseShortcut(std::string_view text) noexcept {
     return shortcut.Empty() ? Shortcut{} : shortcut;
 }
 
+Shortcut ShortcutOf(const KeyStroke& stroke) noexcept {
+    const Modifiers& held = stroke.held;
+    Shortcut shortcut{held.ctrl, held.shift, held.alt, held.meta, stroke.key, 0};
+    switch (stroke.key) {
+        case Key::Shift:
+        case Key::Ctrl:
+        case Key::Alt:
+        case Key::Meta:
+        case Key::CapsLock:
+            return {};
+        case Key::None:
+        case Key::Character: {
+            const auto c = static_cast<unsigned char>(stroke.character);
+            if (c <= 0x20 || c >= 0x7F) return {};
+            shortcut.key = Key::Character;
+            shortcut.character = AsciiUpper(stroke.character);
+            const bool alphanumeric = (shortcut.character >= 'A' && shortcut.character <= 'Z') ||
+                                      (shortcut.character >= '0' && shortcut.character <= '9');
+            if (!alphanumeric) shortcut.shift = false;
+            return shortcut;
+        }
+        default:
+            return shortcut;
+    }
+}
+
+std::string KeyUpText(std::string_view typed, const KeyStroke& stroke) {
+    switch (stroke.key) {
+        case Key::Backspace:
+            return "\b";
+        case Key::Tab:
+            return "\t";
+        case Key::Return:
+            return "\r";
+        case Key::Escape:
+            return "\x1b";
+        default:
+            break;
+    }
+    const char letter = AsciiUpper(stroke.character);
+    if (stroke.held.ctrl && !stroke.held.alt && letter >= 'A' && letter <= 'Z') return std::string(1, letter & 0x1F);
+    const bool printable = !typed.empty() && static_cast<unsigned char>(typed.front()) >= 0x20 && typed.front() != 0x7F;
+    return printable ? std::string(typed) : std::string(KeyName(stroke.key));
+}
+
 }  // namespace guirt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace guirt {
@@ -66,5 +67,25 @@ struct Shortcut {
 // Modifiers and a key joined by '+', case ignored: "Ctrl+Z", "shift+ctrl+del". Empty or
 // unreadable text gives an empty shortcut.
 Shortcut ParseShortcut(std::string_view text) noexcept;
+
+// A key as a backend reports it: its name, or else the printable ASCII character it types
+// with Shift as held (none for other keys), and the modifiers held.
+struct Modifiers {
+    bool ctrl = false, shift = false, alt = false, meta = false;
+};
+struct KeyStroke {
+    Key key = Key::None;
+    char character = 0;
+    Modifiers held;
+};
+
+// The key as a shortcut, as shortcut texts write it: a named key, or its character (a letter
+// in upper case; a sign as it is, the Shift that typed it not part of it: Ctrl+Shift+= is
+// "Ctrl++"). Empty for a modifier key pressed alone and for a key with neither.
+Shortcut ShortcutOf(const KeyStroke& stroke) noexcept;
+
+// The text KeyUp gives for the key: the control character of Backspace, Tab, Return and
+// Escape and of Ctrl with a letter, else the printable text it typed, else its name.
+std::string KeyUpText(std::string_view typed, const KeyStroke& stroke);
 
 }  // namespace guirt

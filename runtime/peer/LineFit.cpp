@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "ModelState.h"
+#include "guirt/Label.h"
+
 namespace guirt {
 
 namespace {
@@ -60,6 +63,15 @@ std::string LineTip(std::string_view text, std::string_view helpTag, const Fitte
     std::string tip(text);
     if (!helpTag.empty()) tip.append("\n").append(helpTag);
     return tip;
+}
+
+ShownLabel ShowLabel(const Label& label, const LineMeasure& measure) {
+    std::string caption = WithLineFeeds(TextOf(label.Caption()));
+    const int start = measure.limit > 0 ? std::min(measure.own, measure.limit) : measure.own;
+    FittedLine line = label.MultiLine() ? FittedLine{caption, start, false}
+                                        : FitLine(caption, start, measure.least, measure.width, measure.widthOf);
+    std::string tip = LineTip(caption, WithLineFeeds(TextOf(label.HelpTag())), line);
+    return {std::move(line), std::move(caption), std::move(tip)};
 }
 
 }  // namespace guirt

@@ -6,6 +6,8 @@
 
 namespace guirt {
 
+class Label;
+
 // How a one-line label shows a text wider than its box. It never wraps and never drops
 // the start of its text (a result's number follows its words): the text gets smaller, one
 // pixel at a time down to a floor, and what still does not fit is cut at the end with an
@@ -15,6 +17,7 @@ struct FittedLine {
     std::string text;  // what the label shows, UTF-8
     int pixels = 0;    // the text size it shows it at
     bool cut = false;  // the text is shown up to an ellipsis
+    friend bool operator==(const FittedLine&, const FittedLine&) = default;
 };
 
 // The width of the text at a text size, in the unit of the box's width.
@@ -29,5 +32,26 @@ FittedLine FitLine(std::string_view text, int pixels, int least, double width, c
 
 // A label's tooltip: its help tag, after the whole text when the label shows it cut.
 std::string LineTip(std::string_view text, std::string_view helpTag, const FittedLine& shown);
+
+// How a backend measures a label's text, in its own units.
+struct LineMeasure {
+    int own = 0;       // the text size of the label's font
+    int least = 0;     // the floor it shrinks to (kLeastLinePixels in the backend's units)
+    int limit = 0;     // the most it may show (LabelPeer::LimitLinePixels); 0: none
+    double width = 0;  // the box's width
+    TextWidth widthOf;
+};
+
+// Everything a label shows of its caption and help: a backend measures, and applies these.
+struct ShownLabel {
+    FittedLine line;  // a multi-line caption as it is, at the start size
+    std::string name; // the accessible name: the whole caption, whatever part of it shows
+    std::string tip;  // the tooltip (LineTip)
+    friend bool operator==(const ShownLabel&, const ShownLabel&) = default;
+};
+
+// The caption (its line breaks as LF) from the start size, the font's own no larger than the
+// limit; a one-line caption fitted to the box.
+ShownLabel ShowLabel(const Label& label, const LineMeasure& measure);
 
 }  // namespace guirt

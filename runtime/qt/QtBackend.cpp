@@ -71,20 +71,32 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-// The application every event goes through. An exception out of Qt's own handling of an
-// event (memory running out while a widget works) is parked as the program's own are, and
-// ends the loop, before it can unwind through Qt's loop, which cannot take one.
+// The application every event goes through. A key pressed in a window of the runtime's is
+// the window's shortcut first, whichever of its widgets has the focus. An exception out of
+// Qt's own handling of an event (memory running out while a widget works) is parked as the
+// program's own are, and ends the loop, before it can unwind through Qt's loop, which
+// cannot take one.
 class RuntimeApplication final : public QApplication {
 public:
     using QApplication::QApplication;
 
     bool notify(QObject* receiver, QEvent* event) override {
         try {
+            if (event->type() == QEvent::KeyPress && TakenAsShortcut(receiver, static_cast<QKeyEvent&>(*event))) {
+                return true;
+            }
             return QApplication::notify(receiver, event);
         } catch (...) {
             ParkAndEndLoop();
             return false;
         }
+    }
+
+private:
+    static bool TakenAsShortcut(QObject* receiver, const QKeyEvent& key) {
+        const auto* widget = qobject_cast<QWidget*>(receiver);
+        const auto* window = widget ? dynamic_cast<qt::NativeWindow*>(widget->window()) : nullptr;
+        return window && window->shortcut && window->shortcut(key);
     }
 };
 

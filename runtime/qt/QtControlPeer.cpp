@@ -28,8 +28,16 @@ QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
     auto* filter = new EventFilter([this](QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             // The widget takes the focus first (a line edit that Tab enters selects its text),
-            // then the model hears of it; last, for the model may let go of this peer.
-            watched->event(event);
+            // then the model hears of it; last, for the model may let go of this peer. The
+            // menu bar taking the keyboard is a menu opening over the control, which keeps its
+            // selection for the menu's commands, as it does for a menu opened by mouse.
+            auto* focus = static_cast<QFocusEvent*>(event);
+            if (focus->reason() == Qt::MenuBarFocusReason) {
+                QFocusEvent popup(event->type(), Qt::PopupFocusReason);
+                watched->event(&popup);
+            } else {
+                watched->event(event);
+            }
             Report(model_, &Control::PeerFocusChanged, event->type() == QEvent::FocusIn);
             return true;
         }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QFont>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QString>
 #include <QTextDocument>
 #include <algorithm>
@@ -69,7 +69,13 @@ inline QFont ToQFont(const FontRequest& request, const QWidget* widget) {
 // The runtime's name for a Qt key code; None for a key it has no name for.
 Key ToKey(int qtKey);
 
-// The shortcut as Qt's key sequence (empty for an empty shortcut).
-QKeySequence ToKeySequence(const Shortcut& shortcut);
+// The key of a key event, with the modifiers held.
+KeyStroke StrokeOf(const QKeyEvent& event);
+
+// A menu command's text as a menu shows it: its shortcut, as the program wrote it, after a tab.
+inline QString MenuText(const MenuEntry& entry) {
+    const QString text = ToQString(entry.text);
+    return entry.shortcutText.empty() ? text : text + u'\t' + ToQString(entry.shortcutText);
+}
 
 }  // namespace guirt::qt

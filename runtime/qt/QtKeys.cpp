@@ -53,19 +53,13 @@ Key ToKey(int qtKey) {
     return Key::None;
 }
 
-QKeySequence ToKeySequence(const Shortcut& shortcut) {
-    if (shortcut.Empty()) return {};
-    Qt::KeyboardModifiers modifiers;
-    if (shortcut.ctrl) modifiers |= Qt::ControlModifier;
-    if (shortcut.shift) modifiers |= Qt::ShiftModifier;
-    if (shortcut.alt) modifiers |= Qt::AltModifier;
-    if (shortcut.meta) modifiers |= Qt::MetaModifier;
+KeyStroke StrokeOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const Modifiers held{modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier),
+                         modifiers.testFlag(Qt::AltModifier), modifiers.testFlag(Qt::MetaModifier)};
     // Qt's codes for the printable ASCII keys are their upper-case characters.
-    Qt::Key key = static_cast<Qt::Key>(shortcut.character);
-    for (const auto& [named, code] : kKeys) {
-        if (named == shortcut.key) key = code;
-    }
-    return QKeySequence(QKeyCombination(modifiers, key));
+    const int code = event.key();
+    return {ToKey(code), code > 0x20 && code < 0x7F ? static_cast<char>(code) : '\0', held};
 }
 
 }  // namespace guirt::qt

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <memory>
 
 #include "LineFit.h"
 #include "ModelState.h"
@@ -28,7 +29,7 @@ public:
     using QtControlPeer::Show;
     void Show(RectControl::Shown what) override {
         if (what == RectControl::Shown::HelpTag) {
-            if (View()) View()->setToolTip(ToolTipText(ToQString(Tip())));
+            Fit();
             return;
         }
         QtControlPeer::Show(what);
@@ -40,7 +41,6 @@ public:
         if (!label) return;
         switch (what) {
             case Label::Shown::Caption:
-                caption_ = WithLineFeeds(TextOf(model_.Caption()));
                 Fit();
                 return;
             case Label::Shown::TextAlign:
@@ -67,60 +67,56 @@ public:
     void SetBuddy(ControlPeer* control) override {
         if (!View()) return;
         View()->setBuddy(WidgetOf(control));
+        // With a buddy the label reads "&" as a mnemonic mark.
         Fit();
     }
 
     double LinePixels() override {
         if (!View()) return 0;
         const QFont font = ToQFont(FontOf(model_), View());
-        return FitFrom(font, QFontInfo(font).pixelSize()).pixels;
+        return ShowLabel(model_, Measure(font, 0)).line.pixels;
     }
 
     void LimitLinePixels(double pixels) override {
-        limit_ = pixels;
+        limit_ = static_cast<int>(pixels);
         Fit();
     }
 
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
 
-    std::string Tip() const { return LineTip(caption_, WithLineFeeds(TextOf(model_.HelpTag())), shown_); }
-
-    // The caption as it fits the box from a text size (LineFit.h); a multi-line one as it is.
-    FittedLine FitFrom(const QFont& font, int start) const {
-        const QLabel* label = View();
-        if (label->wordWrap()) return {caption_, start, false};
-        QFont measured = font;
-        return FitLine(caption_, start, kLeastLinePixels, label->width(), [&](std::string_view text, int pixels) {
-            measured.setPixelSize(pixels);
-            return QFontMetricsF(measured).horizontalAdvance(ToQString(text));
-        });
+    // The label in the font, its own size its start, measured by Qt's own metrics.
+    LineMeasure Measure(const QFont& font, int limit) const {
+        auto measured = std::make_shared<QFont>(font);
+        return {QFontInfo(font).pixelSize(), kLeastLinePixels, limit, static_cast<double>(View()->width()),
+                [measured](std::string_view text, int pixels) {
+                    measured->setPixelSize(pixels);
+                    return QFontMetricsF(*measured).horizontalAdvance(ToQString(text));
+                }};
     }
 
-    // Shows the caption in the model's font, no larger than the limit; a one-line caption
-    // fitted to the box.
+    // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
         QLabel* label = View();
         if (!label) return;
         QFont font = ToQFont(FontOf(model_), label);
-        const int own = QFontInfo(font).pixelSize();
-        const int start = limit_ > 0 ? std::min(own, static_cast<int>(limit_)) : own;
-        FittedLine line = FitFrom(font, start);
-        if (line.pixels != own) font.setPixelSize(line.pixels);
+        const LineMeasure measure = Measure(font, limit_);
+        ShownLabel shown = ShowLabel(model_, measure);
+        if (shown.line.pixels != measure.own) font.setPixelSize(shown.line.pixels);
         if (label->font() != font) label->setFont(font);
-        // With a buddy the label reads "&" as a mnemonic mark; a caption's own stay as typed.
-        const QString text = ToQString(line.text);
+        // A caption's own "&" stays as typed.
+        const QString text = ToQString(shown.line.text);
         label->setText(label->buddy() ? QString(text).replace(u'&', QStringLiteral("&&")) : text);
-        if (line.cut != shown_.cut) label->setAccessibleName(line.cut ? ToQString(caption_) : QString());
-        const bool retip = line.cut || shown_.cut;
-        shown_ = std::move(line);
-        if (retip) Show(RectControl::Shown::HelpTag);
+        if (shown.name != shown_.name || !named_) label->setAccessibleName(ToQString(shown.name));
+        if (shown.tip != shown_.tip || !named_) label->setToolTip(ToolTipText(ToQString(shown.tip)));
+        named_ = true;
+        shown_ = std::move(shown);
     }
 
     const Label& model_;
-    std::string caption_;
-    FittedLine shown_;
-    double limit_ = 0;
+    ShownLabel shown_;     // what the label shows now
+    bool named_ = false;   // its name and tooltip have been set
+    int limit_ = 0;
 };
 
 }  // namespace

@@ -18,12 +18,10 @@ QtMenuPeer::~QtMenuPeer() {
 
 void QtMenuPeer::Clear() {
     if (window_) {
-        for (const QPointer<QAction>& action : carried_) window_->removeAction(action);
         window_->menuBar()->clear();
     }
     for (const QPointer<QObject>& object : topLevel_) DeleteSoon(object.data());
     topLevel_.clear();
-    carried_.clear();
     actions_.clear();
 }
 
@@ -57,10 +55,8 @@ void QtMenuPeer::Add(QWidget& parent, const MenuEntry& entry) {
             break;
         }
         case MenuEntry::Kind::Command: {
-            action = parentMenu->addAction(ToQString(entry.text));
-            action->setShortcut(ToKeySequence(entry.shortcut));
-            window_->addAction(action);
-            carried_.emplace_back(action);
+            // The window takes the shortcuts (NativeWindow): the menus only show them.
+            action = parentMenu->addAction(MenuText(entry));
             const std::size_t number = entry.number;
             QObject::connect(action, &QAction::triggered, context_.get(),
                              [this, number] { Report(model_, &Window::PeerMenuChosen, number); });

@@ -12,8 +12,8 @@
 namespace guirt::qt {
 
 // Shows a window's menu bar in its QMenuBar: menus, separators, and actions with their
-// shortcuts, which the window carries too, so they work while the bar is hidden. What the
-// user does goes to the window's model by entry number; the model decides the states.
+// shortcuts shown (the window takes the keys, whether the bar shows or not). What the user
+// does goes to the window's model by entry number; the model decides the states.
 class QtMenuPeer {
 public:
     QtMenuPeer(QMainWindow& window, Window& model);
@@ -31,7 +31,6 @@ private:
     Window& model_;
     std::vector<QPointer<QAction>> actions_;   // by entry number; a menu's is its menuAction
     std::vector<QPointer<QObject>> topLevel_;  // what the bar owns: its menus
-    std::vector<QPointer<QAction>> carried_;   // the commands the window carries
     std::unique_ptr<QObject> context_;
 };
 

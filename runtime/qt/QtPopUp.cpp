@@ -20,8 +20,7 @@ void Fill(QMenu& menu, const std::vector<MenuEntry>& entries, std::map<QAction*,
                 Fill(*menu.addMenu(ToQString(entry.text)), entry.entries, numbers);
                 break;
             case MenuEntry::Kind::Command: {
-                QAction* action = menu.addAction(ToQString(entry.text));
-                action->setShortcut(ToKeySequence(entry.shortcut));
+                QAction* action = menu.addAction(MenuText(entry));
                 action->setEnabled(entry.enabled);
                 numbers[action] = entry.number;
                 break;

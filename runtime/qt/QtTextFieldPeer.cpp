@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "Guard.h"
 #include "ModelState.h"
@@ -18,11 +21,39 @@ namespace guirt::qt {
 
 namespace {
 
+// The editing commands the line edit knows keys of its own for (Shift+Insert...), and the
+// model's command for each.
+constexpr std::pair<QKeySequence::StandardKey, EditCommand> kEditingKeys[] = {
+    {QKeySequence::Undo, EditCommand::Undo},   {QKeySequence::Cut, EditCommand::Cut},
+    {QKeySequence::Copy, EditCommand::Copy},   {QKeySequence::Paste, EditCommand::Paste},
+    {QKeySequence::SelectAll, EditCommand::SelectAll},
+};
+
+// The line edit's context menu's actions by the line edit's own words for them (before the
+// tab and the shortcut), and the model's command for each.
+constexpr std::pair<const char*, EditCommand> kContextActions[] = {
+    {"&Undo", EditCommand::Undo},   {"Cu&t", EditCommand::Cut},     {"&Copy", EditCommand::Copy},
+    {"&Paste", EditCommand::Paste}, {"Delete", EditCommand::Clear}, {"Select All", EditCommand::SelectAll},
+};
+
+// The text a mime source offers, as UTF-8 bytes: no conversion of what may be far too
+// long to take.
+QByteArray Utf8Text(const QMimeData* data) {
+    if (!data || !data->hasText()) return {};
+    QByteArray bytes = data->data(QStringLiteral("text/plain;charset=utf-8"));
+    return bytes.isEmpty() ? data->text().toUtf8() : bytes;
+}
+
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
 // A TextField as a QLineEdit. Its changes and keys go to the model as they happen; the
-// editing commands use the line edit's own undo, selection and clipboard. Every way text
-// comes in (typing, an input method, a paste by key, menu, context menu or middle button, a
-// drop) asks the model first whether the field may hold the result, before the line edit
-// lays out a text it might never finish with.
+// editing commands, from any menu or key, are the model's to decide and the line edit's to
+// carry out, with its own undo, selection and clipboard. Text coming in by any way but a
+// typed key (a paste by key, menu, context menu or middle button, a drop, an input method)
+// is what the model says the field takes, before the line edit lays out a text it might
+// never finish with.
 class QtTextFieldPeer final : public QtControlPeer<TextFieldPeer> {
 public:
     QtTextFieldPeer(TextField& model, QWidget* parent) : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
@@ -125,7 +156,7 @@ public:
                 edit->copy();
                 return;
             case EditCommand::Paste:
-                if (MayHold(Kept() + Offered(QClipboard::Clipboard))) edit->paste();
+                Insert(QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard), Kept());
                 return;
             case EditCommand::Clear:
                 edit->del();
@@ -139,38 +170,48 @@ public:
 private:
     QLineEdit* Edit() const { return static_cast<QLineEdit*>(Widget()); }
 
-    // True swallows an edit the model refused.
+    // True swallows an edit the model refused, or one the peer makes itself.
     bool WidgetEvent(QEvent& event) override {
         switch (event.type()) {
             case QEvent::KeyPress: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
                 Report(field_, &TextEdit::PeerKeyDown, key.isAutoRepeat());
-                if (key.matches(QKeySequence::Paste)) return !MayHold(Kept() + Offered(QClipboard::Clipboard));
-                const QString typed = key.text();
-                return !typed.isEmpty() && typed.front().isPrint() && !MayHold(Kept() + typed.size());
+                for (const auto& [keys, command] : kEditingKeys) {
+                    if (!key.matches(keys)) continue;
+                    Report(field_, &TextEdit::PeerCommand, command);
+                    return true;
+                }
+                const QByteArray typed = key.text().toUtf8();
+                return !Ask(field_, &TextEdit::PeerMayType, View(typed), Kept());
             }
             case QEvent::KeyRelease: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
                 const QByteArray typed = key.text().toUtf8();
-                Report(field_, &TextEdit::PeerKeyUp,
-                       std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), ToKey(key.key()),
-                       key.isAutoRepeat());
+                Report(field_, &TextEdit::PeerKeyUp, View(typed), StrokeOf(key), key.isAutoRepeat());
                 return false;
             }
-            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonRelease: {
                 // The middle button pastes the primary selection, where the platform has one,
-                // at the pointer: the field's selection stays.
-                return static_cast<const QMouseEvent&>(event).button() == Qt::MiddleButton &&
-                       QGuiApplication::clipboard()->supportsSelection() &&
-                       !MayHold(Edit()->text().size() + Offered(QClipboard::Selection));
-            case QEvent::Drop: {
-                // A drop inserts at the pointer too; a move within the field counts as a copy.
-                const QMimeData* dropped = static_cast<const QDropEvent&>(event).mimeData();
-                return dropped && dropped->hasText() && !MayHold(Edit()->text().size() + dropped->text().size());
+                // where the press put the cursor.
+                const auto& mouse = static_cast<const QMouseEvent&>(event);
+                if (mouse.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) {
+                    return false;
+                }
+                Edit()->deselect();
+                Insert(QGuiApplication::clipboard()->mimeData(QClipboard::Selection), Edit()->text().size());
+                return true;
             }
+            case QEvent::Drop:
+                return Dropped(static_cast<QDropEvent&>(event));
             case QEvent::InputMethod: {
-                const QString committed = static_cast<const QInputMethodEvent&>(event).commitString();
-                return !committed.isEmpty() && !MayHold(Kept() + committed.size());
+                auto& input = static_cast<QInputMethodEvent&>(event);
+                if (input.commitString().isEmpty()) return false;
+                const QByteArray committed = input.commitString().toUtf8();
+                const std::optional<std::string> taken =
+                    Ask(field_, &TextEdit::PeerIncoming, View(committed), Kept());
+                if (!taken) return true;
+                input.setCommitString(ToQString(*taken));
+                return false;
             }
             case QEvent::ContextMenu:
                 ShowContextMenu(static_cast<const QContextMenuEvent&>(event).globalPos());
@@ -180,28 +221,60 @@ private:
         }
     }
 
-    // Whether the model lets an edit leave the field holding this many characters; a
-    // read-only line edit makes no edit, and nothing is asked.
-    bool MayHold(qsizetype length) { return Edit()->isReadOnly() || Ask(field_, &TextEdit::PeerMayHold, length); }
-    // The characters an edit in place of the selection keeps, and those the clipboard offers.
+    // The characters of the text an edit in place of the selection keeps.
     qsizetype Kept() const { return Edit()->text().size() - Edit()->selectionLength(); }
-    static qsizetype Offered(QClipboard::Mode mode) { return QGuiApplication::clipboard()->text(mode).size(); }
 
-    // The line edit's own context menu, its Paste (known by the line edit's own words for it)
-    // asking the model first.
+    // Inserts what the model says the field takes of the offered text, if anything.
+    void Insert(const QMimeData* offered, qsizetype kept) {
+        const QByteArray text = Utf8Text(offered);
+        if (const auto taken = Ask(field_, &TextEdit::PeerIncoming, View(text), kept)) Edit()->insert(ToQString(*taken));
+    }
+
+    // A drop inserts at the pointer, the selection staying; a move within the field counts as
+    // a copy. Refused, the source hears that nothing was taken; taken other than offered (its
+    // line breaks as spaces), the line edit gets the taken text to drop.
+    bool Dropped(QDropEvent& drop) {
+        if (dropping_ || !drop.mimeData() || !drop.mimeData()->hasText()) return false;
+        const QByteArray offered = Utf8Text(drop.mimeData());
+        const std::optional<std::string> taken =
+            Ask(field_, &TextEdit::PeerIncoming, View(offered), Edit()->text().size());
+        if (!taken) {
+            drop.setDropAction(Qt::IgnoreAction);
+            drop.ignore();
+            return true;
+        }
+        if (*taken == View(offered)) return false;
+        QMimeData text;
+        text.setText(ToQString(*taken));
+        QDropEvent again(drop.position(), drop.possibleActions(), &text, drop.buttons(), drop.modifiers());
+        again.setDropAction(drop.dropAction());
+        dropping_ = true;
+        QCoreApplication::sendEvent(Edit(), &again);
+        dropping_ = false;
+        drop.setDropAction(again.dropAction());
+        drop.setAccepted(again.isAccepted());
+        return true;
+    }
+
+    // The line edit's own context menu, each editing command enabled and carried out as the
+    // model decides.
     void ShowContextMenu(const QPoint& at) {
         QMenu* menu = Edit()->createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        const QString paste = QLineEdit::tr("&Paste");
         for (QAction* action : menu->actions()) {
-            if (action->text().section(QLatin1Char('\t'), 0, 0) != paste) continue;
-            QObject::disconnect(action, &QAction::triggered, Edit(), nullptr);
-            QObject::connect(action, &QAction::triggered, Context(), [this] { Perform(EditCommand::Paste); });
+            for (const auto& [words, command] : kContextActions) {
+                if (action->text().section(u'\t', 0, 0) != QLineEdit::tr(words)) continue;
+                action->setEnabled(Guarded(false, [this, command = command] { return field_.CanPerform(command); }));
+                QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+                QObject::connect(action, &QAction::triggered, Context(),
+                                 [this, command = command] { Report(field_, &TextEdit::PeerCommand, command); });
+            }
         }
         menu->popup(at);
     }
 
     TextField& field_;
+    bool dropping_ = false;  // the line edit is being given the taken text to drop
 };
 
 }  // namespace

@@ -32,10 +32,14 @@ QtWindowPeer::QtWindowPeer(Window& model, const ShownMenuBar& bar)
     native_->menuBar()->setVisible(!bar.menus.empty() && bar.visible);
     ShowAll<Window::Shown>(*this);
     native_->closeRequested = [this] { Report(model_, &Window::PeerCloseRequested); };
+    native_->shortcut = [this](const QKeyEvent& key) { return Ask(model_, &Window::PeerShortcut, StrokeOf(key)); };
 }
 
 QtWindowPeer::~QtWindowPeer() {
-    if (native_) native_->closeRequested = nullptr;
+    if (native_) {
+        native_->closeRequested = nullptr;
+        native_->shortcut = nullptr;
+    }
     menus_.reset();
     DeleteSoon(native_.data());
 }

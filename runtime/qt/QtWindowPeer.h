@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -13,10 +14,12 @@ namespace guirt::qt {
 class QtMenuPeer;
 
 // The top-level widget. A close asked for by the window manager goes to the model, which
-// decides; the window goes away when the model closes it.
+// decides; the window goes away when the model closes it. A key pressed anywhere in it is
+// offered to the model as a shortcut before the widget with the focus sees it.
 class NativeWindow final : public QMainWindow {
 public:
     std::function<void()> closeRequested;
+    std::function<bool(const QKeyEvent&)> shortcut;  // true: taken
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -53,6 +53,20 @@ std::vector<std::size_t> ShownMenus::Inside(std::size_t menu) const {
     return inside;
 }
 
+namespace {
+std::optional<std::size_t> CommandIn(const std::vector<MenuEntry>& entries, const Shortcut& pressed) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.kind == MenuEntry::Kind::Command && entry.shortcut == pressed) return entry.number;
+        if (const auto inside = CommandIn(entry.entries, pressed)) return inside;
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::optional<std::size_t> ShownMenus::CommandWith(const Shortcut& pressed) const {
+    return CommandIn(entries_, pressed);
+}
+
 bool ShownMenus::EnabledUntilUsed(const MenuItem& item) {
     if (item.AutoEnable() && item.Count() == 0 && !item.IsSeparator()) return true;
     return item.EnabledNow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     Ref<MenuItem> Item(std::size_t number) const;
     // The numbers of the entries directly inside the menu with the number, as described now.
     std::vector<std::size_t> Inside(std::size_t menu) const;
+    // The first command, in the order shown, whose shortcut is the one pressed.
+    std::optional<std::size_t> CommandWith(const Shortcut& pressed) const;
 
     // How an item of a bar shows while its menu is closed: an AutoEnable command is decided
     // when it is used (as its menu opens, as it is chosen), so until then it shows enabled,

@@ -97,8 +97,34 @@ std::int64_t TextEdit::MostText() const {
     return limit > 0 && limit < kMostText ? limit : kMostText;
 }
 
-bool TextEdit::PeerMayHold(const PeerKey&, std::int64_t units) {
-    if (units <= kMostText) return true;
+std::optional<std::string> TextEdit::PeerIncoming(const PeerKey&, std::string_view text, std::int64_t kept) {
+    if (ReadOnly()) return std::nullopt;
+    // Counted as the field will hold it, and only as far as the bound.
+    std::int64_t units = kept;
+    for (std::size_t i = 0; i < text.size() && units <= kMostText; ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;  // one space with its LF
+        units += Utf16Units(text.substr(i, 1));
+    }
+    if (units > kMostText) {
+        Beep();
+        return std::nullopt;
+    }
+    std::string taken;
+    taken.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        taken += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+    }
+    return taken;
+}
+
+bool TextEdit::PeerMayType(const PeerKey&, std::string_view typed, std::int64_t kept) {
+    if (ReadOnly() || typed.empty()) return true;
+    const auto first = static_cast<unsigned char>(typed.front());
+    // C0 controls and DEL as one byte, C1 controls as U+0080..U+009F (C2 80..C2 9F).
+    const bool control = first < 0x20 || first == 0x7F ||
+                         (first == 0xC2 && typed.size() > 1 && static_cast<unsigned char>(typed[1]) < 0xA0);
+    if (control || kept + Utf16Units(typed) <= kMostText) return true;
     Beep();
     return false;
 }
@@ -145,6 +171,10 @@ bool TextEdit::Perform(EditCommand command) {
     return true;
 }
 
+void TextEdit::PeerCommand(const PeerKey&, EditCommand command) {
+    Perform(command);
+}
+
 bool TextEdit::EditedWithoutKey() const {
     return Read(editedWithoutKey_);
 }
@@ -163,11 +193,11 @@ void TextEdit::PeerKeyDown(const PeerKey&, bool repeat) {
     if (!repeat) keyHeld_ = true;
 }
 
-void TextEdit::PeerKeyUp(const PeerKey&, std::string_view typed, Key key, bool repeat) {
+void TextEdit::PeerKeyUp(const PeerKey&, std::string_view typed, const KeyStroke& stroke, bool repeat) {
     // One press and one release per physical key, as the program counts them.
     if (repeat) return;
     keyHeld_ = false;
-    RaiseEvent(KeyUpEvent(), String::FromBytes(typed.empty() ? KeyName(key) : typed));
+    RaiseEvent(KeyUpEvent(), String::FromBytes(KeyUpText(typed, stroke)));
 }
 
 void TextEdit::FocusChanged(bool gained) {

@@ -272,6 +272,14 @@ void Window::PeerMenuClosed(const PeerKey&, std::size_t menu) {
     }
 }
 
+bool Window::PeerShortcut(const PeerKey& key, const KeyStroke& pressed) {
+    const Shortcut shortcut = ShortcutOf(pressed);
+    if (!menus_ || shortcut.Empty()) return false;
+    const std::optional<std::size_t> entry = menus_->CommandWith(shortcut);
+    if (entry) PeerMenuChosen(key, *entry);
+    return entry.has_value();
+}
+
 void Window::PeerMenuChosen(const PeerKey& key, std::size_t entry) {
     // The item may rebuild the menus it was chosen from.
     if (const Ref<MenuItem> item = menus_ ? menus_->Item(entry) : nullptr) item->PeerChosen(key);

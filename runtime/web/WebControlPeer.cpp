@@ -80,27 +80,17 @@ void WebControlPeer<Interface>::Show(RectControl::Shown what) {
         case RectControl::Shown::Visible:
             element_.SetStyle("display", model_.Visible() ? "" : "none");
             return;
-        case RectControl::Shown::HelpTag: {
-            const std::string help = WithLineFeeds(TextOf(model_.HelpTag()));
-            if (help.empty()) {
-                element_.RemoveAttribute("title");
-            } else {
-                element_.SetAttribute("title", help);
-            }
+        case RectControl::Shown::HelpTag:
+            element_.SetAttribute("title", WithLineFeeds(TextOf(model_.HelpTag())));
             return;
-        }
     }
 }
 
 template <class Interface>
 void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
-    if (text.name.empty()) {
-        element_.RemoveAttribute("aria-label");
-    } else {
-        element_.SetAttribute("aria-label", text.name);
-    }
+    element_.SetAttribute("aria-label", text.name);
     if (text.description.empty()) {
-        element_.RemoveAttribute("aria-describedby");
+        element_.SetAttribute("aria-describedby", "");
         description_.reset();
         return;
     }

@@ -24,11 +24,7 @@ Element::~Element() {
 }
 
 void Element::SetAttribute(const char* name, std::string_view value) const {
-    guirt_web_set_attribute(handle_, name, std::string(value).c_str());
-}
-
-void Element::RemoveAttribute(const char* name) const {
-    guirt_web_set_attribute(handle_, name, nullptr);
+    guirt_web_set_attribute(handle_, name, value.empty() ? nullptr : std::string(value).c_str());
 }
 
 void Element::SetStyle(const char* property, std::string_view value) const {

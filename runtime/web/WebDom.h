@@ -23,6 +23,7 @@ void guirt_web_facts(int element, std::int32_t* facts);
 void guirt_web_select(int element, int start, int end);
 void guirt_web_select_all_from_start(int element);
 void guirt_web_command(int element, const char* command);
+void guirt_web_insert(int element, const char* text);
 int guirt_web_clipboard();
 void guirt_web_refuse_event();
 void guirt_web_beep();
@@ -53,7 +54,10 @@ enum class DomEvent {
     MenuOpening = 8,  // detail: the menu's entry number
     MenuClosed = 9,
     MenuChosen = 10,  // detail: the command's entry number
-    BeforeInput = 11,  // detail: the length in UTF-16 units the text coming in would leave
+    Typing = 11,      // detail: the units of the text a key keeps; text: what it types
+    Incoming = 12,    // the same for a paste or a drop, which the browser inserts unless refused
+    Pasted = 13,      // the same for the clipboard's text, which the runtime inserts
+    Shortcut = 14,    // detail: KeyFlags; text: the DOM key
 };
 
 // The modifier and repeat flags of a key event.
@@ -78,8 +82,8 @@ public:
     Element& operator=(const Element&) = delete;
 
     int Handle() const noexcept { return handle_; }
+    // An empty value takes the attribute away.
     void SetAttribute(const char* name, std::string_view value) const;
-    void RemoveAttribute(const char* name) const;
     // An empty value takes the property away.
     void SetStyle(const char* property, std::string_view value) const;
     void SetFlag(const char* property, bool on) const;

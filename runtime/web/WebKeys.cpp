@@ -1,5 +1,7 @@
 #include "WebKeys.h"
 
+#include "WebDom.h"
+
 #include <array>
 #include <utility>
 
@@ -20,17 +22,7 @@ constexpr std::array<std::pair<Key, std::string_view>, 32> kKeys{{
 }};
 // clang-format on
 
-// A DOM key that types is one character, or two UTF-16 units of one: at most 4 UTF-8 bytes
-// and no name of letters.
-bool Types(std::string_view domKey) {
-    if (domKey.empty() || domKey.size() > 4) return false;
-    const auto lead = static_cast<unsigned char>(domKey[0]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return domKey.size() == length;
-}
-
-}  // namespace
-
+// The runtime's name for a DOM key; None for one it has no name for.
 Key KeyOf(std::string_view domKey) {
     for (const auto& [key, name] : kKeys) {
         if (name == domKey) return key;
@@ -38,25 +30,19 @@ Key KeyOf(std::string_view domKey) {
     return Key::None;
 }
 
-std::string TypedBy(std::string_view domKey, bool ctrl) {
-    if (domKey == "Backspace") return "\b";
-    if (domKey == "Tab") return "\t";
-    if (domKey == "Enter") return "\r";
-    if (domKey == "Escape") return "\x1b";
-    if (!Types(domKey)) return {};
-    const char c = domKey[0];
-    if (ctrl && domKey.size() == 1 && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {
-        return std::string(1, static_cast<char>((c & 0x1F)));
-    }
-    return std::string(domKey);
+}  // namespace
+
+std::string_view TypedBy(std::string_view domKey) {
+    // One character, or two UTF-16 units of one: at most 4 UTF-8 bytes, and no name of letters.
+    if (domKey.empty() || domKey.size() > 4) return {};
+    const auto lead = static_cast<unsigned char>(domKey[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return domKey.size() == length ? domKey : std::string_view();
 }
 
-std::string DomKeyOf(const Shortcut& shortcut) {
-    if (shortcut.key == Key::Character) return std::string(1, shortcut.character);
-    for (const auto& [key, name] : kKeys) {
-        if (key == shortcut.key) return std::string(name);
-    }
-    return {};
+KeyStroke StrokeOf(std::string_view domKey, int flags) {
+    const Modifiers held{(flags & kCtrl) != 0, (flags & kShift) != 0, (flags & kAlt) != 0, (flags & kMeta) != 0};
+    return {KeyOf(domKey), domKey.size() == 1 ? domKey[0] : '\0', held};
 }
 
 }  // namespace guirt::web

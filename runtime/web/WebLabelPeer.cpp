@@ -25,9 +25,7 @@ public:
     using WebControlPeer::Show;
     void Show(RectControl::Shown what) override {
         if (what == RectControl::Shown::HelpTag) {
-            const std::string tip = LineTip(caption_, WithLineFeeds(TextOf(model_.HelpTag())), shown_);
-            Node().SetAttribute("title", tip);
-            if (tip.empty()) Node().RemoveAttribute("title");
+            Fit();
             return;
         }
         WebControlPeer::Show(what);
@@ -37,7 +35,6 @@ public:
     void Show(Label::Shown what) override {
         switch (what) {
             case Label::Shown::Caption:
-                caption_ = WithLineFeeds(TextOf(model_.Caption()));
                 Fit();
                 return;
             case Label::Shown::TextAlign: {
@@ -63,65 +60,52 @@ public:
     void SetBuddy(ControlPeer* control) override {
         if (const Element* buddy = ElementOf(control)) {
             Node().SetAttribute("for", "guirt-" + std::to_string(buddy->Handle()));
-            Node().RemoveAttribute("aria-live");
+            Node().SetAttribute("aria-live", "");
         } else {
-            Node().RemoveAttribute("for");
+            Node().SetAttribute("for", "");
             Node().SetAttribute("aria-live", "polite");
         }
     }
 
-    double LinePixels() override {
-        const int own = StartPixels();
-        return model_.MultiLine() ? own : FitFrom(own).pixels;
-    }
+    double LinePixels() override { return ShowLabel(model_, Measure(0)).line.pixels; }
 
     void LimitLinePixels(double pixels) override {
-        limit_ = pixels;
+        limit_ = static_cast<int>(pixels);
         Fit();
     }
 
 private:
-    // The size the label's text starts at, in CSS pixels: its font's, or the page's.
-    int StartPixels() const {
+    // The label measured in CSS pixels, from its font's size or the page's.
+    LineMeasure Measure(int limit) const {
         const FontRequest font = FontOf(model_);
-        if (font.size <= 0) return guirt_web_inherited_pixels(Node().Handle());
-        return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
+        const int own = font.size <= 0 ? guirt_web_inherited_pixels(Node().Handle())
+                                       : static_cast<int>(std::lround(
+                                             font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
+        return {own, kLeastLinePixels, limit, static_cast<double>(BoundsOf(model_).width),
+                [this](std::string_view text, int pixels) {
+                    return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
+                }};
     }
 
-    // The caption as it fits the box from a text size (LineFit.h).
-    FittedLine FitFrom(int start) const {
-        return FitLine(caption_, start, kLeastLinePixels, static_cast<double>(BoundsOf(model_).width),
-                       [this](std::string_view text, int pixels) {
-                           return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
-                       });
-    }
-
-    // Shows the caption, no larger than the limit; a one-line caption fitted to the box.
+    // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
-        FittedLine line{caption_, 0, false};
-        if (!model_.MultiLine()) {
-            const int own = StartPixels();
-            line = FitFrom(limit_ > 0 ? std::min(own, static_cast<int>(limit_)) : own);
-            Node().SetStyle("font-size",
-                            line.pixels == own ? CssFontSize(FontOf(model_)) : std::to_string(line.pixels) + "px");
+        const LineMeasure measure = Measure(limit_);
+        ShownLabel shown = ShowLabel(model_, measure);
+        if (shown.line.pixels != shown_.line.pixels || !told_) {
+            Node().SetStyle("font-size", shown.line.pixels == measure.own ? CssFontSize(FontOf(model_))
+                                                                          : std::to_string(shown.line.pixels) + "px");
         }
-        Node().SetText(line.text);
-        if (line.cut != shown_.cut) {
-            if (line.cut) {
-                Node().SetAttribute("aria-label", caption_);
-            } else {
-                Node().RemoveAttribute("aria-label");
-            }
-        }
-        const bool retip = line.cut || shown_.cut;
-        shown_ = std::move(line);
-        if (retip) Show(RectControl::Shown::HelpTag);
+        if (shown.line.text != shown_.line.text || !told_) Node().SetText(shown.line.text);
+        if (shown.name != shown_.name || !told_) Node().SetAttribute("aria-label", shown.name);
+        if (shown.tip != shown_.tip || !told_) Node().SetAttribute("title", shown.tip);
+        told_ = true;
+        shown_ = std::move(shown);
     }
 
     const Label& model_;
-    std::string caption_;
-    FittedLine shown_;
-    double limit_ = 0;  // in CSS pixels; 0: none
+    ShownLabel shown_;   // what the label shows now
+    bool told_ = false;  // the page has been told all of it once
+    int limit_ = 0;      // in CSS pixels; 0: none
 };
 
 }  // namespace

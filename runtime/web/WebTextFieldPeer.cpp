@@ -16,7 +16,7 @@ namespace {
 // A TextField as an <input>. Its changes and keys go to the model as they happen (the page
 // sets its text without an input event, so nothing comes back of the program's own); the
 // editing commands use the browser's own undo, selection and clipboard. Text about to come
-// in asks the model first whether the field may hold the result.
+// in (typed, pasted, dropped) is the model's to take or refuse.
 class WebTextFieldPeer final : public WebControlPeer<TextFieldPeer> {
 public:
     WebTextFieldPeer(TextField& model, const Element& content)
@@ -110,22 +110,28 @@ public:
     }
 
 private:
-    void Event(DomEvent event, int detail, std::string_view key) override {
+    void Event(DomEvent event, int detail, std::string_view text) override {
         switch (event) {
             case DomEvent::Input:
                 Report(field_, &TextEdit::PeerTextChanged);
                 return;
-            case DomEvent::BeforeInput:
-                if (!Ask(field_, &TextEdit::PeerMayHold, detail)) guirt_web_refuse_event();
+            case DomEvent::Typing:
+                if (!Ask(field_, &TextEdit::PeerMayType, text, detail)) guirt_web_refuse_event();
+                return;
+            case DomEvent::Incoming:
+                if (!Ask(field_, &TextEdit::PeerIncoming, text, detail)) guirt_web_refuse_event();
+                return;
+            case DomEvent::Pasted:
+                if (const auto taken = Ask(field_, &TextEdit::PeerIncoming, text, detail)) {
+                    guirt_web_insert(Node().Handle(), taken->c_str());
+                }
                 return;
             case DomEvent::KeyDown:
                 Report(field_, &TextEdit::PeerKeyDown, (detail & kRepeat) != 0);
                 return;
-            case DomEvent::KeyUp: {
-                const std::string typed = TypedBy(key, (detail & kCtrl) != 0);
-                Report(field_, &TextEdit::PeerKeyUp, std::string_view(typed), KeyOf(key), false);
+            case DomEvent::KeyUp:
+                Report(field_, &TextEdit::PeerKeyUp, TypedBy(text), StrokeOf(text, detail), false);
                 return;
-            }
             default:
                 return;
         }

@@ -31,8 +31,8 @@ std::string Quoted(std::string_view text) {
     return json + "\"";
 }
 
-// The menus as guirt.js builds its menubar from them: number, kind, text, enabled, a
-// command's shortcut (and its text), a menu's entries.
+// The menus as guirt.js builds its menubar from them: number, kind, text, enabled, the text
+// of a command's shortcut, a menu's entries.
 std::string Described(const std::vector<MenuEntry>& entries) {
     std::string json = "[";
     for (const MenuEntry& entry : entries) {
@@ -48,11 +48,7 @@ std::string Described(const std::vector<MenuEntry>& entries) {
                 break;
             case MenuEntry::Kind::Command:
                 json += "\"command\"";
-                if (const Shortcut& s = entry.shortcut; !s.Empty()) {
-                    json += ",\"st\":" + Quoted(entry.shortcutText) + ",\"s\":{\"c\":" + (s.ctrl ? "1" : "0") +
-                            ",\"s\":" + (s.shift ? "1" : "0") + ",\"a\":" + (s.alt ? "1" : "0") +
-                            ",\"m\":" + (s.meta ? "1" : "0") + ",\"k\":" + Quoted(DomKeyOf(s)) + "}";
-                }
+                if (!entry.shortcutText.empty()) json += ",\"st\":" + Quoted(entry.shortcutText);
                 break;
         }
         json += '}';
@@ -83,7 +79,7 @@ WebWindowPeer::WebWindowPeer(Window& model, const ShownMenuBar& bar)
     ShowAll<Window::Shown>(*this);
 }
 
-void WebWindowPeer::Handle(DomEvent event, int detail, std::string_view) {
+void WebWindowPeer::Handle(DomEvent event, int detail, std::string_view text) {
     switch (event) {
         case DomEvent::Click:
             Report(model_, &Window::PeerCloseRequested);
@@ -96,6 +92,9 @@ void WebWindowPeer::Handle(DomEvent event, int detail, std::string_view) {
             return;
         case DomEvent::MenuChosen:
             Report(model_, &Window::PeerMenuChosen, static_cast<std::size_t>(detail));
+            return;
+        case DomEvent::Shortcut:
+            if (Ask(model_, &Window::PeerShortcut, StrokeOf(text, detail))) guirt_web_refuse_event();
             return;
         default:
             return;

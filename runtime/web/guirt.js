@@ -8,10 +8,14 @@ mergeInto(LibraryManager.library, {
     spare: [],
     // The kinds of event guirt_web_event reports (WebDom.h).
     INPUT: 1, KEY_DOWN: 2, KEY_UP: 3, CHANGE: 4, FOCUS_IN: 5, FOCUS_OUT: 6, CLICK: 7,
-    MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10, BEFORE_INPUT: 11,
+    MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10, TYPING: 11, INCOMING: 12, PASTED: 13, SHORTCUT: 14,
     // The page event being reported, and whether the runtime refused it.
     event: null,
     refused: false,
+    // The key being offered to the runtime as a shortcut, and whether the command it chose is
+    // the browser's to carry out as that key's own (a paste needs the key's clipboard).
+    shortcutKey: null,
+    nativeCommand: false,
 
     store: function(node) {
       var handle = Guirt.spare.length ? Guirt.spare.pop() : Guirt.nodes.length;
@@ -38,12 +42,9 @@ mergeInto(LibraryManager.library, {
       }
       return !Guirt.refused;
     },
-    // Whether the runtime lets the field take the text in place of its selection, reported
-    // as the length the field would then hold: a one-line field drops line breaks.
-    mayInsert: function(handle, node, text, event) {
-      var selected = (node.selectionEnd || 0) - (node.selectionStart || 0);
-      var length = node.value.length - selected + text.replace(/[\r\n]/g, '').length;
-      return Guirt.report(handle, Guirt.BEFORE_INPUT, length, '', event);
+    // The units of the field's text that an edit in place of its selection keeps.
+    kept: function(node) {
+      return node.value.length - ((node.selectionEnd || 0) - (node.selectionStart || 0));
     },
     keyFlags: function(event) {
       return (event.repeat ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0) |
@@ -113,10 +114,6 @@ mergeInto(LibraryManager.library, {
       Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
       return Guirt.measure.measureText(text).width;
     },
-    // A shortcut's keys as one text: the modifiers held, then the key (upper case if a letter).
-    chord: function(ctrl, shift, alt, meta, key) {
-      return (ctrl ? 'C' : '') + (shift ? 'S' : '') + (alt ? 'A' : '') + (meta ? 'M' : '') + '+' + key;
-    },
     // A text with "&" before its access key, as the children of a node, the key underlined
     // ("&&" is an "&"). Gives the access key, lower case, or ''.
     label: function(node, text) {
@@ -142,7 +139,7 @@ mergeInto(LibraryManager.library, {
     // opened and walked by mouse and keyboard as a desktop's are. What is enabled the
     // runtime says as a menu opens (MENU_OPENING); choosing reports MENU_CHOSEN.
     menubar: function(bar, handle, menus) {
-      var self = {commands: {}, shortcuts: {}, open: null, returnTo: null};
+      var self = {commands: {}, open: null, returnTo: null};
       var tops = [];
       bar.textContent = '';
       bar.setAttribute('role', 'menubar');
@@ -224,7 +221,6 @@ mergeInto(LibraryManager.library, {
             item.setAttribute('aria-disabled', entry.e ? 'false' : 'true');
             item.addEventListener('click', function() { choose(item); });
             self.commands[entry.n] = {node: item, enabled: entry.e};
-            if (entry.s) self.shortcuts[Guirt.chord(entry.s.c, entry.s.s, entry.s.a, entry.s.m, entry.s.k)] = entry.n;
             list.appendChild(item);
           }
         });
@@ -308,9 +304,10 @@ mergeInto(LibraryManager.library, {
           if (shown && shown.open && !bar.contains(event.target)) shown.close(false);
         });
       }
-      // The window's keys: Alt with a menu's access key opens it, a command's shortcut
-      // chooses it. A text field keeps the editing shortcuts the browser gives it.
-      self.shortcut = function(event) {
+      // The window's keys: Alt with a menu's access key opens it; any other key but one that
+      // types goes to the runtime first, which chooses the command it is the shortcut of,
+      // before the control with the focus sees it.
+      self.keyDown = function(event) {
         if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
           var menu = tops.filter(function(t) { return t.key === event.key.toLowerCase(); })[0];
           if (menu) {
@@ -319,15 +316,16 @@ mergeInto(LibraryManager.library, {
           }
           return;
         }
-        var typing = event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey;
-        if (typing) return;
-        var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
-        var number = self.shortcuts[Guirt.chord(event.ctrlKey, event.shiftKey, event.altKey, event.metaKey, key)];
-        if (number === undefined) return;
-        var editing = event.ctrlKey && !event.altKey && !event.metaKey && 'ZXCVAY'.indexOf(key) >= 0;
-        if (editing && event.target.tagName === 'INPUT') return;
-        event.preventDefault();
-        Guirt.report(handle, Guirt.MENU_CHOSEN, number, '');
+        if (event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey) return;
+        Guirt.shortcutKey = event;
+        Guirt.nativeCommand = false;
+        var taken;
+        try {
+          taken = !Guirt.report(handle, Guirt.SHORTCUT, Guirt.keyFlags(event), event.key);
+        } finally {
+          Guirt.shortcutKey = null;
+        }
+        if (taken && !Guirt.nativeCommand) event.preventDefault();
       };
       return self;
     },
@@ -417,11 +415,23 @@ mergeInto(LibraryManager.library, {
       }
       Guirt.report(handle, Guirt.INPUT, 0, '');
     });
-    // Text about to come in: typed, pasted or dropped.
+    // Text about to come in. A paste or a drop is refused, or taken with its line breaks as
+    // spaces, as the browser itself takes them into a field of one line; the runtime says
+    // which. Anything else inserted is typed.
+    node.addEventListener('paste', function(event) {
+      Guirt.report(handle, Guirt.INCOMING, Guirt.kept(node), event.clipboardData.getData('text/plain'), event);
+    });
+    node.addEventListener('drop', function(event) {
+      if (!Guirt.report(handle, Guirt.INCOMING, node.value.length, event.dataTransfer.getData('text/plain'), event)) {
+        event.dataTransfer.dropEffect = 'none';
+      }
+    });
     node.addEventListener('beforeinput', function(event) {
-      if (!event.inputType.startsWith('insert')) return;
-      var added = event.data !== null ? event.data : event.dataTransfer ? event.dataTransfer.getData('text/plain') : '';
-      Guirt.mayInsert(handle, node, added, event);
+      if (Guirt.inserting || !event.inputType.startsWith('insert') || event.inputType === 'insertFromPaste' ||
+          event.inputType === 'insertFromDrop') {
+        return;
+      }
+      Guirt.report(handle, Guirt.TYPING, Guirt.kept(node), event.data || '', event);
     });
     node.addEventListener('keydown', function(event) {
       Guirt.report(handle, Guirt.KEY_DOWN, Guirt.keyFlags(event), event.key);
@@ -500,6 +510,12 @@ mergeInto(LibraryManager.library, {
   guirt_web_command: function(handle, command) {
     var node = Guirt.node(handle);
     var name = Guirt.text(command);
+    // Chosen by its key, a command on the clipboard is the key's own: the browser carries it
+    // out with the clipboard the key lends it.
+    if (Guirt.shortcutKey && (name === 'paste' || name === 'copy' || name === 'cut')) {
+      Guirt.nativeCommand = true;
+      return;
+    }
     node.focus();
     if (name === 'selectAll') {
       node.select();
@@ -507,11 +523,23 @@ mergeInto(LibraryManager.library, {
       navigator.clipboard.readText().then(function(text) {
         if (!Guirt.node(handle)) return;
         node.focus();
-        // The editing commands fire no beforeinput of their own.
-        if (Guirt.mayInsert(handle, node, text)) document.execCommand('insertText', false, text);
+        // The runtime inserts what it takes (guirt_web_insert).
+        Guirt.report(handle, Guirt.PASTED, Guirt.kept(node), text);
       }, function() {});
     } else {
       document.execCommand(name);
+    }
+  },
+
+  // Inserts the text in place of the field's selection, as typing it would (undoable).
+  guirt_web_insert__deps: ['$Guirt'],
+  guirt_web_insert: function(handle, text) {
+    Guirt.inserting = true;
+    try {
+      Guirt.node(handle).focus();
+      document.execCommand('insertText', false, Guirt.text(text));
+    } finally {
+      Guirt.inserting = false;
     }
   },
 
@@ -564,7 +592,7 @@ mergeInto(LibraryManager.library, {
     if (!rootNode.guirtShortcuts) {
       rootNode.guirtShortcuts = true;
       rootNode.addEventListener('keydown', function(event) {
-        if (bar.guirtMenubar) bar.guirtMenubar.shortcut(event);
+        if (bar.guirtMenubar) bar.guirtMenubar.keyDown(event);
       });
     }
   },

@@ -24,15 +24,11 @@ struct GdiDeleter {
 struct MenuDeleter {
     void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
 };
-struct AcceleratorDeleter {
-    void operator()(HACCEL table) const noexcept { DestroyAcceleratorTable(table); }
-};
 
 // Owners of the native objects a peer makes; each is destroyed when its peer goes.
 using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiDeleter>;
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-using AcceleratorHandle = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter>;
 
 // The module the runtime's code lives in (guirt.dll), which registers its window classes.
 HINSTANCE RuntimeModule() noexcept;

@@ -43,31 +43,17 @@ std::string TypedText(WPARAM virtualKey, LPARAM keyData) {
     return count > 0 ? Utf8(std::wstring_view(typed, static_cast<std::size_t>(count))) : std::string();
 }
 
-std::optional<ACCEL> AcceleratorOf(const Shortcut& shortcut, WORD command) {
-    if (shortcut.Empty() || shortcut.meta) return std::nullopt;
-    BYTE flags = FVIRTKEY;
-    WORD key = 0;
-    if (shortcut.key == Key::Character) {
-        const char c = shortcut.character;
-        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
-            key = static_cast<WORD>(c);
-        } else {
-            // A sign is the key that types it in the user's layout, with Shift if it needs it.
-            const SHORT scan = VkKeyScanW(static_cast<wchar_t>(c));
-            if (scan == -1 || (scan & 0x0600)) return std::nullopt;
-            key = LOBYTE(scan);
-            if (scan & 0x0100) flags |= FSHIFT;
-        }
-    } else {
-        for (const auto& [named, code] : kKeys) {
-            if (named == shortcut.key) key = code;
-        }
-    }
-    if (key == 0) return std::nullopt;
-    if (shortcut.ctrl) flags |= FCONTROL;
-    if (shortcut.shift) flags |= FSHIFT;
-    if (shortcut.alt) flags |= FALT;
-    return ACCEL{flags, key, command};
+KeyStroke StrokeOf(WPARAM virtualKey) {
+    const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    const Modifiers modifiers{held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU), held(VK_LWIN) || held(VK_RWIN)};
+    // The character the key types in the user's layout with Shift as held, and nothing else.
+    BYTE state[256] = {};
+    if (modifiers.shift) state[VK_SHIFT] = 0x80;
+    wchar_t typed[4];
+    const UINT scanCode = MapVirtualKeyW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+    const int count = ToUnicode(static_cast<UINT>(virtualKey), scanCode, state, typed, 4, kKeepKeyboardState);
+    const char character = count == 1 && typed[0] > 0x20 && typed[0] < 0x7F ? static_cast<char>(typed[0]) : '\0';
+    return {KeyOf(virtualKey), character, modifiers};
 }
 
 }  // namespace guirt::win32

@@ -2,7 +2,6 @@
 
 #include "Win32Api.h"
 
-#include <optional>
 #include <string>
 
 #include "Input.h"
@@ -18,8 +17,7 @@ Key KeyOf(WPARAM virtualKey);
 // key that types nothing, such as an arrow or a dead key.
 std::string TypedText(WPARAM virtualKey, LPARAM keyData);
 
-// The accelerator that chooses the command; none for a shortcut Win32 cannot express (one
-// with the Windows key, or a sign no key of the keyboard layout types).
-std::optional<ACCEL> AcceleratorOf(const Shortcut& shortcut, WORD command);
+// The key of a key message, with the modifiers held as the message was queued.
+KeyStroke StrokeOf(WPARAM virtualKey);
 
 }  // namespace guirt::win32

@@ -64,7 +64,7 @@ public:
                 Fit();
                 return;
             case RectControl::Shown::HelpTag:
-                ShowTip(LineTip(TextOf(label_.Caption()), TextOf(label_.HelpTag()), shown_));
+                Fit();
                 return;
             default:
                 Win32ControlPeer::Show(what);
@@ -113,8 +113,7 @@ public:
     double LinePixels() override {
         if (!Handle()) return 0;
         const Sizing sizing = Size();
-        const FittedLine line = FitFrom(sizing, WithLineFeeds(TextOf(label_.Caption())), sizing.own);
-        return static_cast<double>(line.pixels) * kLayoutDpi / sizing.dpi;
+        return static_cast<double>(ShowLabel(label_, Measure(sizing, 0)).line.pixels) * kLayoutDpi / sizing.dpi;
     }
 
     void LimitLinePixels(double pixels) override {
@@ -148,35 +147,30 @@ private:
         return {request, dpi, std::move(font), own};
     }
 
-    // The caption as it fits the box from a text size in device pixels (LineFit.h); a
-    // multi-line caption as it is.
-    FittedLine FitFrom(const Sizing& sizing, const std::string& text, int start) const {
-        if (label_.MultiLine()) return {text, start, false};
-        return FitLine(text, start, static_cast<int>(ScaledPixels(kLeastLinePixels, sizing.dpi)),
-                       static_cast<double>(DeviceBounds().width),
-                       [&](std::string_view part, int pixels) { return WidthIn(sizing.At(pixels).get(), part); });
+    // The label measured in device pixels: the floor and the limit scaled for the DPI.
+    LineMeasure Measure(const Sizing& sizing, int limit) const {
+        return {sizing.own, static_cast<int>(ScaledPixels(kLeastLinePixels, sizing.dpi)), limit,
+                static_cast<double>(DeviceBounds().width),
+                [&sizing](std::string_view part, int pixels) { return WidthIn(sizing.At(pixels).get(), part); }};
     }
 
-    // Shows the caption in the model's font, no larger than the limit; a one-line caption
-    // fitted to the box.
+    // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
         if (!Handle() || !made_) return;
-        const std::string text = WithLineFeeds(TextOf(label_.Caption()));
         const Sizing sizing = Size();
-        const int start = limit_ > 0
-                              ? std::min(sizing.own, static_cast<int>(std::lround(limit_ * sizing.dpi / kLayoutDpi)))
-                              : sizing.own;
-        FittedLine line = FitFrom(sizing, text, start);
-        UseFont(sizing.At(line.pixels));
-        SetWindowTextW(Handle(), WideLines(line.text).c_str());
-        if (line.cut != shown_.cut) SetAccessibleText({line.cut ? text : std::string(), {}});
-        const bool retip = line.cut || shown_.cut;
-        shown_ = std::move(line);
-        if (retip) Show(RectControl::Shown::HelpTag);
+        const int limit = limit_ > 0 ? static_cast<int>(std::lround(limit_ * sizing.dpi / kLayoutDpi)) : 0;
+        ShownLabel shown = ShowLabel(label_, Measure(sizing, limit));
+        UseFont(sizing.At(shown.line.pixels));
+        SetWindowTextW(Handle(), WideLines(shown.line.text).c_str());
+        if (shown.name != shown_.name || !told_) SetAccessibleText({shown.name, {}});
+        if (shown.tip != shown_.tip || !told_) ShowTip(shown.tip);
+        told_ = true;
+        shown_ = std::move(shown);
     }
 
     const Label& label_;
-    FittedLine shown_;
+    ShownLabel shown_;   // what the label shows now
+    bool told_ = false;  // the control has been told all of it once
     double limit_ = 0;   // in layout pixels; 0: none
     bool made_ = false;  // fitted once, when the whole model is shown
     bool live_ = false;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "Win32Keys.h"
 #include "Win32Text.h"
 
 namespace guirt::win32 {
@@ -18,14 +17,6 @@ std::wstring EntryText(const MenuEntry& entry) {
     std::wstring text = Wide(entry.text);
     if (!entry.shortcutText.empty()) text += L'\t' + Wide(entry.shortcutText);
     return text;
-}
-
-void AddAccelerators(const std::vector<MenuEntry>& entries, std::vector<ACCEL>& table) {
-    for (const MenuEntry& entry : entries) {
-        AddAccelerators(entry.entries, table);
-        const auto command = static_cast<WORD>(kFirstCommand + entry.number);
-        if (auto accel = AcceleratorOf(entry.shortcut, command)) table.push_back(*accel);
-    }
 }
 
 }  // namespace
@@ -60,9 +51,6 @@ MenuBarMenus::MenuBarMenus(const std::vector<MenuEntry>& menus) {
     if (menus.empty()) return;
     menu_.reset(CreateMenu());
     AppendEntries(menu_.get(), menus, kFirstCommand, placed_);
-    std::vector<ACCEL> table;
-    AddAccelerators(menus, table);
-    if (!table.empty()) accelerators_.reset(CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
 }
 
 std::optional<std::size_t> MenuBarMenus::MenuOf(HMENU popup) const {

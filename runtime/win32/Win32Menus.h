@@ -24,26 +24,24 @@ struct NativeEntry {
 void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, UINT firstCommand,
                    std::vector<NativeEntry>& placed);
 
-// A window's menu bar as a native bar and the accelerator table of its commands' shortcuts.
+// A window's menu bar as a native bar. Its commands show their shortcuts; the window takes
+// their keys.
 class MenuBarMenus {
 public:
     MenuBarMenus() = default;
-    // Both built from the bar's menus; none for no menus.
+    // Built from the bar's menus; none for no menus.
     explicit MenuBarMenus(const std::vector<MenuEntry>& menus);
 
     HMENU Menu() const noexcept { return menu_.get(); }
-    HACCEL Accelerators() const noexcept { return accelerators_.get(); }
     // The number of the entry whose pop-up menu this is; none for any other menu.
     std::optional<std::size_t> MenuOf(HMENU popup) const;
-    // The number of the entry of a command from the bar or an accelerator; none for any
-    // other command.
+    // The number of the entry of a command from the bar; none for any other command.
     std::optional<std::size_t> EntryOf(UINT command) const;
     void SetEnabled(std::size_t entry, bool enabled) const;
 
 private:
     std::vector<NativeEntry> placed_;
     MenuHandle menu_;
-    AcceleratorHandle accelerators_;
 };
 
 }  // namespace guirt::win32

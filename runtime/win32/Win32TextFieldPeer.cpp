@@ -22,22 +22,27 @@ namespace {
 // The dot common controls 6 hide a password with.
 constexpr wchar_t kPasswordDot = L'\x25CF';
 
-// The UTF-16 units a paste would bring into a single-line edit control: the clipboard's text
-// up to its first line break, counted no further than `most` + 1.
-std::int64_t PastedUnits(HWND edit, std::int64_t most) {
-    if (!OpenClipboard(edit)) return 0;
-    std::int64_t units = 0;
+// The clipboard's text, no more of it than `most` UTF-16 units: what decides whether a field
+// can take it, without reading all of a text that may be huge.
+std::string ClipboardText(HWND owner, std::size_t most) {
+    if (!OpenClipboard(owner)) return {};
+    std::string text;
     if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            const std::wstring_view held(text, wcsnlen(text, std::min<SIZE_T>(GlobalSize(data) / sizeof(wchar_t),
-                                                                                  static_cast<SIZE_T>(most) + 1)));
-            units = static_cast<std::int64_t>(std::min(held.find_first_of(L"\r\n"), held.size()));
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = Utf8(std::wstring_view(wide, wcsnlen(wide, std::min(GlobalSize(data) / sizeof(wchar_t), most))));
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
-    return units;
+    return text;
 }
+
+// The editing messages, which the control's context menu and its own editing keys send it too,
+// and the model's command for each; Select All is the context menu's EM_SETSEL.
+constexpr std::pair<UINT, EditCommand> kEditingMessages[] = {
+    {WM_UNDO, EditCommand::Undo},   {WM_CUT, EditCommand::Cut},     {WM_COPY, EditCommand::Copy},
+    {WM_PASTE, EditCommand::Paste}, {WM_CLEAR, EditCommand::Clear}, {EM_SETSEL, EditCommand::SelectAll},
+};
 
 DWORD AlignmentStyle(TextAlignment alignment) {
     switch (alignment) {
@@ -52,9 +57,10 @@ DWORD AlignmentStyle(TextAlignment alignment) {
 }
 
 // A TextField as a single-line EDIT control. Its changes (EN_CHANGE) and keys go to the
-// model as they happen; the editing commands use the control's own undo, selection and
-// clipboard messages. A typed character and a paste (by key, menu or the control's own
-// context menu, all WM_PASTE) ask the model first whether the field may hold the result.
+// model as they happen. The editing commands, from any menu or key, are the model's to
+// decide (the control's own context menu shows its states) and the control's to carry out
+// with its own undo, selection and clipboard messages; a paste inserts what the model says
+// the field takes of the clipboard's text, and a typed character asks the model first.
 class Win32TextFieldPeer final : public Win32ControlPeer<TextFieldPeer> {
 public:
     // Win32 reads the alignment as the control is made; later changes show where the
@@ -152,26 +158,23 @@ public:
         const HWND edit = Handle();
         if (!edit) return;
         // The change comes back as EN_CHANGE.
-        switch (command) {
-            case EditCommand::Undo:
-                SendMessageW(edit, WM_UNDO, 0, 0);
-                return;
-            case EditCommand::Cut:
-                SendMessageW(edit, WM_CUT, 0, 0);
-                return;
-            case EditCommand::Copy:
-                SendMessageW(edit, WM_COPY, 0, 0);
-                return;
-            case EditCommand::Paste:
-                SendMessageW(edit, WM_PASTE, 0, 0);
-                return;
-            case EditCommand::Clear:
-                SendMessageW(edit, WM_CLEAR, 0, 0);
-                return;
-            case EditCommand::SelectAll:
-                SendMessageW(edit, EM_SETSEL, 0, -1);
-                return;
+        if (command == EditCommand::Paste) {
+            const std::string offered = ClipboardText(edit, 2 * static_cast<std::size_t>(TextEdit::kMostText) + 2);
+            if (const auto taken = Ask(field_, &TextEdit::PeerIncoming, std::string_view(offered), Kept())) {
+                SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(*taken).c_str()));
+            }
+            return;
         }
+        performing_ = true;
+        for (const auto& [message, performed] : kEditingMessages) {
+            if (performed != command) continue;
+            if (message == EM_SETSEL) {
+                SendMessageW(edit, EM_SETSEL, 0, -1);
+            } else {
+                SendMessageW(edit, message, 0, 0);
+            }
+        }
+        performing_ = false;
     }
 
     void Notified(WORD code) override {
@@ -196,20 +199,38 @@ private:
                 Report(field_, &TextEdit::PeerKeyDown, repeat);
                 return Default(hwnd, message, wParam, lParam);
             }
-            case WM_CHAR:
+            case WM_CHAR: {
                 if (typing_) typed_[*typing_] += static_cast<wchar_t>(wParam);
-                // Control characters edit or command; the others are typed into the text.
-                if (wParam >= L' ' && wParam != 0x7F && !MayAdd(1)) return 0;
+                const std::string typed = Utf8(std::wstring(1, static_cast<wchar_t>(wParam)));
+                if (!Ask(field_, &TextEdit::PeerMayType, std::string_view(typed), Kept())) return 0;
                 return Default(hwnd, message, wParam, lParam);
+            }
+            case WM_UNDO:
+            case WM_CUT:
+            case WM_COPY:
             case WM_PASTE:
-                if (!MayAdd(PastedUnits(hwnd, TextEdit::kMostText))) return 0;
-                return Default(hwnd, message, wParam, lParam);
+            case WM_CLEAR:
+                if (performing_) break;
+                for (const auto& [editing, command] : kEditingMessages) {
+                    if (editing == message) Report(field_, &TextEdit::PeerCommand, command);
+                }
+                return 0;
+            case WM_INITMENUPOPUP: {
+                // The control's own context menu, its items as the model decides.
+                const LRESULT result = Default(hwnd, message, wParam, lParam);
+                const auto menu = reinterpret_cast<HMENU>(wParam);
+                for (const auto& [editing, command] : kEditingMessages) {
+                    const bool can = Guarded(false, [this, command = command] { return field_.CanPerform(command); });
+                    EnableMenuItem(menu, editing, MF_BYCOMMAND | (can ? MF_ENABLED : MF_GRAYED));
+                }
+                return result;
+            }
             case WM_KEYUP:
             case WM_SYSKEYUP: {
                 // The control acts on the key first, so the model hears of the release last.
                 const LRESULT result = Default(hwnd, message, wParam, lParam);
                 const std::string typed = TypedBy(wParam, lParam);
-                Report(field_, &TextEdit::PeerKeyUp, std::string_view(typed), KeyOf(wParam), false);
+                Report(field_, &TextEdit::PeerKeyUp, std::string_view(typed), StrokeOf(wParam), false);
                 return result;
             }
             case WM_NCCALCSIZE: {
@@ -250,11 +271,10 @@ private:
         return {GetWindowTextLengthW(Handle()), end - start};
     }
 
-    // Whether the model lets the field take `added` units in place of its selection.
-    bool MayAdd(std::int64_t added) {
-        if (field_.ReadOnly()) return true;  // the control refuses the edit itself
+    // The units of the text an edit in place of the selection keeps.
+    std::int64_t Kept() const {
         const auto [length, selected] = Extent();
-        return Ask(field_, &TextEdit::PeerMayHold, length - selected + added);
+        return length - selected;
     }
 
     // What the key typed: the characters its press brought (WM_CHAR), or, for a key whose
@@ -274,6 +294,7 @@ private:
     // (none while the keyboard repeats).
     std::map<WPARAM, std::wstring> typed_;
     std::optional<WPARAM> typing_;
+    bool performing_ = false;  // the editing messages sent are the model's decision
 };
 
 }  // namespace

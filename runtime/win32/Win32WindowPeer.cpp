@@ -3,6 +3,7 @@
 #include "Guard.h"
 #include "ModelState.h"
 #include "Win32Icons.h"
+#include "Win32Keys.h"
 #include "Win32Look.h"
 #include "Win32Text.h"
 #include "guirt/Exceptions.h"
@@ -74,8 +75,11 @@ bool Win32WindowPeer::TranslateForWindow(MSG& msg) {
     const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     Win32WindowPeer* peer = Of(root);
     if (!peer) return false;
-    // The shortcuts work while the bar is hidden too.
-    if (HACCEL table = peer->menus_.Accelerators(); table && TranslateAcceleratorW(root, table, &msg)) return true;
+    // A key is the window's shortcut first, whichever control has the focus.
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+        Ask(peer->model_, &Window::PeerShortcut, StrokeOf(msg.wParam))) {
+        return true;
+    }
     return IsDialogMessageW(root, &msg);
 }
 
@@ -103,12 +107,12 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                     control->Notified(HIWORD(wParam));
                 }
             } else if (const auto entry = menus_.EntryOf(LOWORD(wParam))) {
-                // From the bar or an accelerator; the model checks whether the item can act now.
+                // From the bar; the model checks whether the item can act now.
                 Report(model_, &Window::PeerMenuChosen, *entry);
             }
             return 0;
         case WM_INITMENUPOPUP:
-            // As one of the bar's menus opens, or an accelerator of a command in it fires.
+            // As one of the bar's menus opens.
             if (const auto menu = menus_.MenuOf(reinterpret_cast<HMENU>(wParam))) {
                 Report(model_, &Window::PeerMenuOpening, *menu);
             }

@@ -154,8 +154,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const std::string last = step.typed.empty() ? "" : step.typed.substr(step.typed.size() - 1);
                 Report(field, &TextEdit::PeerKeyDown, false);
                 p.backend.UserEdits(field, step.typed);
-                Report(field, &TextEdit::PeerKeyUp, std::string_view(last), last.empty() ? Key::Backspace : Key::None,
-                       false);
+                Report(field, &TextEdit::PeerKeyUp, std::string_view(last),
+                       KeyStroke{last.empty() ? Key::Backspace : Key::None, '\0', {}}, false);
                 break;
             }
             case Action::PasteWithoutKey:
@@ -164,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case Action::KeyWithoutChange:
                 Report(field, &TextEdit::PeerKeyDown, false);
-                Report(field, &TextEdit::PeerKeyUp, std::string_view(), Key::Left, false);
+                Report(field, &TextEdit::PeerKeyUp, std::string_view(), KeyStroke{Key::Left, '\0', {}}, false);
                 break;
             case Action::Pick:
                 step.row = input.ConsumeIntegralInRange<std::int64_t>(0, dravello::kMaterials.size() - 1);

@@ -78,7 +78,8 @@ TEST(PopupMenuModel, RowsSelectionAndChange) {
 }
 
 // What the user types reaches the model before TextChange; every key release raises KeyUp
-// with what it typed, or the key's name; a key held down repeats nothing.
+// with what it typed, or its control character, or the key's name, however the platform
+// tells it; a key held down repeats nothing.
 TEST(TextFieldModel, TypingRaisesTextChangeAndEachKeyReleaseOnceKeyUp) {
     ShownWindow shown;
     Ref<TextField> length = shown.Field("length");
@@ -87,13 +88,16 @@ TEST(TextFieldModel, TypingRaisesTextChangeAndEachKeyReleaseOnceKeyUp) {
     shown.backend.UserEdits(*length, "0.5105");
     length->PeerKeyDown(key, false);
     length->PeerKeyDown(key, true);
-    length->PeerKeyUp(key, "4", Key::None, true);
-    length->PeerKeyUp(key, "4", Key::None, false);
-    length->PeerKeyUp(key, "", Key::Left, false);
-    length->PeerKeyUp(key, "", Key::None, false);  // no name: still raised
+    length->PeerKeyUp(key, "4", KeyStroke{}, true);
+    length->PeerKeyUp(key, "4", KeyStroke{}, false);
+    length->PeerKeyUp(key, "", KeyStroke{Key::Left, '\0', {}}, false);
+    length->PeerKeyUp(key, "", KeyStroke{}, false);  // no name: still raised
+    length->PeerKeyUp(key, "", KeyStroke{Key::Backspace, '\0', {}}, false);
+    length->PeerKeyUp(key, "a", KeyStroke{Key::None, 'a', {true, false, false, false}}, false);
     EXPECT_EQ(length->Text(), "0.5105");
     EXPECT_EQ(shown.window->listener->calls,
-              (std::vector<std::string>{"length.TextChange", "length.KeyUp:4", "length.KeyUp:Left", "length.KeyUp:"}));
+              (std::vector<std::string>{"length.TextChange", "length.KeyUp:4", "length.KeyUp:Left", "length.KeyUp:",
+                                        "length.KeyUp:\b", "length.KeyUp:\x01"}));
 }
 
 // The program's own text: shown from its start, raised once as TextChange, and the native
@@ -142,7 +146,7 @@ TEST(TextFieldModel, AnEditWithoutAKeySaysSoDuringItsTextChange) {
     const PeerKey key = PeerAccess::Key();
     field->PeerKeyDown(key, false);
     shown.backend.UserEdits(*field, "1");  // typed
-    field->PeerKeyUp(key, "1", Key::None, false);
+    field->PeerKeyUp(key, "1", KeyStroke{}, false);
     shown.backend.UserEdits(*field, "12");  // pasted with the mouse
     field->SetText(Lit<"3">());             // the program's own
     field->PeerKeyDown(key, false);
@@ -192,10 +196,23 @@ TEST(TextFieldModel, NoTextPastTheBoundIsTakenAndTheRefusalIsHeard) {
     Ref<TextField> field = shown.Field("current");
     constexpr std::int64_t most = TextEdit::kMostText;
     const PeerKey key = PeerAccess::Key();
-    EXPECT_TRUE(field->PeerMayHold(key, most));
+    // Counted as held: CR LF is one space, U+1D70B two units.
+    EXPECT_EQ(field->PeerIncoming(key, "1\r\n2\r3\n\xF0\x9D\x9C\x8B", most - 8), "1 2 3 \xF0\x9D\x9C\x8B");
+    EXPECT_TRUE(field->PeerMayType(key, "\xF0\x9D\x9C\x8B", most - 2));
     EXPECT_TRUE(shown.backend.log.empty());
-    EXPECT_FALSE(field->PeerMayHold(key, most + 1));
-    EXPECT_EQ(shown.backend.log, std::vector<std::string>{"beep"});
+    EXPECT_EQ(field->PeerIncoming(key, "1\r\n2\r3\n\xF0\x9D\x9C\x8B", most - 7), std::nullopt);
+    EXPECT_FALSE(field->PeerMayType(key, "\xF0\x9D\x9C\x8B", most - 1));
+    EXPECT_EQ(shown.backend.log, (std::vector<std::string>{"beep", "beep"}));
+    // Keys that type no character are never refused, C1 controls among them; a read-only
+    // field takes nothing and types nothing, and nothing is heard.
+    shown.backend.log.clear();
+    EXPECT_TRUE(field->PeerMayType(key, "\b", most));
+    EXPECT_TRUE(field->PeerMayType(key, "\xC2\x85", most));
+    field->SetReadOnly(true);
+    EXPECT_EQ(field->PeerIncoming(key, "1", 0), std::nullopt);
+    EXPECT_TRUE(field->PeerMayType(key, "1", most));
+    EXPECT_EQ(shown.backend.log, std::vector<std::string>{"current.Show ReadOnly"});
+    field->SetReadOnly(false);
 
     // U+1D70B takes two units: most - 1 of them with one is one past the bound.
     shown.backend.log.clear();
@@ -232,7 +249,7 @@ TEST(Events, AHandlerOfTheWrongShapeIsRefused) {
     RuntimeAddEventHandler(
         *field, field->EventNumber("KeyUp"), KeyEventAdaptor,
         RuntimeCreateDelegate(InvokeKeyHandler, ControlHandler{[](Object&, Object&) {}}, listener, "( TextField )", 1));
-    ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), "a", Key::None, false); });
+    ExpectRaises<RuntimeException>([&] { field->PeerKeyUp(PeerAccess::Key(), "a", KeyStroke{}, false); });
 }
 
 // The native side is made once the model is complete, from its whole state: one call per

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "guirt/RectControl.h"
@@ -7,7 +9,7 @@
 namespace guirt {
 
 class TextEditPeer;
-enum class Key : std::uint8_t;
+struct KeyStroke;
 
 // The standard editing commands of a text control.
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
@@ -93,14 +95,28 @@ public:
     // The text in the native control changed; the model asks the peer for it unless the
     // peer is showing the program's own text.
     void PeerTextChanged(const PeerKey&);
-    // An edit is about to leave the native control holding this many UTF-16 units. False
-    // refuses it whole: the error sound has played, and the control keeps its text.
-    bool PeerMayHold(const PeerKey&, std::int64_t units);
+    // Text about to come into the native control in place of its selection, which keeps
+    // `kept` units of the text: pasted or dropped, perhaps several lines of it. Gives what
+    // the control inserts: a field of one line takes each line break (CR LF, CR or LF) as a
+    // space, so nothing of the text is lost. None when nothing comes in: the control is
+    // read-only, or it would then hold more than kMostText units (refused whole, with the
+    // error sound; never cut to fit). Reads no further into the text than it must.
+    std::optional<std::string> PeerIncoming(const PeerKey&, std::string_view text, std::int64_t kept);
+    // A key is about to type `typed` in place of the selection, the control keeping `kept`
+    // units. False refuses it, with the error sound, where the control would then hold more
+    // than kMostText units. A key that types no character (a control character: Backspace,
+    // Return...) is never refused, nor is any in a read-only control, which types nothing.
+    bool PeerMayType(const PeerKey&, std::string_view typed, std::int64_t kept);
+    // The user gave the native control one of its own editing commands (from its context
+    // menu, or by an editing key of the platform's): carried out as the Edit menu's would be,
+    // if it can be now (CanPerform).
+    void PeerCommand(const PeerKey&, EditCommand command);
     // A key went down in the native control; a repeat while it is held counts for nothing.
     void PeerKeyDown(const PeerKey&, bool repeat);
-    // A key came up in the native control: the text it typed, if any, else the key's name
-    // raises KeyUp. A repeat counts for nothing: one press, one release.
-    void PeerKeyUp(const PeerKey&, std::string_view typed, Key key, bool repeat);
+    // A key came up in the native control, having typed `typed` as the platform tells it:
+    // raises KeyUp with the key's text (KeyUpText). A repeat counts for nothing: one press,
+    // one release.
+    void PeerKeyUp(const PeerKey&, std::string_view typed, const KeyStroke& stroke, bool repeat);
 
     static const ClassRecord& Record();
 

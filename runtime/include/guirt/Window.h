@@ -20,6 +20,7 @@ class MenuBar;
 class MenuItem;
 class ShownMenus;
 class WindowPeer;
+struct KeyStroke;
 struct ShownMenuBar;
 
 // A top-level window: its own properties, its controls by name, and its menu bar.
@@ -141,6 +142,10 @@ public:
     void PeerMenuOpening(const PeerKey&, std::size_t menu);
     void PeerMenuClosed(const PeerKey&, std::size_t menu);
     void PeerMenuChosen(const PeerKey&, std::size_t entry);
+    // A key was pressed in the window: a command of the bar with it as its shortcut is
+    // chosen, whichever control has the focus, before the control sees the key. True when
+    // one has it (chosen, or greyed and so doing nothing); the control then never sees it.
+    bool PeerShortcut(const PeerKey&, const KeyStroke& pressed);
     WindowPeer* Peer(const PeerKey&) const noexcept { return peer_.get(); }
 
     static const ClassRecord& Record();

@@ -39,11 +39,19 @@ void Click(QWidget& widget) {
     ClickAt(widget, widget.rect().center());
 }
 
-// Keys go to the window with the keyboard focus, which is a popup's while one is open.
+// Keys go to the window with the keyboard focus, which is a popup's while one is open. The
+// release goes where the focus is once the press has been handled: a menu that the press
+// closed has given the keyboard back by then, as on X.
 QWindow& KeyWindow() {
     QWindow* window = QGuiApplication::focusWindow();
     if (!window) throw AgentError("no window has the keyboard focus");
     return *window;
+}
+
+void SendKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QTest::sendKeyEvent(QTest::Press, &KeyWindow(), key, text, modifiers);
+    QCoreApplication::processEvents();
+    QTest::sendKeyEvent(QTest::Release, &KeyWindow(), key, text, modifiers);
 }
 
 // The text X gives a key: control characters for Ctrl with a letter and for the editing keys,
@@ -82,14 +90,14 @@ void PressChord(const std::string& text) {
     modifiers.setFlag(Qt::ControlModifier, chord.ctrl);
     modifiers.setFlag(Qt::ShiftModifier, chord.shift);
     modifiers.setFlag(Qt::AltModifier, chord.alt);
-    QTest::sendKeyEvent(QTest::Click, &KeyWindow(), key, TextOf(key, chord), modifiers);
+    SendKey(key, TextOf(key, chord), modifiers);
 }
 
 void Type(const QString& text) {
     for (const QChar character : text) {
         const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
         const Qt::KeyboardModifiers modifiers = character.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
-        QTest::sendKeyEvent(QTest::Click, &KeyWindow(), key, QString(character), modifiers);
+        SendKey(key, QString(character), modifiers);
     }
 }
 
@@ -106,7 +114,7 @@ void PressAccessKey(const QString& text, Qt::KeyboardModifiers modifiers) {
     const QChar access = AccessKey(text);
     if (access.isNull()) throw AgentError(Drawn(text).toStdString() + " has no access key");
     const auto key = static_cast<Qt::Key>(access.toUpper().unicode());
-    QTest::sendKeyEvent(QTest::Click, &KeyWindow(), key, QString(access.toLower()), modifiers);
+    SendKey(key, QString(access.toLower()), modifiers);
 }
 
 bool ByMouse(const std::string& by) {
