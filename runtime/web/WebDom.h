@@ -55,8 +55,8 @@ enum class DomEvent {
     MenuClosed = 9,
     MenuChosen = 10,  // detail: the command's entry number
     Typing = 11,      // detail: the units of the text a key keeps; text: what it types
-    Incoming = 12,    // the same for a paste or a drop, which the browser inserts unless refused
-    Pasted = 13,      // the same for the clipboard's text, which the runtime inserts
+    Incoming = 12,    // the same for a paste by key, which the browser inserts unless refused
+    Pasted = 13,      // the same for text the runtime inserts: Edit > Paste's, a drop's
     Shortcut = 14,    // detail: KeyFlags; text: the DOM key
 };
 

@@ -124,6 +124,8 @@ private:
             case DomEvent::Pasted:
                 if (const auto taken = Ask(field_, &TextEdit::PeerIncoming, text, detail)) {
                     guirt_web_insert(Node().Handle(), taken->c_str());
+                } else {
+                    guirt_web_refuse_event();
                 }
                 return;
             case DomEvent::KeyDown:

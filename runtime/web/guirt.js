@@ -114,6 +114,25 @@ mergeInto(LibraryManager.library, {
       Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
       return Guirt.measure.measureText(text).width;
     },
+    // Where in a field's text a drop at the page's x falls: the place between two characters
+    // nearest to it, measured in the field's font.
+    offsetAt: function(node, x) {
+      var style = getComputedStyle(node);
+      var from = node.getBoundingClientRect().left + node.clientLeft + parseFloat(style.paddingLeft) - node.scrollLeft;
+      Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
+      Guirt.measure.font = style.font;
+      var width = function(end) { return Guirt.measure.measureText(node.value.slice(0, end)).width; };
+      var low = 0, high = node.value.length;
+      while (low < high) {
+        var middle = (low + high + 1) >> 1;
+        if (from + (width(middle - 1) + width(middle)) / 2 <= x) {
+          low = middle;
+        } else {
+          high = middle - 1;
+        }
+      }
+      return low;
+    },
     // A text with "&" before its access key, as the children of a node, the key underlined
     // ("&&" is an "&"). Gives the access key, lower case, or ''.
     label: function(node, text) {
@@ -421,9 +440,20 @@ mergeInto(LibraryManager.library, {
     node.addEventListener('paste', function(event) {
       Guirt.report(handle, Guirt.INCOMING, Guirt.kept(node), event.clipboardData.getData('text/plain'), event);
     });
+    // A drop goes in where it falls, as the runtime takes it (the browser's own way with its
+    // line breaks is not a paste's).
     node.addEventListener('drop', function(event) {
-      if (!Guirt.report(handle, Guirt.INCOMING, node.value.length, event.dataTransfer.getData('text/plain'), event)) {
-        event.dataTransfer.dropEffect = 'none';
+      var offered = event.dataTransfer.getData('text/plain');
+      event.preventDefault();
+      var at = Guirt.offsetAt(node, event.clientX);
+      Guirt.dropAt = function() {
+        node.focus();
+        node.setSelectionRange(at, at);
+      };
+      try {
+        if (!Guirt.report(handle, Guirt.PASTED, node.value.length, offered)) event.dataTransfer.dropEffect = 'none';
+      } finally {
+        Guirt.dropAt = null;
       }
     });
     node.addEventListener('beforeinput', function(event) {
@@ -537,6 +567,7 @@ mergeInto(LibraryManager.library, {
     Guirt.inserting = true;
     try {
       Guirt.node(handle).focus();
+      if (Guirt.dropAt) Guirt.dropAt();
       document.execCommand('insertText', false, Guirt.text(text));
     } finally {
       Guirt.inserting = false;

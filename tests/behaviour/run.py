@@ -67,6 +67,10 @@ class Runner:
 
 
 def matches(seen, wanted, how):
+    if how == "words":
+        return seen.split() == wanted.split()
+    if how == "contains":
+        return wanted in seen
     if how == "startswith":
         return seen.startswith(wanted)
     if how == "endswith":

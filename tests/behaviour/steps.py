@@ -161,7 +161,8 @@ def running():
 @dataclass
 class Expect:
     """The read comes to give the value within the target's settle time: equal to it, or
-    starting or ending with it (`how`), or equal to what another read gives (`same_as`)."""
+    holding, starting or ending with it, or the same words whatever the spaces and line breaks between
+    them (`how`), or equal to what another read gives (`same_as`)."""
     read: tuple
     value: str = None
     how: str = "equal"
