@@ -104,7 +104,7 @@ void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
 }
 
 template <class Interface>
-void WebControlPeer<Interface>::Focus() {
+void WebControlPeer<Interface>::Focus(FocusWay) {
     guirt_web_focus(element_.Handle());
 }
 

@@ -23,7 +23,7 @@ public:
     void Show(Control::Shown what) override;
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
-    void Focus() override;
+    void Focus(FocusWay way) override;
 
 protected:
     // The element, a child of the content area, with its events listened to.

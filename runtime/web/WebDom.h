@@ -58,6 +58,7 @@ enum class DomEvent {
     Incoming = 12,    // the same for a paste by key, which the browser inserts unless refused
     Pasted = 13,      // the same for text the runtime inserts: Edit > Paste's, a drop's
     Shortcut = 14,    // detail: KeyFlags; text: the DOM key
+    Activated = 15,   // the page has the focus again
 };
 
 // The modifier and repeat flags of a key event.

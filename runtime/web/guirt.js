@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
     // The kinds of event guirt_web_event reports (WebDom.h).
     INPUT: 1, KEY_DOWN: 2, KEY_UP: 3, CHANGE: 4, FOCUS_IN: 5, FOCUS_OUT: 6, CLICK: 7,
     MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10, TYPING: 11, INCOMING: 12, PASTED: 13, SHORTCUT: 14,
+    ACTIVATED: 15,
     // The page event being reported, and whether the runtime refused it.
     event: null,
     refused: false,
@@ -612,7 +613,8 @@ mergeInto(LibraryManager.library, {
   },
 
   // Builds the window's menubar from the runtime's description (JSON), replacing what it
-  // showed; the window's root element takes the shortcuts.
+  // showed; the window's root element takes the shortcuts, and the page activated again is
+  // the window activated again.
   guirt_web_menubar__deps: ['$Guirt'],
   guirt_web_menubar: function(handle, root, description) {
     var bar = Guirt.node(handle);
@@ -624,6 +626,9 @@ mergeInto(LibraryManager.library, {
       rootNode.guirtShortcuts = true;
       rootNode.addEventListener('keydown', function(event) {
         if (bar.guirtMenubar) bar.guirtMenubar.keyDown(event);
+      });
+      window.addEventListener('focus', function() {
+        if (Guirt.node(handle) === bar) Guirt.report(handle, Guirt.ACTIVATED, 0, '');
       });
     }
   },

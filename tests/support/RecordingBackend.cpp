@@ -61,7 +61,7 @@ public:
     void SetAccessibleText(const AccessibleText& text) override {
         Note("SetAccessibleText " + text.name + (text.description.empty() ? "" : " (described)"));
     }
-    void Focus() override { Note("Focus"); }
+    void Focus(FocusWay way) override { Note(way == FocusWay::Tab ? "Focus" : "Focus back"); }
 
 protected:
     template <class E>
