@@ -41,6 +41,7 @@ struct FontRequest {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    // Every field takes part, so that a cache of fonts by request tells any two apart.
     friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 

@@ -1,5 +1,6 @@
 #include "WebControlPeer.h"
 
+#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -101,6 +102,13 @@ void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
     }
     description_->SetText(WithLineFeeds(text.description));
     element_.SetAttribute("aria-describedby", "guirt-" + std::to_string(description_->Handle()));
+}
+
+template <class Interface>
+int WebControlPeer<Interface>::FontPixels() const {
+    const FontRequest font = FontOf(model_);
+    if (font.size <= 0) return guirt_web_inherited_pixels(element_.Handle());
+    return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
 }
 
 template <class Interface>

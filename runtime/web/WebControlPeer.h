@@ -30,6 +30,8 @@ protected:
     WebControlPeer(RectControl& model, const char* tag, const Element& content);
 
     const Element& Node() const noexcept { return element_; }
+    // The size of the control's text in CSS pixels: its font's, or the page's.
+    int FontPixels() const;
     // The events of the element other than the focus's.
     virtual void Event(DomEvent, int, std::string_view) {}
 

@@ -110,10 +110,13 @@ mergeInto(LibraryManager.library, {
     },
     // How wide the text is in the node's font at the size in pixels (one canvas measures all).
     textWidth: function(node, text, pixels) {
+      return Guirt.measured(node, text, pixels).width;
+    },
+    measured: function(node, text, pixels) {
       var style = getComputedStyle(node);
       Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
       Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
-      return Guirt.measure.measureText(text).width;
+      return Guirt.measure.measureText(text);
     },
     // Where in a field's text a drop at the page's x falls: the place between two characters
     // nearest to it, measured in the field's font.
@@ -600,6 +603,21 @@ mergeInto(LibraryManager.library, {
   guirt_web_text_width__deps: ['$Guirt'],
   guirt_web_text_width: function(handle, text, pixels) {
     return Guirt.textWidth(Guirt.node(handle), Guirt.text(text), pixels);
+  },
+
+  // How tall a line of text is in the node's font at the size, and the room the node's box has
+  // for it, in CSS pixels.
+  guirt_web_line_height__deps: ['$Guirt'],
+  guirt_web_line_height: function(handle, pixels) {
+    var metrics = Guirt.measured(Guirt.node(handle), 'Mg', pixels);
+    return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+  },
+
+  guirt_web_line_room__deps: ['$Guirt'],
+  guirt_web_line_room: function(handle) {
+    var node = Guirt.node(handle);
+    var style = getComputedStyle(node);
+    return node.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
   },
 
   guirt_web_inherited_pixels__deps: ['$Guirt'],
