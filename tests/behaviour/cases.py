@@ -146,7 +146,7 @@ add("The Edit menu opened by keyboard shows what applies and Escape gives the fo
 def at_most(units, line_break):
     """A number of `units` units once its line break (in the middle) is a space."""
     half = units // 2
-    return "1" + "0" * (half - 2) + line_break + "0" * (units - half)
+    return "1" + "0" * (half - 2) + (line_break or "0") + "0" * (units - half)
 
 
 for line_break, called in (("", "none"), ("\n", "LF"), ("\r", "CR"), ("\r\n", "CRLF")):

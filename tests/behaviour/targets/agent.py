@@ -37,7 +37,7 @@ class AgentTarget:
 
     def launch(self):
         self.process = subprocess.Popen(self.command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        encoding="utf-8", newline="\n", bufsize=1)
+                                        encoding="utf-8", bufsize=1)
 
     def start(self):
         if self.process is None or self.process.poll() is not None:
