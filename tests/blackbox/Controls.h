@@ -23,8 +23,8 @@ inline constexpr Control kLabel1{1008, "Label1", true};
 inline constexpr Control kArea{1009, "areafld", false};
 inline constexpr Control kLabel4{1010, "Label4", true};
 
-inline constexpr std::array kControls{kMaterial, kLabel3,   kCurrent, kResult, kFormula, kDiameter,
-                                      kLength,   kLabel2,   kLabel1,  kArea,   kLabel4};
+inline constexpr std::array kControls{kMaterial, kLabel3, kCurrent, kResult, kFormula, kDiameter,
+                                      kLength,   kLabel2, kLabel1,  kArea,   kLabel4};
 
 // The control of that name or ID, or null.
 inline const Control* controlNamed(std::string_view name) {

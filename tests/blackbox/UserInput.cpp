@@ -31,8 +31,7 @@ UINT unshiftedKey(wchar_t c) {
 
 }  // namespace
 
-bool ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& reply,
-         std::chrono::milliseconds limit) {
+bool ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& reply, std::chrono::milliseconds limit) {
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, static_cast<UINT>(limit.count()),
                                &reply) != 0;
 }

@@ -152,7 +152,7 @@ private:
     void OpenBarMenu(const Fields& args) {
         Foreground();
         const MenuItem title = Bar().Item(wide(args[0]));
-        if (args[1] == "mouse") {
+        if (ByMouse(args[1])) {
             Click(title.Centre());
         } else {
             PressChord({.alt = true, .key = utf8(std::wstring(1, AccessKeyOf(title)))});
@@ -163,7 +163,7 @@ private:
     // An item of the open menu: a click on it, or its access key.
     void ChooseItem(const Fields& args) {
         const MenuItem item = OpenMenu().Item(wide(args[0]));
-        if (args[1] == "mouse") {
+        if (ByMouse(args[1])) {
             Click(item.Centre());
         } else {
             PressChord({.key = utf8(std::wstring(1, AccessKeyOf(item)))});
@@ -202,14 +202,14 @@ private:
             static_cast<LRESULT>(index) == CB_ERR) {
             throw AgentError("the popup has no row " + args[1]);
         }
-        if (!blackbox::ask(list, LB_GETTOPINDEX, 0, 0, top) || !blackbox::ask(list, LB_GETITEMHEIGHT, index, 0, height)) {
+        if (!blackbox::ask(list, LB_GETTOPINDEX, 0, 0, top) ||
+            !blackbox::ask(list, LB_GETITEMHEIGHT, index, 0, height)) {
             throw AgentError("the popup's list does not answer");
         }
         RECT client{};
         GetClientRect(list, &client);
-        POINT at{client.right / 2, static_cast<LONG>((static_cast<long long>(index) - static_cast<long long>(top)) *
-                                                          static_cast<long long>(height) +
-                                                      static_cast<long long>(height) / 2)};
+        const auto rowTop = (static_cast<LONG>(index) - static_cast<LONG>(top)) * static_cast<LONG>(height);
+        POINT at{client.right / 2, rowTop + static_cast<LONG>(height) / 2};
         ClientToScreen(list, &at);
         Click(at);
         Settle();
@@ -392,6 +392,12 @@ private:
         const std::optional<std::wstring> answer = inside_.Ask(window, request, blackbox::kReplyTime);
         if (!answer) throw AgentError("the program does not answer");
         return ParseMenu(*answer);
+    }
+
+    // A menu is worked "mouse" or "keyboard".
+    static bool ByMouse(const std::string& way) {
+        if (way != "mouse" && way != "keyboard") throw AgentError("no way " + way);
+        return way == "mouse";
     }
 
     static wchar_t AccessKeyOf(const MenuItem& item) {

@@ -15,15 +15,15 @@ struct Key {
 
 const std::map<std::string, Key, std::less<>>& NamedKeys() {
     static const std::map<std::string, Key, std::less<>> keys{
-        {"Backspace", {VK_BACK, false}}, {"Tab", {VK_TAB, false}},         {"Return", {VK_RETURN, false}},
-        {"Enter", {VK_RETURN, false}},   {"Escape", {VK_ESCAPE, false}},   {"Space", {VK_SPACE, false}},
-        {"Delete", {VK_DELETE, true}},   {"Insert", {VK_INSERT, true}},    {"Home", {VK_HOME, true}},
-        {"End", {VK_END, true}},         {"PageUp", {VK_PRIOR, true}},     {"PageDown", {VK_NEXT, true}},
-        {"Left", {VK_LEFT, true}},       {"Up", {VK_UP, true}},            {"Right", {VK_RIGHT, true}},
-        {"Down", {VK_DOWN, true}},       {"F1", {VK_F1, false}},           {"F2", {VK_F2, false}},
-        {"F3", {VK_F3, false}},          {"F4", {VK_F4, false}},           {"F5", {VK_F5, false}},
-        {"F6", {VK_F6, false}},          {"F7", {VK_F7, false}},           {"F8", {VK_F8, false}},
-        {"F9", {VK_F9, false}},          {"F10", {VK_F10, false}},         {"F11", {VK_F11, false}},
+        {"Backspace", {VK_BACK, false}}, {"Tab", {VK_TAB, false}},       {"Return", {VK_RETURN, false}},
+        {"Enter", {VK_RETURN, false}},   {"Escape", {VK_ESCAPE, false}}, {"Space", {VK_SPACE, false}},
+        {"Delete", {VK_DELETE, true}},   {"Insert", {VK_INSERT, true}},  {"Home", {VK_HOME, true}},
+        {"End", {VK_END, true}},         {"PageUp", {VK_PRIOR, true}},   {"PageDown", {VK_NEXT, true}},
+        {"Left", {VK_LEFT, true}},       {"Up", {VK_UP, true}},          {"Right", {VK_RIGHT, true}},
+        {"Down", {VK_DOWN, true}},       {"F1", {VK_F1, false}},         {"F2", {VK_F2, false}},
+        {"F3", {VK_F3, false}},          {"F4", {VK_F4, false}},         {"F5", {VK_F5, false}},
+        {"F6", {VK_F6, false}},          {"F7", {VK_F7, false}},         {"F8", {VK_F8, false}},
+        {"F9", {VK_F9, false}},          {"F10", {VK_F10, false}},       {"F11", {VK_F11, false}},
         {"F12", {VK_F12, false}},
     };
     return keys;

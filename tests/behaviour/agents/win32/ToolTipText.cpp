@@ -15,9 +15,9 @@ namespace {
 class Lent {
 public:
     Lent(HANDLE process, std::size_t bytes)
-        : process_(process),
-          at_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
-        if (!at_) throw AgentError("no memory lent in the program (Windows error " + std::to_string(GetLastError()) + ")");
+        : process_(process), at_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
+        if (!at_)
+            throw AgentError("no memory lent in the program (Windows error " + std::to_string(GetLastError()) + ")");
     }
     ~Lent() { VirtualFreeEx(process_, at_, 0, MEM_RELEASE); }
     Lent(const Lent&) = delete;
@@ -56,7 +56,8 @@ std::wstring ToolTipText(HWND tips, HWND owner, HWND control) {
         WriteProcessMemory(process, lent.At(), &tool, sizeof(tool), nullptr);
         WriteProcessMemory(process, buffer, text.data(), text.size() * sizeof(wchar_t), nullptr);
         DWORD_PTR ignored = 0;
-        const bool answered = blackbox::ask(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(lent.At()), ignored);
+        const bool answered =
+            blackbox::ask(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(lent.At()), ignored);
         if (answered) ReadProcessMemory(process, buffer, text.data(), text.size() * sizeof(wchar_t), nullptr);
         if (!answered) throw AgentError("the tooltip did not answer TTM_GETTEXTW");
     }
