@@ -28,12 +28,26 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     fi
 fi
 
+# Wine's server and its background programs (the desktop, services) outlive the program that
+# starts them and keep its standard error open: a test whose program started one would have
+# its output held open, and CTest wait for it, until the last Wine program of the run has
+# ended. So the command's standard error goes to a file, passed on once the command ends.
+run() {
+    local errors status=0
+    errors=$(mktemp)
+    "$@" 2>"$errors" || status=$?
+    cat "$errors" >&2
+    rm -f "$errors"
+    return "$status"
+}
+
 if [[ -n ${DISPLAY:-} ]]; then
-    exec "$@"
+    run "$@"
+    exit
 fi
 
 source "$root/scripts/virtual-display.sh"
 start_virtual_display || exit 1
 status=0
-"$@" || status=$?
+run "$@" || status=$?
 exit "$status"
