@@ -50,8 +50,11 @@ public:
 
     bool RunEventLoop() override {
         running_ = true;
+        quitting_ = false;
         MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // A modal loop running when the quit came (a menu's) may have taken its WM_QUIT: the
+        // loop ends as soon as the message that ran it has been handled.
+        while (!quitting_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
             if (!win32::Win32WindowPeer::TranslateForWindow(msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
@@ -64,7 +67,9 @@ public:
 
     void QuitEventLoop() noexcept override {
         // The runtime keeps the program's exit code; outside the loop there is nothing to end.
-        if (running_) PostQuitMessage(0);
+        if (!running_) return;
+        quitting_ = true;
+        PostQuitMessage(0);
     }
 
     std::optional<std::size_t> PopUp(const std::vector<MenuEntry>& entries,
@@ -88,6 +93,7 @@ public:
 private:
     ComApartment com_;  // first in, last out: the windows go before it
     bool running_ = false;
+    bool quitting_ = false;
 };
 
 }  // namespace

@@ -98,7 +98,9 @@ LRESULT CALLBACK Win32WindowPeer::WindowProc(HWND hwnd, UINT message, WPARAM wPa
 LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
-            // The model decides; closing it closes this window.
+            // The model decides; closing it closes this window. A menu open in it (a control's
+            // own context menu, say) ends first, so that nothing is left of a closed window.
+            EndMenu();
             Report(model_, &Window::PeerCloseRequested);
             return 0;
         case WM_COMMAND:
