@@ -84,40 +84,11 @@ protected:
     HWND window = nullptr;
 };
 
-// A screen reader names each field after its caption and reads the caption's help (its
-// first lines here) as its description; the popup, which has no caption, is named by the window.
-TEST_F(BlackBox, NamesItsFieldsCalculatesAsTheUserTypesAndChoosesAndExitsWithZeroWhenClosed) {
-    const std::wstring diameterHelp = L"AWG 24 = 0.51054 mm (cat5/cat5e)\r\nAWG 23 = 0.57404 mm\r\n";
-    const std::wstring areaHelp = L"AWG 24 = 0.205 mm2 (cat5/cat5e)\r\nAWG 23 = 0.258 mm2\r\n";
-    for (auto [c, name, help] : {std::tuple{kLength, L"Total cable length (m)", L"Total cable lenght, out and back."},
-                                 {kDiameter, L"Cable diameter (mm)", diameterHelp.c_str()},
-                                 {kArea, L"Cable area (mm2)", areaHelp.c_str()},
-                                 {kCurrent, L"Current (A)", L""},
-                                 {kMaterial, L"Conductor material", L""}}) {
-        const AccessibleText text = accessibleText(control(c));
-        EXPECT_EQ(utf8(text.name), utf8(name)) << c.name;
-        EXPECT_TRUE(text.description.starts_with(help))
-            << c.name << " is described as \"" << utf8(text.description) << "\"";
-    }
-
+// The program as installed shows the start-up example and ends with status 0 when closed.
+// (What a user meets in the window is the behaviour suite's, run on this program too.)
+TEST_F(BlackBox, ShowsTheStartUpExampleAndExitsWithZeroWhenClosed) {
     EXPECT_TRUE(shows(kResult, L"Voltage drop = 1.795V"));
-
-    chooseRow(control(kMaterial), kLeadRow);
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.671V"));
-    EXPECT_TRUE(shows(kFormula, L"Vd (20\u00B0C) = ( Length x Current x 0.221 ) / Area"));
-    chooseRow(control(kMaterial), 0);
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 1.795V"));
-
-    typeOver(control(kLength), L"100");
-    typeOver(control(kCurrent), L"10");
-    typeOver(control(kDiameter), L"1");
-    EXPECT_TRUE(shows(kArea, L"0.7853982"));
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.282V"));
-
-    typeOver(control(kArea), L"1");
-    EXPECT_TRUE(shows(kDiameter, L"1.128379"));
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 17.5V"));
-
+    EXPECT_TRUE(shows(kFormula, L"Vd (20\u00B0C) = ( Length x Current x 0.0175 ) / Area"));
     EXPECT_TRUE(closesWithStatusZero());
 }
 
@@ -142,51 +113,9 @@ TEST_F(BlackBox, SurvivesTextThatIsNoSizeAndClosingWhileTyping) {
     EXPECT_TRUE(closesWithStatusZero());
 }
 
-// A paste one character past the fields' bound is refused whole: the field, the other size
-// and the result stay as they were. One of exactly the bound, past the 30,000 characters an
-// edit control keeps by default, is kept whole and converts the other size at once (no key
-// release follows a paste), and the program goes on answering.
-TEST_F(BlackBox, APastePastTheBoundIsRefusedWholeAndOneAtItIsTaken) {
-    constexpr std::size_t kMostText = 65'536;
-    const auto ones = [](std::size_t length) { return L"1." + std::wstring(length - 2, L'0'); };
-    const std::wstring diameter = editText(control(kDiameter)), area = editText(control(kArea)),
-                       result = labelText(control(kResult));
-    std::string error;
-    ASSERT_TRUE(pasteOver(control(kDiameter), ones(kMostText + 1), error)) << error;
-    EXPECT_EQ(editText(control(kDiameter)), diameter);
-    EXPECT_EQ(editText(control(kArea)), area);
-    EXPECT_EQ(labelText(control(kResult)), result);
-
-    ASSERT_TRUE(pasteOver(control(kDiameter), ones(kMostText), error)) << error;
-    EXPECT_EQ(editText(control(kDiameter)).size(), kMostText);
-    EXPECT_TRUE(shows(kArea, L"0.7853982"));
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 0.468V"));
-    EXPECT_TRUE(alive());
-
-    typeOver(control(kLength), L"100");
-    typeOver(control(kCurrent), L"10");
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 22.282V"));
-    EXPECT_TRUE(closesWithStatusZero());
-}
-
-// A result wider than its box never wraps its number away: the label shows one line that
-// starts with the number, cut at its end if need be, and a screen reader reads it whole.
-TEST_F(BlackBox, ALongResultKeepsItsNumberOnOneLine) {
-    const HWND result = control(kResult);
-    EXPECT_TRUE(GetWindowLongPtrW(result, GWL_STYLE) & SS_CENTERIMAGE) << "the result may wrap";
-    typeOver(control(kCurrent), L"1000");
-    typeOver(control(kDiameter), L"1");
-    typeOver(control(kLength), L"10000000");
-    EXPECT_TRUE(shows(kResult, L"Voltage drop = 222816920.329V"));
-    typeOver(control(kLength), L"1e200");
-    const auto deadline = std::chrono::steady_clock::now() + kSettleTime;
-    while (!labelText(result).ends_with(L"\u2026") && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(20ms);
-    }
-    const std::wstring shown = labelText(result), whole = accessibleText(result).name;
-    EXPECT_TRUE(shown.starts_with(L"Voltage drop = 2228") && shown.ends_with(L"\u2026")) << utf8(shown);
-    EXPECT_TRUE(whole.starts_with(L"Voltage drop = 2228") && whole.ends_with(L"V") && whole.size() > 200)
-        << utf8(whole);
+// A result label shows one line whatever its text: the static control's own style for it.
+TEST_F(BlackBox, TheResultIsOneLine) {
+    EXPECT_TRUE(GetWindowLongPtrW(control(kResult), GWL_STYLE) & SS_CENTERIMAGE) << "the result may wrap";
     EXPECT_TRUE(closesWithStatusZero());
 }
 

@@ -55,9 +55,15 @@ def desktops(config):
 class Program:
     def __init__(self, app, env, args, log):
         self.process = subprocess.Popen([app, *args], env=env, stdout=log, stderr=subprocess.STDOUT)
-        self.window = self.wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Dravello$"), "its window")
-        # Qt shows tooltips in the active window only.
-        xdotool("windowfocus", "--sync", self.window)
+        try:
+            self.window = self.wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Dravello$"),
+                                        "its window")
+            # Qt shows tooltips in the active window only.
+            xdotool("windowfocus", "--sync", self.window)
+        except BaseException:
+            # A window that never shows ends the test, and the program with it.
+            self.end()
+            raise
 
     def wait_for(self, found, what, seconds=15):
         deadline = time.monotonic() + seconds

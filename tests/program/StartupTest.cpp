@@ -30,6 +30,8 @@ TEST(ProgramStartup, OneWindowWithTheListValuesApplied) {
     EXPECT_EQ(s.listIndex, 0);
     EXPECT_EQ(s.comboIndex, 0);
     EXPECT_FALSE(s.exceptionPending);
+    // The focus the window opens with is drawn, as after a Tab.
+    EXPECT_TRUE(s.focusShown);
 }
 
 TEST(ProgramStartup, ElevenControlsInListOrderWhereTheListsPutThem) {
@@ -101,21 +103,10 @@ TEST(ProgramStartup, ThePopupListsTheMaterialsWithTheirResistivitiesAsTags) {
     }
 }
 
-TEST(ProgramStartup, ImplicitInstancesAndAccessorsAreStable) {
+TEST(ProgramStartup, ImplicitInstancesAreTheOnesRegistered) {
     Ref<dravello::Window1> a = dravello::Window1::Implicit(), b = dravello::Window1::Implicit();
     ASSERT_TRUE(a);
     EXPECT_EQ(a.get(), b.get());
-    EXPECT_EQ(a->PopupMenu1().get(), a->PopupMenu1().get());
-    EXPECT_EQ(a->current().get(), a->current().get());
-    EXPECT_EQ(a->lenght().get(), a->lenght().get());
-    EXPECT_EQ(a->diameter().get(), a->diameter().get());
-    EXPECT_EQ(a->areafld().get(), a->areafld().get());
-    EXPECT_EQ(a->result().get(), a->result().get());
-    EXPECT_EQ(a->form().get(), a->form().get());
-    EXPECT_EQ(a->Label1().get(), a->Label1().get());
-    EXPECT_EQ(a->Label2().get(), a->Label2().get());
-    EXPECT_EQ(a->Label3().get(), a->Label3().get());
-    EXPECT_EQ(a->Label4().get(), a->Label4().get());
     // Each accessor gives the control registered under its own name.
     EXPECT_EQ(Str(a->current()->Name()), "current");
     EXPECT_EQ(Str(a->lenght()->Name()), "lenght");
@@ -144,9 +135,6 @@ TEST(ProgramStartup, TheApplicationIsVersionOneZero) {
     EXPECT_FALSE(app->PackageInfo());
 }
 
-// The window as start-up built it: Tab visits the popup and the fields top to bottom,
-// never a label, although two labels share their TabIndex with fields. The popup starts
-// with the focus, drawn as after a Tab.
 // The captions read as one column at any desktop font: one text size, each caption whole in
 // its box; and the popup's metal shows whole. Also run at a 14 pt desktop font.
 TEST(ProgramStartup, TheCaptionsShareOneSizeAndThePopupShowsItsRowWhole) {
@@ -166,48 +154,18 @@ TEST(ProgramStartup, TheCaptionsShareOneSizeAndThePopupShowsItsRowWhole) {
     EXPECT_LE(QFontMetrics(popup->font()).height(), field.height());
 }
 
-TEST(ProgramStartup, TabVisitsThePopupAndTheFieldsTopToBottom) {
-    EXPECT_EQ(Startup().focused, "PopupMenu1");
-    EXPECT_TRUE(Startup().focusShown);
-    std::vector<std::string> order;
-    for (const Ref<Control>& control : W()->TabOrder()) order.push_back(Str(control->Name()));
-    EXPECT_EQ(order, (std::vector<std::string>{"PopupMenu1", "lenght", "diameter", "areafld", "current"}));
-    QWidget* from = Widget<QWidget>("PopupMenu1");
-    ASSERT_NE(from, nullptr);
-    std::vector<std::string> chain;
-    for (QWidget* next = from->nextInFocusChain(); next != from && chain.size() < 20; next = next->nextInFocusChain()) {
-        if (next->focusPolicy() & Qt::TabFocus) chain.push_back(next->objectName().toStdString());
-    }
-    EXPECT_EQ(chain, (std::vector<std::string>{"lenght", "diameter", "areafld", "current"}));
-}
-
-// What a screen reader says of each field: the caption beside it without the colon, the
-// caption's help as the description, and the caption as its label. The popup has no
-// caption; Qt names a combo box on Linux by the label it is the buddy of.
-TEST(ProgramStartup, ScreenReadersNameEachFieldAfterItsCaption) {
-    struct Expected {
-        const char* field;
-        const char* name;
-        const char* caption;
-        const char* descriptionStart;
-    };
-    for (const Expected& e :
-         {Expected{"lenght", "Total cable length (m)", "Label1", "Total cable lenght, out and back."},
-          {"diameter", "Cable diameter (mm)", "Label2", "AWG 24 = 0.51054 mm (cat5/cat5e)\nAWG 23"},
-          {"areafld", "Cable area (mm2)", "Label4", "AWG 24 = 0.205 mm2 (cat5/cat5e)\nAWG 23"},
-          {"current", "Current (A)", "Label3", ""}}) {
-        SCOPED_TRACE(e.field);
-        QWidget* widget = Widget<QWidget>(e.field);
+// Each caption is its field's label to assistive technology (Qt's buddy relation); the popup,
+// which no caption names, is labelled by the label Qt names a combo box by on Linux. (What
+// each is called and described as is a behaviour case.)
+TEST(ProgramStartup, EachCaptionLabelsItsField) {
+    for (const auto& [field, caption] : {std::pair{"lenght", "Label1"}, {"diameter", "Label2"}, {"areafld", "Label4"},
+                                         {"current", "Label3"}}) {
+        SCOPED_TRACE(field);
+        QWidget* widget = Widget<QWidget>(field);
         ASSERT_NE(widget, nullptr);
-        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(widget);
-        EXPECT_EQ(field->text(QAccessible::Name).toStdString(), e.name);
-        const std::string description = field->text(QAccessible::Description).toStdString();
-        EXPECT_EQ(description.substr(0, std::strlen(e.descriptionStart)), e.descriptionStart);
-        EXPECT_EQ(description.empty(), *e.descriptionStart == 0);
-        const auto labels = field->relations(QAccessible::Label);
+        const auto labels = QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
         ASSERT_EQ(labels.size(), 1);
-        EXPECT_EQ(labels.front().first->object(), Widget<QLabel>(e.caption));
-        EXPECT_EQ(Widget<QLabel>(e.caption)->buddy(), widget);
+        EXPECT_EQ(labels.front().first->object(), Widget<QLabel>(caption));
     }
     QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(Widget<QComboBox>("PopupMenu1"));
     const auto labels = popup->relations(QAccessible::Label);

@@ -234,30 +234,6 @@ TEST_F(QtWindowTest, QuittingEndsARunningLoop) {
     EXPECT_TRUE(ran);
 }
 
-// The line edit's own context menu pastes only what the field may hold.
-TEST_F(QtWindowTest, TheContextMenusPasteAsksTheModelFirst) {
-    Open();
-    QLineEdit* edit = Find<QLineEdit>("length");
-    const auto pasteFromContextMenu = [edit](qsizetype length) {
-        QGuiApplication::clipboard()->setText(QString(length, QLatin1Char('1')));
-        edit->selectAll();
-        QContextMenuEvent opening(QContextMenuEvent::Keyboard, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(edit, &opening);
-        QMenu* menu = edit->findChild<QMenu*>();
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            if (action->text().startsWith(QLineEdit::tr("&Paste"))) action->trigger();
-        }
-        delete menu;
-    };
-    const QString before = edit->text();
-    pasteFromContextMenu(TextEdit::kMostText + 1);
-    EXPECT_EQ(edit->text(), before);
-    pasteFromContextMenu(TextEdit::kMostText);
-    EXPECT_EQ(edit->text().size(), TextEdit::kMostText);
-    EXPECT_EQ(TextOf(window->Get<TextField>("length")->Text()).size(), TextEdit::kMostText);
-}
-
 // Memory running out inside Qt's own code is parked and ends the loop, as a program's failure
 // does, without passing through Qt's loop (which would warn about it first).
 TEST_F(QtWindowTest, AFailureInsideQtItselfEndsTheLoopWithoutPassingThroughIt) {

@@ -6,6 +6,7 @@
 #include "CalcWindow.h"
 #include "OtherThread.h"
 #include "Raises.h"
+#include "Input.h"
 #include "RecordingBackend.h"
 #include "TestMenus.h"
 #include "guirt/Exceptions.h"
@@ -269,6 +270,30 @@ TEST(ShownMenus, ItemsAreEnabledAsTheirMenuOpensAndActOnlyIfTheyCanWhenChosen) {
     EXPECT_FALSE(w.Menu(0).entries.at(0).enabled);
     w.window->PeerMenuChosen(PeerAccess::Key(), w.Menu(0).entries.at(0).number);
     EXPECT_EQ(w.menus.calculate->chosen, 0);
+}
+
+// A key is the bar's shortcut before any control sees it, whether the bar shows or not: its
+// command is chosen, and acts only if it can; a sign is the character it types, whatever
+// Shift typed it. A key no command has is left to the control.
+TEST(ShownMenus, TheWindowTakesItsCommandsShortcutsFirst) {
+    WindowWithMenus w;
+    const auto stroke = [](char character, bool ctrl, bool shift) {
+        return KeyStroke{Key::None, character, {ctrl, shift, false, false}};
+    };
+    const PeerKey key = PeerAccess::Key();
+    w.window->SetMenuBarVisible(false);
+    EXPECT_TRUE(w.window->PeerShortcut(key, stroke('r', true, false)));
+    EXPECT_EQ(w.menus.calculate->chosen, 1);
+    w.menus.calculate->SetCommandKey(Lit<"Ctrl++">());
+    EXPECT_TRUE(w.window->PeerShortcut(key, stroke('+', true, true)));
+    EXPECT_EQ(w.menus.calculate->chosen, 2);
+    EXPECT_FALSE(w.window->PeerShortcut(key, stroke('r', true, false)));
+    EXPECT_FALSE(w.window->PeerShortcut(key, KeyStroke{Key::Ctrl, '\0', {true, false, false, false}}));
+
+    w.menus.calculate->SetAutoEnable(false);
+    w.menus.calculate->SetEnabled(false);
+    EXPECT_TRUE(w.window->PeerShortcut(key, stroke('+', true, false)));
+    EXPECT_EQ(w.menus.calculate->chosen, 2);
 }
 
 // A context menu shows what can act now; the chosen item acts once the menu has closed,

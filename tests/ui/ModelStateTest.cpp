@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "Captions.h"
 #include "LineFit.h"
 #include "ModelState.h"
+#include "guirt/Label.h"
 #include "guirt/TextField.h"
 
 using namespace guirt;
@@ -34,6 +36,8 @@ TEST(ModelState, BoundsScaleByTheirEdges) {
     EXPECT_EQ(ScaledBounds({20, 207, 256, 20}, 144), (Bounds{30, 311, 384, 30}));
     const Bounds caption = ScaledBounds({20, 75, 142, 20}, 120), next = ScaledBounds({162, 75, 34, 20}, 120);
     EXPECT_EQ(caption.left + caption.width, next.left);
+    // Each edge rounded, not the width: 21..162 at 1.5 is 31.5..243, so 32 wide 211.
+    EXPECT_EQ(ScaledBounds({21, 75, 141, 20}, 144), (Bounds{32, 113, 211, 30}));
 }
 
 // A one-line text too wide for its box: the largest size from the floor up that fits it,
@@ -73,4 +77,24 @@ TEST(LineFit, ShrinksToTheLargestSizeThatFitsThenCutsWholeCharactersAtTheFloor) 
     EXPECT_EQ(FitLineHeight(14, 8, 20, heightOf), 14);
     EXPECT_EQ(FitLineHeight(19, 8, 12, heightOf), 12);
     EXPECT_EQ(FitLineHeight(19, 8, 5, heightOf), 8);
+}
+
+// Two labels on a field's row: the nearer captions it, whichever comes first; the other
+// captions nothing.
+TEST(Captions, TheNearerOfTwoLabelsCaptionsTheControl) {
+    const auto placed = [](Ref<RectControl> control, std::int64_t left, std::int64_t width) {
+        control->SetLeft(left);
+        control->SetTop(10);
+        control->SetWidth(width);
+        control->SetHeight(20);
+        return control;
+    };
+    const Ref<RectControl> far = placed(New<Label>(), 0, 50), near = placed(New<Label>(), 60, 50);
+    const Ref<RectControl> field = placed(New<TextField>(), 120, 80);
+    for (const auto& order : {std::vector<Ref<Control>>{far, near, field}, std::vector<Ref<Control>>{near, far, field}}) {
+        const std::vector<Caption> captions = CaptionsOf(order);
+        ASSERT_EQ(captions.size(), 1u);
+        EXPECT_EQ(captions[0].label, near.get());
+        EXPECT_EQ(captions[0].control, field.get());
+    }
 }

@@ -91,57 +91,6 @@ TEST_F(Win32MenuTest, TheBarShowsTheMenusSeparatorsAndShortcutsAndIsBuiltAgainAs
     EXPECT_TRUE(GetMenuState(Menu(0), 0, MF_BYPOSITION) & MF_GRAYED);
 }
 
-// What the EDIT and the clipboard know reaches the runtime, which decides the states as
-// the menu opens; closed, the menu shows each enabled until it is used.
-TEST_F(Win32MenuTest, EditItemsShowWhatTheFocusedEditCanDoAsTheMenuOpens) {
-    EXPECT_EQ(EditState(), "000000");
-    Type("12");
-    EXPECT_EQ(EditState(), "100001");  // undo, select all
-    SendMessageW(native, WM_UNINITMENUPOPUP, reinterpret_cast<WPARAM>(Menu(1)), 0);
-    EXPECT_EQ(ShownState(), "111111");
-    window->listener->calls.clear();
-    Keys({VK_CONTROL, 'A'});
-    EXPECT_EQ(SendMessageW(field, EM_GETSEL, 0, 0), MAKELRESULT(0, 2));
-    EXPECT_EQ(EditState(), "111010");  // undo, cut, copy, delete
-    Keys({VK_CONTROL, 'C'});
-    EXPECT_EQ(Clipboard(), L"12");
-    EXPECT_EQ(EditState(), "111110");  // and now paste
-    // The accelerators took the letters' presses; their releases still say what they type.
-    EXPECT_EQ(window->listener->calls, (std::vector<std::string>{"current.KeyUp:\x01", "current.KeyUp:Ctrl",
-                                                                 "current.KeyUp:\x03", "current.KeyUp:Ctrl"}));
-}
-
-TEST_F(Win32MenuTest, AcceleratorsReachTheModelAndTheEditCommandsActOnTheFocusedField) {
-    Ref<TextField> current = window->Get<TextField>("current");
-    Type("3.25");
-    window->listener->calls.clear();
-    Keys({VK_CONTROL, 'A'});
-    Keys({VK_CONTROL, 'X'});
-    EXPECT_EQ(current->Text(), "");
-    EXPECT_EQ(Clipboard(), L"3.25");
-    Keys({VK_CONTROL, 'V'});
-    Keys({VK_CONTROL, 'V'});
-    EXPECT_EQ(current->Text(), "3.253.25");
-    Keys({VK_CONTROL, 'Z'});
-    EXPECT_EQ(current->Text(), "3.25");
-    EXPECT_EQ(window->listener->Count("current.TextChange"), 4u);
-
-    SendMessageW(field, EM_SETSEL, 0, 2);
-    EXPECT_TRUE(current->Perform(EditCommand::Clear));
-    EXPECT_EQ(current->Text(), "25");
-    EXPECT_FALSE(current->CanPerform(EditCommand::Clear));
-
-    Keys({VK_CONTROL, 'R'});
-    EXPECT_EQ(calculate->chosen, 1);
-    window->SetMenuBarVisible(false);  // the window still carries the shortcuts
-    Keys({VK_CONTROL, 'R'});
-    EXPECT_EQ(calculate->chosen, 2);
-    calculate->SetAutoEnable(false);
-    calculate->SetEnabled(false);
-    Keys({VK_CONTROL, 'R'});
-    EXPECT_EQ(calculate->chosen, 2);
-}
-
 TEST_F(Win32MenuTest, APopUpShowsTheEntriesAndRunsTheChosenOneOnceItHasClosed) {
     Ref<MenuItem> menu = New<MenuItem>();
     Ref<CountingItem> first = AppendItem<CountingItem>(*menu, "First", "First");
