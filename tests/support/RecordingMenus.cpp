@@ -85,8 +85,6 @@ std::optional<std::size_t> RecordingMenus::TitleWithKey(const KeyStroke& stroke)
 }
 
 bool RecordingMenus::Key(const KeyStroke& stroke) {
-    const char key = Upper(stroke.character);
-    const std::vector<Line> lines = OpenLines();
     if (IsOpen()) {
         if (stroke.key == guirt::Key::Escape) {
             context_.clear();
@@ -97,6 +95,8 @@ bool RecordingMenus::Key(const KeyStroke& stroke) {
             }
             return true;
         }
+        const char key = Upper(stroke.character);
+        const std::vector<Line> lines = OpenLines();
         for (std::size_t i = 0; key != 0 && i < lines.size(); ++i) {
             if (AccessKeyOf(lines[i].text) == key && lines[i].enabled) {
                 Choose(i);

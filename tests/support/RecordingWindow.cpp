@@ -75,6 +75,8 @@ void RecordingWindow::SetVisible(bool visible) {
 
 void RecordingWindow::Close() {
     Log("close window");
+    // Its menus and lists go with it.
+    Dismiss();
     closed_ = true;
     visible_ = false;
     active_ = false;
@@ -88,7 +90,8 @@ void RecordingWindow::Forget(RecordingControl& control) {
     std::erase(controls_, &control);
     std::erase(tabOrder_, &control);
     if (focus_ == &control) focus_ = nullptr;
-    if (openList_ == dynamic_cast<RecordingPopup*>(&control)) openList_ = nullptr;
+    // Told from the control's own destructor, where only the upcast still finds it.
+    if (openList_ && static_cast<RecordingControl*>(openList_) == &control) openList_ = nullptr;
 }
 
 RecordingControl* RecordingWindow::Control(std::string_view name) const {
