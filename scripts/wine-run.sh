@@ -1,40 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with its exit status, as CTest's emulator for the win64
-# build: wine-run.sh program.exe [arguments...]. The Wine prefix lives in build/wineprefix
-# (made on first use), never in the user's home. Without DISPLAY the program gets a
-# virtual X display of its own; scripts/with-virtual-display.sh gives a whole test run one,
-# which is much faster, as Wine then starts its desktop once.
+# build: wine-run.sh program.exe [arguments...], in the environment scripts/with-wine.sh
+# sets up (the Wine prefix in build/wineprefix, an X display).
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=$root/build/wineprefix
-export WINEDEBUG=-all
-# No prompts to install Mono or Gecko: nothing here needs .NET or HTML. No winemenubuilder:
-# it would put launchers and file types for the prefix's programs in the user's home.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-    mkdir -p "$root/build"
-    # Parallel tests start together: one of them makes the prefix, the others wait for it.
-    (
-        flock 9
-        if [[ ! -f $WINEPREFIX/system.reg ]]; then
-            wineboot --init >/dev/null 2>&1 || true
-            wineserver --wait
-        fi
-    ) 9>"$root/build/wineprefix.lock"
-    if [[ ! -f $WINEPREFIX/system.reg ]]; then
-        echo "wine-run: could not make the Wine prefix $WINEPREFIX (try: WINEPREFIX=$WINEPREFIX wineboot --init)" >&2
-        exit 1
-    fi
-fi
-
-if [[ -n ${DISPLAY:-} ]]; then
-    exec wine "$@"
-fi
-
-source "$root/scripts/virtual-display.sh"
-start_virtual_display || exit 1
-status=0
-wine "$@" || status=$?
-exit "$status"
+exec "$(dirname "${BASH_SOURCE[0]}")/with-wine.sh" wine "$@"

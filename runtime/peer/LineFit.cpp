@@ -58,6 +58,20 @@ FittedLine FitLine(std::string_view text, int pixels, int least, double width, c
     return line;
 }
 
+int FitLineHeight(int start, int least, double room, const std::function<double(int pixels)>& heightOf) {
+    if (start <= least || heightOf(start) <= room) return start;
+    int low = least, high = start - 1;  // the largest size that fits lies in [low, high], or it is the floor
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (heightOf(mid) <= room) {
+            low = mid;
+        } else {
+            high = mid - 1;
+        }
+    }
+    return low;
+}
+
 std::string LineTip(std::string_view text, std::string_view helpTag, const FittedLine& shown) {
     if (!shown.cut) return std::string(helpTag);
     std::string tip(text);

@@ -30,6 +30,12 @@ inline constexpr int kLeastLinePixels = 8;
 // than `least`, into `width`.
 FittedLine FitLine(std::string_view text, int pixels, int least, double width, const TextWidth& widthOf);
 
+// The largest text size from `start` down to `least` at which a line of text is no taller
+// than the room a box has for it (`heightOf`: a line's height at a size, in the room's unit);
+// the floor where even that is too tall. A control that shows one line of text (a popup's
+// chosen row) shows it whole this way, whatever the desktop's font.
+int FitLineHeight(int start, int least, double room, const std::function<double(int pixels)>& heightOf);
+
 // A label's tooltip: its help tag, after the whole text when the label shows it cut.
 std::string LineTip(std::string_view text, std::string_view helpTag, const FittedLine& shown);
 

@@ -41,6 +41,7 @@ struct FontRequest {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    // Every field takes part, so that a cache of fonts by request tells any two apart.
     friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
@@ -92,6 +93,10 @@ struct ShownMenuBar {
     bool visible = true;
 };
 
+// How a control takes the keyboard focus: as Tab gives it (the focus showing, a field's whole
+// text selected), or back as its window is activated again (the control as it was).
+enum class FocusWay { Tab, Back };
+
 // The native side of a control. A peer is made once from its model's complete state and
 // then told which of the model's Shown aspects changed; it reads the model for the value.
 // Texts are UTF-8; the conversions every backend needs are in ModelState.h. Each peer
@@ -102,8 +107,7 @@ public:
     virtual void Show(Control::Shown what) = 0;
     virtual void Show(RectControl::Shown what) = 0;
     virtual void SetAccessibleText(const AccessibleText& text) = 0;
-    // Takes the keyboard focus as a Tab would give it, with the focus showing.
-    virtual void Focus() = 0;
+    virtual void Focus(FocusWay way) = 0;
 };
 
 class LabelPeer : public ControlPeer {

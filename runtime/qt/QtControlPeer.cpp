@@ -98,8 +98,12 @@ void QtControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
 }
 
 template <class Interface>
-void QtControlPeer<Interface>::Focus() {
+void QtControlPeer<Interface>::Focus(FocusWay way) {
     if (!widget_) return;
+    if (way == FocusWay::Back) {
+        widget_->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
     widget_->setFocus(Qt::TabFocusReason);
     // Styles draw the focus frame only once the keyboard has been used in the window.
     widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);

@@ -26,7 +26,7 @@ public:
     void Show(Control::Shown what) override;
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
-    void Focus() override;
+    void Focus(FocusWay way) override;
 
 protected:
     // The widget is already a child of the content area.

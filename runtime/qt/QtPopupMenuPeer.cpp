@@ -96,10 +96,13 @@ private:
         option.initFrom(combo);
         const int room =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).height();
-        for (int pixels = QFontInfo(font).pixelSize();
-             pixels > kLeastLinePixels && QFontMetrics(font).height() > room;) {
-            font.setPixelSize(--pixels);
-        }
+        const int own = QFontInfo(font).pixelSize();
+        QFont measured = font;
+        const int pixels = FitLineHeight(own, kLeastLinePixels, room, [&measured](int size) {
+            measured.setPixelSize(size);
+            return QFontMetrics(measured).height();
+        });
+        if (pixels != own) font.setPixelSize(pixels);
         combo->setFont(font);
     }
 

@@ -23,6 +23,11 @@ void NativeWindow::closeEvent(QCloseEvent* event) {
     closeRequested();
 }
 
+void NativeWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && activated) activated();
+}
+
 QtWindowPeer::QtWindowPeer(Window& model, const ShownMenuBar& bar)
     : model_(model), native_(new NativeWindow), content_(new QWidget) {
     native_->setObjectName(ToQString(model_.Class().Name()));
@@ -32,12 +37,14 @@ QtWindowPeer::QtWindowPeer(Window& model, const ShownMenuBar& bar)
     native_->menuBar()->setVisible(!bar.menus.empty() && bar.visible);
     ShowAll<Window::Shown>(*this);
     native_->closeRequested = [this] { Report(model_, &Window::PeerCloseRequested); };
+    native_->activated = [this] { Report(model_, &Window::PeerActivated); };
     native_->shortcut = [this](const QKeyEvent& key) { return Ask(model_, &Window::PeerShortcut, StrokeOf(key)); };
 }
 
 QtWindowPeer::~QtWindowPeer() {
     if (native_) {
         native_->closeRequested = nullptr;
+        native_->activated = nullptr;
         native_->shortcut = nullptr;
     }
     menus_.reset();

@@ -19,10 +19,12 @@ class QtMenuPeer;
 class NativeWindow final : public QMainWindow {
 public:
     std::function<void()> closeRequested;
+    std::function<void()> activated;
     std::function<bool(const QKeyEvent&)> shortcut;  // true: taken
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };
 
 // A Window as a QMainWindow whose central widget is the content area, exactly Width x

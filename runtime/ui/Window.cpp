@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Captions.h"
+#include "Focus.h"
 #include "OwnClasses.h"
 #include "Peers.h"
 #include "ShownMenus.h"
@@ -86,7 +87,7 @@ void Window::ShowVisible() {
         const RectControl* rect = AsRectControl(*control);
         if (!rect || !rect->Enabled() || !rect->Visible()) continue;
         if (ControlPeer* peer = control->NativePeer()) {
-            peer->Focus();
+            peer->Focus(FocusWay::Tab);
             return;
         }
     }
@@ -254,6 +255,14 @@ void Window::Close() {
 
 void Window::PeerCloseRequested(const PeerKey&) {
     Close();
+}
+
+void Window::PeerActivated(const PeerKey&) {
+    const Ref<Control> focused = FocusedControl();
+    if (!focused || focused->Owner().get() != this) return;
+    const RectControl* rect = AsRectControl(*focused);
+    if (!rect || !rect->Enabled() || !rect->Visible()) return;
+    if (ControlPeer* peer = focused->NativePeer()) peer->Focus(FocusWay::Back);
 }
 
 void Window::PeerMenuOpening(const PeerKey&, std::size_t menu) {

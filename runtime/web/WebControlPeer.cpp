@@ -1,5 +1,6 @@
 #include "WebControlPeer.h"
 
+#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -104,7 +105,14 @@ void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
 }
 
 template <class Interface>
-void WebControlPeer<Interface>::Focus() {
+int WebControlPeer<Interface>::FontPixels() const {
+    const FontRequest font = FontOf(model_);
+    if (font.size <= 0) return guirt_web_inherited_pixels(element_.Handle());
+    return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
+}
+
+template <class Interface>
+void WebControlPeer<Interface>::Focus(FocusWay) {
     guirt_web_focus(element_.Handle());
 }
 

@@ -23,13 +23,15 @@ public:
     void Show(Control::Shown what) override;
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
-    void Focus() override;
+    void Focus(FocusWay way) override;
 
 protected:
     // The element, a child of the content area, with its events listened to.
     WebControlPeer(RectControl& model, const char* tag, const Element& content);
 
     const Element& Node() const noexcept { return element_; }
+    // The size of the control's text in CSS pixels: its font's, or the page's.
+    int FontPixels() const;
     // The events of the element other than the focus's.
     virtual void Event(DomEvent, int, std::string_view) {}
 

@@ -32,6 +32,8 @@ int guirt_web_option_count(int element);
 void guirt_web_set_selected(int element, int index);
 double guirt_web_text_width(int element, const char* text, int pixels);
 int guirt_web_inherited_pixels(int element);
+double guirt_web_line_height(int element, int pixels);
+double guirt_web_line_room(int element);
 void guirt_web_set_title(const char* text);
 void guirt_web_menubar(int element, int root, const char* description);
 void guirt_web_menu_enabled(int element, int number, int enabled);
@@ -58,6 +60,7 @@ enum class DomEvent {
     Incoming = 12,    // the same for a paste by key, which the browser inserts unless refused
     Pasted = 13,      // the same for text the runtime inserts: Edit > Paste's, a drop's
     Shortcut = 14,    // detail: KeyFlags; text: the DOM key
+    Activated = 15,   // the page has the focus again
 };
 
 // The modifier and repeat flags of a key event.

@@ -77,11 +77,7 @@ public:
 private:
     // The label measured in CSS pixels, from its font's size or the page's.
     LineMeasure Measure(int limit) const {
-        const FontRequest font = FontOf(model_);
-        const int own = font.size <= 0 ? guirt_web_inherited_pixels(Node().Handle())
-                                       : static_cast<int>(std::lround(
-                                             font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
-        return {own, kLeastLinePixels, limit, static_cast<double>(BoundsOf(model_).width),
+        return {FontPixels(), kLeastLinePixels, limit, static_cast<double>(BoundsOf(model_).width),
                 [this](std::string_view text, int pixels) {
                     return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
                 }};

@@ -1,5 +1,9 @@
 #include <string>
 
+#include "LineFit.h"
+#include "ModelState.h"
+#include "WebStyle.h"
+
 #include "Guard.h"
 #include "WebControlPeer.h"
 #include "WebWindowPeer.h"
@@ -20,6 +24,11 @@ public:
     }
 
     using WebControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        WebControlPeer::Show(what);
+        if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) FitFont();
+    }
+
     void Show(PopupMenu::Shown what) override {
         const int select = Node().Handle();
         switch (what) {
@@ -39,6 +48,15 @@ public:
     }
 
 private:
+    // The chosen row whole in the box: a font too tall for it is made smaller (FitLineHeight).
+    void FitFont() {
+        Node().SetStyle("font-size", CssFontSize(FontOf(popup_)));
+        const int own = FontPixels();
+        const int pixels = FitLineHeight(own, kLeastLinePixels, guirt_web_line_room(Node().Handle()),
+                                         [this](int size) { return guirt_web_line_height(Node().Handle(), size); });
+        if (pixels != own) Node().SetStyle("font-size", std::to_string(pixels) + "px");
+    }
+
     void Event(DomEvent event, int detail, std::string_view) override {
         if (event == DomEvent::Change) Report(popup_, &PopupMenu::PeerPicked, std::int64_t{detail});
     }

@@ -93,6 +93,9 @@ void WebWindowPeer::Handle(DomEvent event, int detail, std::string_view text) {
         case DomEvent::MenuChosen:
             Report(model_, &Window::PeerMenuChosen, static_cast<std::size_t>(detail));
             return;
+        case DomEvent::Activated:
+            Report(model_, &Window::PeerActivated);
+            return;
         case DomEvent::Shortcut:
             if (Ask(model_, &Window::PeerShortcut, StrokeOf(text, detail))) guirt_web_refuse_event();
             return;

@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
     // The kinds of event guirt_web_event reports (WebDom.h).
     INPUT: 1, KEY_DOWN: 2, KEY_UP: 3, CHANGE: 4, FOCUS_IN: 5, FOCUS_OUT: 6, CLICK: 7,
     MENU_OPENING: 8, MENU_CLOSED: 9, MENU_CHOSEN: 10, TYPING: 11, INCOMING: 12, PASTED: 13, SHORTCUT: 14,
+    ACTIVATED: 15,
     // The page event being reported, and whether the runtime refused it.
     event: null,
     refused: false,
@@ -109,10 +110,13 @@ mergeInto(LibraryManager.library, {
     },
     // How wide the text is in the node's font at the size in pixels (one canvas measures all).
     textWidth: function(node, text, pixels) {
+      return Guirt.measured(node, text, pixels).width;
+    },
+    measured: function(node, text, pixels) {
       var style = getComputedStyle(node);
       Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
       Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
-      return Guirt.measure.measureText(text).width;
+      return Guirt.measure.measureText(text);
     },
     // Where in a field's text a drop at the page's x falls: the place between two characters
     // nearest to it, measured in the field's font.
@@ -601,6 +605,21 @@ mergeInto(LibraryManager.library, {
     return Guirt.textWidth(Guirt.node(handle), Guirt.text(text), pixels);
   },
 
+  // How tall a line of text is in the node's font at the size, and the room the node's box has
+  // for it, in CSS pixels.
+  guirt_web_line_height__deps: ['$Guirt'],
+  guirt_web_line_height: function(handle, pixels) {
+    var metrics = Guirt.measured(Guirt.node(handle), 'Mg', pixels);
+    return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+  },
+
+  guirt_web_line_room__deps: ['$Guirt'],
+  guirt_web_line_room: function(handle) {
+    var node = Guirt.node(handle);
+    var style = getComputedStyle(node);
+    return node.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+  },
+
   guirt_web_inherited_pixels__deps: ['$Guirt'],
   guirt_web_inherited_pixels: function(handle) {
     return Math.round(parseFloat(getComputedStyle(Guirt.node(handle).parentNode).fontSize));
@@ -612,7 +631,8 @@ mergeInto(LibraryManager.library, {
   },
 
   // Builds the window's menubar from the runtime's description (JSON), replacing what it
-  // showed; the window's root element takes the shortcuts.
+  // showed; the window's root element takes the shortcuts, and the page activated again is
+  // the window activated again.
   guirt_web_menubar__deps: ['$Guirt'],
   guirt_web_menubar: function(handle, root, description) {
     var bar = Guirt.node(handle);
@@ -624,6 +644,9 @@ mergeInto(LibraryManager.library, {
       rootNode.guirtShortcuts = true;
       rootNode.addEventListener('keydown', function(event) {
         if (bar.guirtMenubar) bar.guirtMenubar.keyDown(event);
+      });
+      window.addEventListener('focus', function() {
+        if (Guirt.node(handle) === bar) Guirt.report(handle, Guirt.ACTIVATED, 0, '');
       });
     }
   },

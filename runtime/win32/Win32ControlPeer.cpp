@@ -118,7 +118,6 @@ LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wPa
         case WM_KILLFOCUS: {
             const LRESULT result = Default(hwnd, message, wParam, lParam);
             const bool gained = message == WM_SETFOCUS;
-            if (gained) SendMessageW(GetParent(hwnd), kChildFocused, 0, reinterpret_cast<LPARAM>(hwnd));
             // Last: the model may let go of this peer.
             Report(model_, &Control::PeerFocusChanged, gained);
             return result;
@@ -215,9 +214,10 @@ void Win32ControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) 
 }
 
 template <class Interface>
-void Win32ControlPeer<Interface>::Focus() {
+void Win32ControlPeer<Interface>::Focus(FocusWay way) {
     if (!Handle()) return;
     SetFocus(Handle());
+    if (way == FocusWay::Back) return;
     // Windows draws no focus until the keyboard is used; the user sees at once where typing goes.
     SendMessageW(GetAncestor(Handle(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }

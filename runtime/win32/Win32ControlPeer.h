@@ -12,9 +12,6 @@
 
 namespace guirt::win32 {
 
-// Sent by a control to its window as it gains the keyboard focus (lParam: the control), so
-// that the window gives the focus back to it when it is activated again.
-constexpr UINT kChildFocused = WM_APP + 3;
 // Answered by a window of the runtime with the DPI its controls are laid out for.
 constexpr UINT kWindowDpi = WM_APP + 4;
 
@@ -87,7 +84,7 @@ public:
     void Show(Control::Shown what) override;
     void Show(RectControl::Shown what) override;
     void SetAccessibleText(const AccessibleText& text) override;
-    void Focus() override;
+    void Focus(FocusWay way) override;
     void Rescale() override;
 
 protected:

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <map>
+#include <vector>
 #include <string>
-#include <tuple>
+#include <string_view>
 #include <utility>
 
 #include "ModelState.h"
@@ -16,20 +16,24 @@ namespace guirt::win32 {
 
 namespace {
 
-// A request at a DPI: what a created font is shared by.
+// A request at a DPI: what a created font is shared by, found by the requests' own equality
+// (every field of theirs). A window asks for a handful.
 using Key = std::pair<FontRequest, int>;
 
-struct KeyOrder {
-    static auto Tied(const Key& k) {
-        const FontRequest& r = k.first;
-        return std::tie(r.family, r.size, r.unit, r.bold, r.italic, r.underline, k.second);
-    }
-    bool operator()(const Key& a, const Key& b) const { return Tied(a) < Tied(b); }
-};
-
-std::map<Key, std::weak_ptr<std::remove_pointer_t<HFONT>>, KeyOrder>& Fonts() {
-    static std::map<Key, std::weak_ptr<std::remove_pointer_t<HFONT>>, KeyOrder> fonts;
+std::vector<std::pair<Key, std::weak_ptr<std::remove_pointer_t<HFONT>>>>& Fonts() {
+    static std::vector<std::pair<Key, std::weak_ptr<std::remove_pointer_t<HFONT>>>> fonts;
     return fonts;
+}
+
+// Measures in a font on a memory DC of its own: a window's DC would ask the window system
+// where the window shows.
+template <class F>
+auto Measured(HFONT font, F&& measure) {
+    static HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    auto result = measure(dc);
+    SelectObject(dc, previous);
+    return result;
 }
 
 LOGFONTW Describe(const FontRequest& request, int dpi) {
@@ -55,14 +59,13 @@ LOGFONTW Describe(const FontRequest& request, int dpi) {
 
 SharedFont FontFor(const FontRequest& request, int dpi) {
     auto& fonts = Fonts();
-    Key key{request, dpi};
-    if (auto it = fonts.find(key); it != fonts.end()) {
-        if (SharedFont font = it->second.lock()) return font;
-    }
+    const Key key{request, dpi};
     std::erase_if(fonts, [](const auto& entry) { return entry.second.expired(); });
+    auto it = std::find_if(fonts.begin(), fonts.end(), [&key](const auto& entry) { return entry.first == key; });
+    if (it != fonts.end()) return SharedFont(it->second);
     const LOGFONTW description = Describe(request, dpi);
     SharedFont font(CreateFontIndirectW(&description), GdiDeleter{});
-    fonts[std::move(key)] = font;
+    fonts.emplace_back(key, font);
     return font;
 }
 
@@ -71,6 +74,22 @@ int EmPixels(HFONT font) {
     LOGFONTW description{};
     GetObjectW(font, sizeof(description), &description);
     return std::abs(static_cast<int>(description.lfHeight));
+}
+
+double TextWidth(HFONT font, std::string_view text) {
+    return Measured(font, [wide = Wide(text)](HDC dc) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<double>(size.cx);
+    });
+}
+
+int LineHeight(HFONT font) {
+    return Measured(font, [](HDC dc) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        return static_cast<int>(metrics.tmHeight);
+    });
 }
 
 FontRequest AtDevicePixels(FontRequest request, int pixels, int dpi) {

@@ -3,6 +3,7 @@
 #include "Win32Api.h"
 
 #include <memory>
+#include <string_view>
 
 #include "Peers.h"
 
@@ -17,6 +18,9 @@ using SharedFont = std::shared_ptr<std::remove_pointer_t<HFONT>>;
 SharedFont FontFor(const FontRequest& request, int dpi);
 // The em height of the font in device pixels.
 int EmPixels(HFONT font);
+// How wide the text is in the font, and how tall a line of it is, in device pixels.
+double TextWidth(HFONT font, std::string_view text);
+int LineHeight(HFONT font);
 // The request for the same font with an em height of `pixels` device pixels at the DPI.
 FontRequest AtDevicePixels(FontRequest request, int pixels, int dpi);
 

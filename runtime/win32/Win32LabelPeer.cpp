@@ -28,18 +28,6 @@ DWORD StyleOf(const Label& label) {
     return SS_LEFT | line;
 }
 
-// How wide the text is in the font, in device pixels. Measured on a memory DC of its own:
-// a window's DC would ask the window system where the window shows.
-double WidthIn(HFONT font, std::string_view text) {
-    static HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    const std::wstring wide = Wide(text);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc, previous);
-    return size.cx;
-}
-
 // A Label as a STATIC control showing plain text ("&" is no access key, a caption's too) in
 // the model's colour on the window's background, a one-line text fitted to its box
 // (LineFit.h). It takes no focus; it notifies its window only so that its tooltip sees the
@@ -151,7 +139,7 @@ private:
     LineMeasure Measure(const Sizing& sizing, int limit) const {
         return {sizing.own, static_cast<int>(ScaledPixels(kLeastLinePixels, sizing.dpi)), limit,
                 static_cast<double>(DeviceBounds().width),
-                [&sizing](std::string_view part, int pixels) { return WidthIn(sizing.At(pixels).get(), part); }};
+                [&sizing](std::string_view part, int pixels) { return TextWidth(sizing.At(pixels).get(), part); }};
     }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Guard.h"
+#include "LineFit.h"
 #include "ModelState.h"
 #include "Win32ControlPeer.h"
 #include "Win32Text.h"
@@ -28,7 +29,7 @@ public:
         // The height a drop-down combo is given is that of its open list; common controls 6
         // size the list by its rows instead, and the closed combo keeps the field's height,
         // which a new font sets again.
-        if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) FitHeight();
+        if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) FitFont();
     }
 
     void Show(PopupMenu::Shown what) override {
@@ -58,6 +59,26 @@ public:
     }
 
 private:
+    // The closed combo as tall as the model, its chosen row whole in it: a font too tall for the
+    // field that leaves is made smaller (FitLineHeight).
+    void FitFont() {
+        if (!Handle()) return;
+        const FontRequest request = FontOf(popup_);
+        const int dpi = Dpi();
+        const SharedFont font = FontFor(request, dpi);
+        UseFont(font);
+        FitHeight();
+        const LRESULT room = SendMessageW(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        const int own = EmPixels(font.get());
+        const int pixels = FitLineHeight(own, static_cast<int>(ScaledPixels(kLeastLinePixels, dpi)),
+                                         static_cast<double>(room), [&](int size) {
+                                             return LineHeight(FontFor(AtDevicePixels(request, size, dpi), dpi).get());
+                                         });
+        if (room == CB_ERR || pixels == own) return;
+        UseFont(FontFor(AtDevicePixels(request, pixels, dpi), dpi));
+        FitHeight();
+    }
+
     // Sizes the selection field so the closed combo is as tall as the model.
     void FitHeight() {
         const std::int64_t height = DeviceBounds().height;

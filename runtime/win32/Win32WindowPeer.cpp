@@ -155,20 +155,14 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             FillRect(reinterpret_cast<HDC>(wParam), &client, BackBrush());
             return 1;
         }
-        case kChildFocused:
-            lastFocus_ = reinterpret_cast<HWND>(lParam);
-            return 0;
         case kWindowDpi:
             return dpi_;
         case WM_DPICHANGED:
             Rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SETFOCUS:
-            // Activated again, the window gives the focus back to the control that had it, as
-            // a dialog does.
-            if (lastFocus_ && IsChild(hwnd, lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
-                SetFocus(lastFocus_);
-            }
+            // Activated again, the window has the focus; the model gives it to a control.
+            Report(model_, &Window::PeerActivated);
             return 0;
         case WM_GETMINMAXINFO:
             if (const WindowFrame frame = FrameOf(model_); frame.resizeable && !model_.FullScreen()) {

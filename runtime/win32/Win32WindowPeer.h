@@ -73,7 +73,6 @@ private:
     bool inMenuLoop_ = false;
     bool menusStale_ = false;
     int controls_ = 0;
-    HWND lastFocus_ = nullptr;
     MenuBarMenus menus_;
     std::unique_ptr<std::remove_pointer_t<HWND>, Detacher> hwnd_;  // goes before the menus
     std::shared_ptr<ToolTips> tips_;

@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "AccessibleText.h"
+#include "Controls.h"
 #include "ProgramProcess.h"
 #include "UserInput.h"
 #include "Utf8.h"
@@ -23,19 +24,6 @@ namespace {
 
 std::wstring programPath;
 
-// The window's controls: their IDs are 1000 + their creation index.
-struct Control {
-    int id;
-    const char* name;
-    bool label;
-};
-constexpr Control kMaterial{1000, "PopupMenu1", false};
-constexpr Control kCurrent{1002, "current", false};
-constexpr Control kResult{1003, "result", true};
-constexpr Control kFormula{1004, "form", true};
-constexpr Control kDiameter{1005, "diameter", false};
-constexpr Control kLength{1006, "lenght", false};
-constexpr Control kArea{1009, "areafld", false};
 constexpr int kLeadRow = 5;
 
 // How long the program may take to show what a change leads to.

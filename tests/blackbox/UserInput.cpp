@@ -10,13 +10,6 @@ namespace blackbox {
 
 namespace {
 
-// SendMessageTimeoutW with the reply time; false when the program does not answer.
-bool ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& reply,
-         std::chrono::milliseconds limit = kReplyTime) {
-    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, static_cast<UINT>(limit.count()),
-                               &reply) != 0;
-}
-
 void selectAll(HWND edit) {
     DWORD_PTR reply = 0;
     if (!ask(edit, EM_SETSEL, 0, -1, reply)) throw std::runtime_error("the edit did not answer EM_SETSEL");
@@ -34,6 +27,13 @@ UINT unshiftedKey(wchar_t c) {
     const SHORT scan = VkKeyScanW(c);
     if (scan == -1 || HIBYTE(scan) != 0) throw std::invalid_argument("no unshifted key types " + utf8({&c, 1}));
     return LOBYTE(scan);
+}
+
+}  // namespace
+
+bool ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& reply, std::chrono::milliseconds limit) {
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, static_cast<UINT>(limit.count()),
+                               &reply) != 0;
 }
 
 bool setClipboard(std::wstring_view text, std::string& error) {
@@ -66,8 +66,6 @@ bool setClipboard(std::wstring_view text, std::string& error) {
     }
     return set;
 }
-
-}  // namespace
 
 std::wstring editText(HWND edit) {
     DWORD_PTR length = 0;

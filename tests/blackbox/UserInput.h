@@ -37,6 +37,14 @@ void chooseRow(HWND combo, int row);
 // the reason in `error` when the clipboard cannot be set or the paste is not answered.
 bool pasteOver(HWND edit, std::wstring_view text, std::string& error);
 
+// SendMessageTimeoutW with a time limit; false when the program does not answer.
+bool ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& reply,
+         std::chrono::milliseconds limit = kReplyTime);
+
+// Puts `text` on the clipboard as another program does. False with the reason in `error`
+// when the clipboard stays busy or refuses it.
+bool setClipboard(std::wstring_view text, std::string& error);
+
 // Whether the window's thread answers a message in time.
 bool answers(HWND window);
 

@@ -18,4 +18,13 @@ inline std::string utf8(std::wstring_view text) {
     return bytes;
 }
 
+// UTF-8 text as the wide text Windows takes.
+inline std::wstring wide(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::wstring units(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, units.data(), static_cast<int>(units.size()));
+    return units;
+}
+
 }  // namespace blackbox

@@ -103,9 +103,9 @@ public:
     void Show(Control::Shown what) override { ShowControl(what); }
     void Show(RectControl::Shown what) override { ShowRect(what); }
     void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
-    void Focus() override {
-        Note("Focus");
-        TakeFocus(FocusReason::Tab);
+    void Focus(FocusWay way) override {
+        Note(way == FocusWay::Tab ? "Focus" : "Focus back");
+        TakeFocus(way == FocusWay::Tab ? FocusReason::Tab : FocusReason::ActiveWindow);
     }
 
 protected:

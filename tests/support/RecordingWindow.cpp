@@ -1,6 +1,7 @@
 #include "RecordingWindow.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Guard.h"
 #include "RecordingBackend.h"
@@ -103,10 +104,9 @@ RecordingControl* RecordingWindow::Control(std::string_view name) const {
 // The control losing the focus hears of it first, then the one gaining it; each control
 // takes it before its model hears of it (a field Tab enters has its text selected by then).
 void RecordingWindow::SetFocus(RecordingControl* control, FocusReason reason) {
-    if (control == focus_) return;
-    RecordingControl* previous = focus_;
-    focus_ = control;
-    if (!active_) return;
+    // An inactive window has no keyboard to give.
+    if (!active_ || control == focus_) return;
+    RecordingControl* previous = std::exchange(focus_, control);
     if (previous) {
         previous->FocusOut(reason);
         Report(previous->Model(), &Control::PeerFocusChanged, false);
@@ -117,24 +117,21 @@ void RecordingWindow::SetFocus(RecordingControl* control, FocusReason reason) {
     }
 }
 
-// The toolkit keeps which control had the focus while another window is active, and gives
-// it back: the model has no say in that.
+// The toolkit keeps no memory of its own of the control that had the focus: a window
+// activated again has the keyboard itself, until its model gives the focus back.
 void RecordingWindow::Activate() {
     if (active_ || !visible_ || closed_) return;
     active_ = true;
-    if (focus_) {
-        focus_->FocusIn(FocusReason::ActiveWindow);
-        Report(focus_->Model(), &Control::PeerFocusChanged, true);
-    }
+    Report(model_, &Window::PeerActivated);
 }
 
 void RecordingWindow::Deactivate() {
     if (!active_) return;
     Dismiss();
     active_ = false;
-    if (focus_) {
-        focus_->FocusOut(FocusReason::ActiveWindow);
-        Report(focus_->Model(), &Control::PeerFocusChanged, false);
+    if (RecordingControl* previous = std::exchange(focus_, nullptr)) {
+        previous->FocusOut(FocusReason::ActiveWindow);
+        Report(previous->Model(), &Control::PeerFocusChanged, false);
     }
 }
 

@@ -59,8 +59,8 @@ public:
     bool Shown() const noexcept { return visible_ && !closed_; }
     bool Active() const noexcept { return active_; }
     RecordingControl* Control(std::string_view name) const;
-    // The control with the keyboard focus, while the window is active.
-    RecordingControl* Focused() const noexcept { return active_ ? focus_ : nullptr; }
+    // The control with the keyboard focus; none while the window is inactive.
+    RecordingControl* Focused() const noexcept { return focus_; }
     const RecordingMenus& Menus() const noexcept { return menus_; }
     RecordingMenus& Menus() noexcept { return menus_; }
 
@@ -88,7 +88,7 @@ private:
     RecordingMenus menus_;
     std::vector<RecordingControl*> controls_;  // in the order they were made
     std::vector<RecordingControl*> tabOrder_;
-    RecordingControl* focus_ = nullptr;  // kept while the window is inactive, as toolkits do
+    RecordingControl* focus_ = nullptr;
     RecordingPopup* openList_ = nullptr;
     bool visible_ = false;
     bool active_ = false;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "LineFit.h"
 #include "ModelState.h"
@@ -36,12 +37,13 @@ TEST(ModelState, BoundsScaleByTheirEdges) {
 }
 
 // A one-line text too wide for its box: the largest size from the floor up that fits it,
-// else cut at the end (on a whole character) at the floor; the tip then tells it whole.
+// else cut at the end (on a whole character) at the floor; the tip then tells it whole. A
+// search that stops narrowing is caught at once, not by a test's time running out.
 TEST(LineFit, ShrinksToTheLargestSizeThatFitsThenCutsWholeCharactersAtTheFloor) {
     int measured = 0;
     // Each character (not byte) is half as wide as the text size.
     const TextWidth widthOf = [&measured](std::string_view text, int pixels) {
-        ++measured;
+        if (++measured > 1000) throw std::runtime_error("the fit measures without end");
         const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
         return characters * pixels / 2.0;
     };
@@ -62,4 +64,13 @@ TEST(LineFit, ShrinksToTheLargestSizeThatFitsThenCutsWholeCharactersAtTheFloor) 
     EXPECT_EQ(LineTip("Voltage drop", "Volts", smaller), "Volts");
     EXPECT_EQ(LineTip("20\u00B0C 20\u00B0C", "Help", cut), "20\u00B0C 20\u00B0C\nHelp");
     EXPECT_EQ(LineTip("20\u00B0C 20\u00B0C", "", cut), "20\u00B0C 20\u00B0C");
+
+    // A line as tall as the size: the largest that fits the room, else the floor.
+    const auto heightOf = [&measured](int pixels) {
+        if (++measured > 1000) throw std::runtime_error("the fit measures without end");
+        return static_cast<double>(pixels);
+    };
+    EXPECT_EQ(FitLineHeight(14, 8, 20, heightOf), 14);
+    EXPECT_EQ(FitLineHeight(19, 8, 12, heightOf), 12);
+    EXPECT_EQ(FitLineHeight(19, 8, 5, heightOf), 8);
 }

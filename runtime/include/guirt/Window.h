@@ -137,6 +137,9 @@ public:
 
     // The user asked to close the window (title bar button, window manager).
     void PeerCloseRequested(const PeerKey&);
+    // The window was activated again: the control of its own that last had the focus takes it
+    // back, as it was, as in a dialog.
+    void PeerActivated(const PeerKey&);
     // A menu of the bar is opening or has closed (the number of its entry), or the user
     // chose an entry from the bar or by its shortcut.
     void PeerMenuOpening(const PeerKey&, std::size_t menu);

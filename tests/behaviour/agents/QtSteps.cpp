@@ -43,8 +43,11 @@ void Click(QWidget& widget) {
 // release goes where the focus is once the press has been handled: a menu that the press
 // closed has given the keyboard back by then, as on X.
 QWindow& KeyWindow() {
-    QWindow* window = QGuiApplication::focusWindow();
-    if (!window) throw AgentError("no window has the keyboard focus");
+    // A menu just opened may take a moment to be given the focus by the window system.
+    QWindow* window = nullptr;
+    if (!QTest::qWaitFor([&window] { return (window = QGuiApplication::focusWindow()) != nullptr; }, 5000)) {
+        throw AgentError("no window has the keyboard focus");
+    }
     return *window;
 }
 
