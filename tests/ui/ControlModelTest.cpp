@@ -112,7 +112,7 @@ TEST(TextFieldModel, TheProgramsTextIsShownFromItsStartAndRaisedOnce) {
     current->SetText(String::FromBytes("0.0017241379310344827"));
     EXPECT_EQ(shown.backend.log, (std::vector<std::string>{"current.Show Text", "current.Select 0,0"}));
     EXPECT_EQ(shown.window->listener->calls, std::vector<std::string>{"current.TextChange"});
-    EXPECT_EQ(shown.backend.texts[current->Peer(PeerAccess::Key())], "0.0017241379310344827");
+    EXPECT_EQ(shown.backend.FieldText(*current), "0.0017241379310344827");
 
     shown.backend.log.clear();
     shown.backend.facts = {true, true, false};
@@ -172,7 +172,7 @@ TEST(TextFieldModel, EditCommandsApplyByTheFactsTheReadOnlyFlagAndThePassword) {
     shown.backend.facts = {false, true, false};
     EXPECT_EQ(applying(), "000000");
     shown.backend.facts = {false, false, true};
-    shown.backend.clipboardText = true;
+    shown.backend.clipboard = "1";
     EXPECT_EQ(applying(), "100101");  // undo, paste, select all
     shown.backend.facts = {true, true, true};
     EXPECT_EQ(applying(), "111110");
@@ -254,7 +254,7 @@ TEST(Events, AHandlerOfTheWrongShapeIsRefused) {
 
 // The native side is made once the model is complete, from its whole state: one call per
 // peer, then what spans controls (tab order, captions), then the window shows with its
-// first tab stop focused.
+// first tab stop focused as after a Tab, its whole text selected and shown from its start.
 TEST(WindowModel, ConstructionRaisesLayoutCreateControlsAndOpenThenMakesPeersAndShows) {
     RecordingBackend backend;
     Ref<CalcWindow> window = New<CalcWindow>();
@@ -264,7 +264,8 @@ TEST(WindowModel, ConstructionRaisesLayoutCreateControlsAndOpenThenMakesPeersAnd
                                "create field length", "length.Select 0,0", "create field current", "current.Select 0,0",
                                "create label caption", "tab order current,length,material", "formula.SetBuddy none",
                                "result.SetBuddy none", "caption.SetBuddy none", "length.SetAccessibleText  (described)",
-                               "current.SetAccessibleText  (described)", "show window", "current.Focus"}));
+                               "current.SetAccessibleText  (described)", "show window", "current.Focus",
+                               "current.SelectAllFromStart"}));
     EXPECT_EQ(RuntimeGetImplicitWindow("CalcTestWindow"), window);
     EXPECT_EQ(window->Get<TextField>("current")->Owner(), window);
     EXPECT_FALSE(window->_ControlByName(Lit<"nothing">()));
@@ -307,19 +308,20 @@ TEST(WindowModel, SettersTellThePeerWhatChangedAndNothingElse) {
     EXPECT_EQ(shown.backend.log,
               (std::vector<std::string>{"caption.Show Bounds", "caption.SetBuddy current",
                                         "current.SetAccessibleText Total cable length (m) (described)",
-                                        "caption.LimitLinePixels 23.000000"}));
+                                        "caption.LimitLinePixels 9.000000"}));
 
-    // Captions share the largest size at which each fits (here, the length of its text); a
-    // label that captions nothing any more has no limit.
+    // Captions share the largest size at which each fits (in the recording backend's font, 9
+    // pixels for the first caption, 12 for the second, and the formula's own 10 for the formula
+    // of several lines); a label that captions nothing any more has no limit.
     shown.Field("length")->SetLeft(196);
     shown.Field("length")->SetTop(120);  // beside the formula, 50 characters
     shown.backend.log.clear();
     caption->SetCaption(Lit<"Current (A):">());
-    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "caption.LimitLinePixels 12.000000"), 1);
-    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "formula.LimitLinePixels 12.000000"), 1);
+    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "caption.LimitLinePixels 10.000000"), 1);
+    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "formula.LimitLinePixels 10.000000"), 1);
     shown.backend.log.clear();
     shown.Field("length")->SetTop(200);
-    EXPECT_EQ(shown.backend.log.back(), "formula.LimitLinePixels 0.000000");
+    EXPECT_EQ(std::count(shown.backend.log.begin(), shown.backend.log.end(), "formula.LimitLinePixels 0.000000"), 1);
 }
 
 // A window opens with its first tab stop focused; a disabled or hidden one is passed over.
