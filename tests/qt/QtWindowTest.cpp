@@ -154,24 +154,6 @@ TEST_F(QtWindowTest, CaptionsInTheDefaultSizeFitTheirBoxAtEveryDesktopFontSize) 
     QApplication::setFont(desktop);
 }
 
-TEST_F(QtWindowTest, TypingReachesTheModelThenRaisesTextChangeAndKeyUp) {
-    Open();
-    QLineEdit* edit = Find<QLineEdit>("length");
-    Ref<TextField> length = window->Get<TextField>("length");
-    Focus(edit);
-    window->listener->calls.clear();
-    Type("12");
-    Key(Qt::Key_Left);
-    Key(Qt::Key_Shift);
-    EXPECT_EQ(length->Text(), "12");
-    EXPECT_EQ(window->listener->calls,
-              (std::vector<std::string>{"length.TextChange", "length.KeyUp:1", "length.TextChange", "length.KeyUp:2",
-                                        "length.KeyUp:Left", "length.KeyUp:Shift"}));
-    Key(Qt::Key_Backspace);
-    EXPECT_EQ(length->Text(), "2");
-    EXPECT_EQ(window->listener->calls.back(), "length.KeyUp:\b");
-}
-
 TEST_F(QtWindowTest, TheLineEditShowsTheFieldsTextWhereTheModelPutsTheCursorAndItsProperties) {
     Open();
     QLineEdit* edit = Find<QLineEdit>("current");

@@ -215,22 +215,8 @@ TEST_F(Win32WindowTest, TabMovesByTabIndexAndSkipsLabelsAndAWindowShownAgainGive
     EXPECT_EQ(GetFocus(), length);
 }
 
-TEST_F(Win32WindowTest, KeysAndTypingReachTheModelAndTheFieldShowsTheProgramsTextAndSelection) {
+TEST_F(Win32WindowTest, TheFieldShowsTheProgramsTextAndSelection) {
     Open();
-    HWND edit = Control(kLength, L"Edit");
-    Ref<TextField> length = window->Get<TextField>("length");
-    SetFocus(edit);
-    window->listener->calls.clear();
-    Type("12");
-    Keys({VK_LEFT});
-    Keys({VK_SHIFT});
-    Keys({VK_BACK});
-    EXPECT_EQ(length->Text(), "2");
-    EXPECT_EQ(
-        window->listener->calls,
-        (std::vector<std::string>{"length.TextChange", "length.KeyUp:1", "length.TextChange", "length.KeyUp:2",
-                                  "length.KeyUp:Left", "length.KeyUp:Shift", "length.TextChange", "length.KeyUp:\b"}));
-
     HWND current = Control(kCurrent, L"Edit");
     EXPECT_EQ(Text(current), L"1000.000000000001");  // set before the window was built
     Ref<TextField> field = window->Get<TextField>("current");

@@ -44,17 +44,6 @@ QMainWindow* Native() {
     return nullptr;
 }
 
-QAction* ExitAction() {
-    QMainWindow* native = Native();
-    if (!native) return nullptr;
-    for (QAction* menu : native->menuBar()->actions()) {
-        if (!menu->menu()) continue;
-        for (QAction* item : menu->menu()->actions())
-            if (item->text() == "E&xit") return item;
-    }
-    return nullptr;
-}
-
 std::size_t Occurrences(const std::string& text, const std::string& what) {
     std::size_t count = 0;
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
@@ -122,16 +111,6 @@ TEST_F(ProgramRun, AStartUpFailureIsReportedOnceAndGivesStatusOne) {
         },
         ::testing::ExitedWithCode(1),
         ::testing::Truly([](const std::string& err) { return ReportedOnce(err, "NilObjectException"); }));
-}
-
-TEST_F(ProgramRun, FileExitEndsTheEventLoopWithCodeZero) {
-    EXPECT_EXIT(RunProgram([] {
-                    QAction* exit = ExitAction();
-                    if (!exit) std::_Exit(42);
-                    exit->trigger();
-                }),
-                ::testing::ExitedWithCode(0),
-                ::testing::Truly([](const std::string& err) { return Occurrences(err, "Unhandled exception") == 0; }));
 }
 
 // A runtime exception out of a handler, raised while Qt delivers a key, ends the run; it
