@@ -38,7 +38,23 @@ void Label::Show(Shown what) {
     if (!peer_) return;
     peer_->Show(what);
     // A caption names its control; other labels show output and need nothing more.
-    if (what == Shown::Caption && captioned_) ShowCaptions();
+    if (what == Shown::Caption) ShowCaptionText();
+}
+
+std::string_view ShownName(Label::Shown what) {
+    switch (what) {
+        case Label::Shown::Caption:
+            return "Caption";
+        case Label::Shown::TextAlign:
+            return "TextAlign";
+        case Label::Shown::TextColor:
+            return "TextColor";
+        case Label::Shown::MultiLine:
+            return "MultiLine";
+        case Label::Shown::Selectable:
+            return "Selectable";
+    }
+    return {};
 }
 
 }  // namespace guirt

@@ -101,4 +101,16 @@ void PopupMenu::PeerPicked(const PeerKey&, std::int64_t row) {
     SetListIndex(row);
 }
 
+std::string_view ShownName(PopupMenu::Shown what) {
+    switch (what) {
+        case PopupMenu::Shown::TabStop:
+            return "TabStop";
+        case PopupMenu::Shown::Rows:
+            return "Rows";
+        case PopupMenu::Shown::ListIndex:
+            return "ListIndex";
+    }
+    return {};
+}
+
 }  // namespace guirt

@@ -215,4 +215,24 @@ void TextEdit::FocusChanged(bool gained) {
     if (facts.selection && facts.allSelected) peer->SelectAllFromStart();
 }
 
+std::string_view ShownName(TextEdit::Shown what) {
+    switch (what) {
+        case TextEdit::Shown::Text:
+            return "Text";
+        case TextEdit::Shown::TabStop:
+            return "TabStop";
+        case TextEdit::Shown::Border:
+            return "Border";
+        case TextEdit::Shown::ReadOnly:
+            return "ReadOnly";
+        case TextEdit::Shown::Colors:
+            return "Colors";
+        case TextEdit::Shown::LimitText:
+            return "LimitText";
+        case TextEdit::Shown::Alignment:
+            return "Alignment";
+    }
+    return {};
+}
+
 }  // namespace guirt

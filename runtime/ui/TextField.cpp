@@ -40,4 +40,14 @@ void TextField::Show(Shown what) {
     if (peer_) peer_->Show(what);
 }
 
+std::string_view ShownName(TextField::Shown what) {
+    switch (what) {
+        case TextField::Shown::Password:
+            return "Password";
+        case TextField::Shown::CueText:
+            return "CueText";
+    }
+    return {};
+}
+
 }  // namespace guirt

@@ -16,15 +16,6 @@ class RecordingWindow;
 // selection; the window going inactive and active again leaves the control as it was.
 enum class FocusReason { Tab, Mouse, ActiveWindow };
 
-// The names the log gives each aspect a peer is told of.
-std::string AspectName(Control::Shown what);
-std::string AspectName(RectControl::Shown what);
-std::string AspectName(Label::Shown what);
-std::string AspectName(TextEdit::Shown what);
-std::string AspectName(TextField::Shown what);
-std::string AspectName(PopupMenu::Shown what);
-std::string AspectName(Window::Shown what);
-
 // What the simulated toolkit keeps of every control, whatever its kind: its name, whether it
 // is enabled and shown, what assistive technology says of it, its tooltip; and what it does
 // with the keys and clicks its window hands it. It logs the calls its model makes as
@@ -75,7 +66,7 @@ protected:
 
     template <class E>
     void LogShown(E what) const {
-        Log(name_ + ".Show " + AspectName(what));
+        Log(name_ + ".Show " + std::string(ShownName(what)));
     }
     void Note(const std::string& call) const { Log(name_ + "." + call); }
     void Log(const std::string& line) const;

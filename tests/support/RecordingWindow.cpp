@@ -39,7 +39,7 @@ std::unique_ptr<PopupMenuPeer> RecordingWindow::CreatePopupMenu(PopupMenu& popup
 }
 
 void RecordingWindow::Show(Window::Shown what) {
-    Log("window.Show " + AspectName(what));
+    Log("window.Show " + std::string(ShownName(what)));
 }
 
 void RecordingWindow::SetMenuBar(const ShownMenuBar& bar) {

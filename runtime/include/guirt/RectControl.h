@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "guirt/Control.h"
 #include "guirt/PropertyValue.h"
 
@@ -126,5 +128,8 @@ private:
     Ref<String> dataSource_, dataField_, initialParent_;
     Ref<String> accessibleName_;
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(RectControl::Shown what);
 
 }  // namespace guirt
