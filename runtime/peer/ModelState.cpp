@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "AsciiCase.h"
+#include "guirt/Window.h"
 
 namespace guirt {
 

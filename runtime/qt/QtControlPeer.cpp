@@ -21,10 +21,9 @@ QWidget* WidgetOf(const ControlPeer* peer) {
     return it == Widgets().end() ? nullptr : it->second;
 }
 
-template <class Interface>
-QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
-    : model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
-    Widgets()[this] = widget;
+QtControl::QtControl(const ControlPeer& peer, RectControl& model, QWidget* widget)
+    : peer_(peer), model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
+    Widgets()[&peer_] = widget;
     auto* filter = new EventFilter([this](QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             // The widget takes the focus first (a line edit that Tab enters selects its text),
@@ -47,15 +46,13 @@ QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
     widget_->installEventFilter(filter);
 }
 
-template <class Interface>
-QtControlPeer<Interface>::~QtControlPeer() {
-    Widgets().erase(this);
+QtControl::~QtControl() {
+    Widgets().erase(&peer_);
     context_.reset();
     DeleteSoon(widget_.data());
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::Show(Control::Shown what) {
+void QtControl::ShowControl(Control::Shown what) {
     if (!widget_) return;
     switch (what) {
         case Control::Shown::Name:
@@ -65,8 +62,7 @@ void QtControlPeer<Interface>::Show(Control::Shown what) {
     }
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::Show(RectControl::Shown what) {
+void QtControl::ShowRect(RectControl::Shown what) {
     if (!widget_) return;
     switch (what) {
         case RectControl::Shown::Bounds: {
@@ -90,15 +86,13 @@ void QtControlPeer<Interface>::Show(RectControl::Shown what) {
     }
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+void QtControl::ShowAccessible(const AccessibleText& text) {
     if (!widget_) return;
     widget_->setAccessibleName(ToQString(text.name));
     widget_->setAccessibleDescription(ToQString(WithLineFeeds(text.description)));
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::Focus(FocusWay way) {
+void QtControl::TakeFocus(FocusWay way) {
     if (!widget_) return;
     if (way == FocusWay::Back) {
         widget_->setFocus(Qt::ActiveWindowFocusReason);
@@ -108,9 +102,5 @@ void QtControlPeer<Interface>::Focus(FocusWay way) {
     // Styles draw the focus frame only once the keyboard has been used in the window.
     widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
 }
-
-template class QtControlPeer<LabelPeer>;
-template class QtControlPeer<TextFieldPeer>;
-template class QtControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::qt

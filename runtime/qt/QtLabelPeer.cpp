@@ -121,7 +121,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<LabelPeer> QtWindowPeer::CreateLabel(Label& label) {
+std::unique_ptr<LabelPeer> QtWindowPeer::Create(Label& label) {
     return std::make_unique<QtLabelPeer>(label, content_);
 }
 

@@ -114,7 +114,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PopupMenuPeer> QtWindowPeer::CreatePopupMenu(PopupMenu& popup) {
+std::unique_ptr<PopupMenuPeer> QtWindowPeer::Create(PopupMenu& popup) {
     return std::make_unique<QtPopupMenuPeer>(popup, content_);
 }
 

@@ -279,7 +279,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TextFieldPeer> QtWindowPeer::CreateTextField(TextField& field) {
+std::unique_ptr<TextFieldPeer> QtWindowPeer::Create(TextField& field) {
     return std::make_unique<QtTextFieldPeer>(field, content_);
 }
 

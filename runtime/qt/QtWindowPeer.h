@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt::qt {
 
@@ -35,9 +35,7 @@ public:
     QtWindowPeer(Window& model, const ShownMenuBar& bar);
     ~QtWindowPeer() override;
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
 
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "PeerKinds.h"
+
 namespace guirt {
 
 namespace {

@@ -1,7 +1,7 @@
 #include "guirt/Label.h"
 
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt {
 
@@ -27,7 +27,7 @@ const ClassRecord& Label::Record() {
 }
 
 void Label::CreatePeer(WindowPeer& window) {
-    peer_ = window.CreateLabel(*this);
+    peer_ = window.Create(*this);
 }
 
 ControlPeer* Label::NativePeer() const noexcept {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
@@ -35,7 +35,7 @@ const ClassRecord& PopupMenu::Record() {
 }
 
 void PopupMenu::CreatePeer(WindowPeer& window) {
-    peer_ = window.CreatePopupMenu(*this);
+    peer_ = window.Create(*this);
 }
 
 ControlPeer* PopupMenu::NativePeer() const noexcept {

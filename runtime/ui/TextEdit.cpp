@@ -2,7 +2,7 @@
 
 #include "Input.h"
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt {
 

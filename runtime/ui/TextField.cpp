@@ -1,7 +1,7 @@
 #include "guirt/TextField.h"
 
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt {
 
@@ -24,7 +24,7 @@ const ClassRecord& TextField::Record() {
 }
 
 void TextField::CreatePeer(WindowPeer& window) {
-    peer_ = window.CreateTextField(*this);
+    peer_ = window.Create(*this);
     ShowFromStart();
 }
 

@@ -7,7 +7,7 @@
 #include "Captions.h"
 #include "Focus.h"
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "ShownMenus.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"

@@ -22,22 +22,19 @@ const Element* ElementOf(const ControlPeer* peer) {
     return it == Elements().end() ? nullptr : it->second;
 }
 
-template <class Interface>
-WebControlPeer<Interface>::WebControlPeer(RectControl& model, const char* tag, const Element& content)
-    : model_(model), content_(content), element_(tag, &content) {
-    Elements()[this] = &element_;
+WebControl::WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const Element& content)
+    : peer_(peer), model_(model), content_(content), element_(tag, &content) {
+    Elements()[&peer_] = &element_;
     // Captions point at their controls by this.
     element_.SetAttribute("id", "guirt-" + std::to_string(element_.Handle()));
     element_.Listen(*this);
 }
 
-template <class Interface>
-WebControlPeer<Interface>::~WebControlPeer() {
-    Elements().erase(this);
+WebControl::~WebControl() {
+    Elements().erase(&peer_);
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Handle(DomEvent event, int detail, std::string_view text) {
+void WebControl::Handle(DomEvent event, int detail, std::string_view text) {
     if (event == DomEvent::FocusIn || event == DomEvent::FocusOut) {
         Report(model_, &Control::PeerFocusChanged, event == DomEvent::FocusIn);
         return;
@@ -45,8 +42,7 @@ void WebControlPeer<Interface>::Handle(DomEvent event, int detail, std::string_v
     Event(event, detail, text);
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Show(Control::Shown what) {
+void WebControl::ShowControl(Control::Shown what) {
     switch (what) {
         case Control::Shown::Name:
             // Named like the control, which helps when debugging and in tests.
@@ -55,8 +51,7 @@ void WebControlPeer<Interface>::Show(Control::Shown what) {
     }
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Show(RectControl::Shown what) {
+void WebControl::ShowRect(RectControl::Shown what) {
     switch (what) {
         case RectControl::Shown::Bounds: {
             const Bounds b = BoundsOf(model_);
@@ -87,8 +82,7 @@ void WebControlPeer<Interface>::Show(RectControl::Shown what) {
     }
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+void WebControl::ShowAccessible(const AccessibleText& text) {
     element_.SetAttribute("aria-label", text.name);
     if (text.description.empty()) {
         element_.SetAttribute("aria-describedby", "");
@@ -104,20 +98,14 @@ void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
     element_.SetAttribute("aria-describedby", "guirt-" + std::to_string(description_->Handle()));
 }
 
-template <class Interface>
-int WebControlPeer<Interface>::FontPixels() const {
+int WebControl::FontPixels() const {
     const FontRequest font = FontOf(model_);
     if (font.size <= 0) return guirt_web_inherited_pixels(element_.Handle());
     return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Focus(FocusWay) {
+void WebControl::TakeFocus(FocusWay) {
     guirt_web_focus(element_.Handle());
 }
-
-template class WebControlPeer<LabelPeer>;
-template class WebControlPeer<TextFieldPeer>;
-template class WebControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::web

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "WebDom.h"
 
 namespace guirt::web {
@@ -12,22 +13,17 @@ const Element* ElementOf(const ControlPeer* peer);
 
 // What every control's element shares: its place in the window's content area, name, font,
 // flags and help (the tooltip), the accessible texts, the focus it takes and the focus it
-// reports. Interface is the seam's peer interface of the control's kind; the kind's
-// constructor shows the whole model once its element is set up (ShowAll).
-template <class Interface>
-class WebControlPeer : public Interface, protected DomListener {
+// reports.
+class WebControl : protected DomListener {
 public:
-    ~WebControlPeer() override;
-
-    using Interface::Show;
-    void Show(Control::Shown what) override;
-    void Show(RectControl::Shown what) override;
-    void SetAccessibleText(const AccessibleText& text) override;
-    void Focus(FocusWay way) override;
+    virtual ~WebControl();
+    WebControl(const WebControl&) = delete;
+    WebControl& operator=(const WebControl&) = delete;
 
 protected:
-    // The element, a child of the content area, with its events listened to.
-    WebControlPeer(RectControl& model, const char* tag, const Element& content);
+    // The element, a child of the content area, with its events listened to; the peer is the
+    // control's.
+    WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const Element& content);
 
     const Element& Node() const noexcept { return element_; }
     // The size of the control's text in CSS pixels: its font's, or the page's.
@@ -35,13 +31,35 @@ protected:
     // The events of the element other than the focus's.
     virtual void Event(DomEvent, int, std::string_view) {}
 
+    void ShowControl(Control::Shown what);
+    void ShowRect(RectControl::Shown what);
+    void ShowAccessible(const AccessibleText& text);
+    void TakeFocus(FocusWay way);
+
 private:
     void Handle(DomEvent event, int detail, std::string_view text) override;
 
+    const ControlPeer& peer_;
     RectControl& model_;
     const Element& content_;
     Element element_;
     std::unique_ptr<Element> description_;  // read by assistive technology, never shown
+};
+
+// A control peer of the kind whose seam interface is Interface, on the shared element. The
+// kind's constructor shows the whole model once its element is set up (ShowAll).
+template <class Interface>
+class WebControlPeer : public Interface, public WebControl {
+public:
+    using Interface::Show;
+    void Show(Control::Shown what) override { ShowControl(what); }
+    void Show(RectControl::Shown what) override { ShowRect(what); }
+    void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
+    void Focus(FocusWay way) override { TakeFocus(way); }
+
+protected:
+    WebControlPeer(RectControl& model, const char* tag, const Element& content)
+        : WebControl(*this, model, tag, content) {}
 };
 
 }  // namespace guirt::web

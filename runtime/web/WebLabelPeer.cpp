@@ -106,7 +106,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<LabelPeer> WebWindowPeer::CreateLabel(Label& label) {
+std::unique_ptr<LabelPeer> WebWindowPeer::Create(Label& label) {
     return std::make_unique<WebLabelPeer>(label, content_);
 }
 

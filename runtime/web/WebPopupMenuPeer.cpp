@@ -66,7 +66,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PopupMenuPeer> WebWindowPeer::CreatePopupMenu(PopupMenu& popup) {
+std::unique_ptr<PopupMenuPeer> WebWindowPeer::Create(PopupMenu& popup) {
     return std::make_unique<WebPopupMenuPeer>(popup, content_);
 }
 

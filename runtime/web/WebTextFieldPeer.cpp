@@ -144,7 +144,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TextFieldPeer> WebWindowPeer::CreateTextField(TextField& field) {
+std::unique_ptr<TextFieldPeer> WebWindowPeer::Create(TextField& field) {
     return std::make_unique<WebTextFieldPeer>(field, content_);
 }
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "WebDom.h"
 
 namespace guirt::web {
@@ -14,9 +14,7 @@ class WebWindowPeer final : public WindowPeer, private DomListener {
 public:
     WebWindowPeer(Window& model, const ShownMenuBar& bar);
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
 
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;

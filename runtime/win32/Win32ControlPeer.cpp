@@ -12,8 +12,8 @@ namespace guirt::win32 {
 
 namespace {
 
-std::unordered_map<const ControlPeer*, NativeControl*>& Controls() {
-    static std::unordered_map<const ControlPeer*, NativeControl*> controls;
+std::unordered_map<const ControlPeer*, Win32Control*>& Controls() {
+    static std::unordered_map<const ControlPeer*, Win32Control*> controls;
     return controls;
 }
 
@@ -22,7 +22,7 @@ std::unordered_map<const ControlPeer*, NativeControl*>& Controls() {
 // A map rather than a window property or the common controls' subclassing: under Wine each
 // of those asks the server on every message.
 struct TakenOver {
-    NativeControl* control;
+    Win32Control* control;
     WNDPROC previous;
 };
 std::unordered_map<HWND, TakenOver>& Taken() {
@@ -38,37 +38,39 @@ int DpiOf(HWND window) noexcept {
 
 }  // namespace
 
-NativeControl::NativeControl(HWND hwnd)
-    : hwnd_(hwnd),
+Win32Control::Win32Control(const ControlPeer& peer, RectControl& model, const ChildSite& site, HWND hwnd)
+    : peer_(peer),
+      model_(model),
+      hwnd_(hwnd),
       previous_(
-          reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)))) {
+          reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)))),
+      tips_(site.tips) {
     Taken()[hwnd] = {this, previous_};
+    Controls()[&peer_] = this;
 }
 
-NativeControl::~NativeControl() {
+Win32Control::~Win32Control() {
+    Controls().erase(&peer_);
+    if (tips_) tips_->Remove(Handle());
     // The window may outlive the peer for a while, with its messages going to its own procedure.
     if (hwnd_) Taken()[hwnd_.get()].control = nullptr;
 }
 
-NativeControl* NativeControl::Of(HWND hwnd) noexcept {
+Win32Control* Win32Control::Of(HWND hwnd) noexcept {
     auto it = Taken().find(hwnd);
     return it == Taken().end() ? nullptr : it->second.control;
 }
 
-NativeControl* NativeControl::Of(const ControlPeer* peer) noexcept {
+Win32Control* Win32Control::Of(const ControlPeer* peer) noexcept {
     auto it = Controls().find(peer);
     return it == Controls().end() ? nullptr : it->second;
 }
 
-LRESULT NativeControl::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Default(hwnd, message, wParam, lParam);
-}
-
-LRESULT NativeControl::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Control::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(previous_, hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK NativeControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32Control::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto it = Taken().find(hwnd);
     if (it == Taken().end()) return DefWindowProcW(hwnd, message, wParam, lParam);
     const TakenOver taken = it->second;
@@ -96,20 +98,7 @@ HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t*
     return hwnd;
 }
 
-template <class Interface>
-Win32ControlPeer<Interface>::Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd)
-    : NativeControl(hwnd), model_(model), tips_(site.tips) {
-    Controls()[this] = this;
-}
-
-template <class Interface>
-Win32ControlPeer<Interface>::~Win32ControlPeer() {
-    Controls().erase(this);
-    if (tips_) tips_->Remove(Handle());
-}
-
-template <class Interface>
-LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Control::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETOBJECT:
             if (const LRESULT answer = accessible_.Answer(hwnd, wParam, lParam)) return answer;
@@ -128,50 +117,37 @@ LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wPa
     return Default(hwnd, message, wParam, lParam);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::SetStyle(DWORD bit, bool on) noexcept {
+void Win32Control::SetStyle(DWORD bit, bool on) noexcept {
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     const LONG_PTR wanted = on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit));
     if (wanted != style) SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Repaint() noexcept {
+void Win32Control::Repaint() noexcept {
     // A control not on screen yet is painted whole when it shows.
     if (IsWindowVisible(Handle())) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-template <class Interface>
-int Win32ControlPeer<Interface>::Dpi() const noexcept {
+int Win32Control::Dpi() const noexcept {
     return DpiOf(GetParent(Handle()));
 }
 
-template <class Interface>
-Bounds Win32ControlPeer<Interface>::DeviceBounds() const {
+Bounds Win32Control::DeviceBounds() const {
     return ScaledBounds(BoundsOf(model_), Dpi());
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::UseFont(SharedFont font) {
+void Win32Control::UseFont(SharedFont font) {
     if (font == font_) return;
     // The font in use goes only once the control has the new one.
     const SharedFont previous = std::exchange(font_, std::move(font));
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::ShowTip(std::string_view text) {
+void Win32Control::ShowTip(std::string_view text) {
     if (tips_) tips_->Set(Handle(), text);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Rescale() {
-    this->Show(RectControl::Shown::Bounds);
-    this->Show(RectControl::Shown::Font);
-}
-
-template <class Interface>
-void Win32ControlPeer<Interface>::Show(Control::Shown what) {
+void Win32Control::ShowControl(Control::Shown what) {
     switch (what) {
         case Control::Shown::Name:
             // Win32 controls have no name; tools find them by window class and ID instead.
@@ -179,8 +155,7 @@ void Win32ControlPeer<Interface>::Show(Control::Shown what) {
     }
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
+void Win32Control::ShowRect(RectControl::Shown what) {
     if (!Handle()) return;
     switch (what) {
         case RectControl::Shown::Bounds: {
@@ -208,22 +183,16 @@ void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
     }
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+void Win32Control::ShowAccessible(const AccessibleText& text) {
     accessible_.Set(Handle(), text);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Focus(FocusWay way) {
+void Win32Control::TakeFocus(FocusWay way) {
     if (!Handle()) return;
     SetFocus(Handle());
     if (way == FocusWay::Back) return;
     // Windows draws no focus until the keyboard is used; the user sees at once where typing goes.
     SendMessageW(GetAncestor(Handle(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
-
-template class Win32ControlPeer<LabelPeer>;
-template class Win32ControlPeer<TextFieldPeer>;
-template class Win32ControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::win32

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "Win32ControlPeer.h"
 #include "Win32Handles.h"
 #include "Win32Menus.h"
@@ -27,9 +27,7 @@ public:
     Win32WindowPeer(Window& model, const ShownMenuBar& bar);
     ~Win32WindowPeer() override;
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
 
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;

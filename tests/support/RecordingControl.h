@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "Input.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt::testing {
 
