@@ -1,7 +1,5 @@
 #include "QtControlPeer.h"
 
-#include <unordered_map>
-
 #include "Guard.h"
 #include "ModelState.h"
 #include "QtConversions.h"
@@ -9,21 +7,9 @@
 
 namespace guirt::qt {
 
-namespace {
-std::unordered_map<const ControlPeer*, QWidget*>& Widgets() {
-    static std::unordered_map<const ControlPeer*, QWidget*> widgets;
-    return widgets;
-}
-}  // namespace
-
-QWidget* WidgetOf(const ControlPeer* peer) {
-    auto it = Widgets().find(peer);
-    return it == Widgets().end() ? nullptr : it->second;
-}
-
-QtControl::QtControl(const ControlPeer& peer, RectControl& model, QWidget* widget)
-    : peer_(peer), model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
-    Widgets()[&peer_] = widget;
+QtControl::QtControl(const ControlPeer& peer, RectControl& model, const ControlSite& site, QWidget* widget)
+    : peer_(peer), model_(model), controls_(site.controls), widget_(widget), context_(std::make_unique<QObject>()) {
+    controls_->Enter(peer_, *this);
     auto* filter = new EventFilter([this](QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             // The widget takes the focus first (a line edit that Tab enters selects its text),
@@ -47,9 +33,14 @@ QtControl::QtControl(const ControlPeer& peer, RectControl& model, QWidget* widge
 }
 
 QtControl::~QtControl() {
-    Widgets().erase(&peer_);
+    controls_->Leave(peer_);
     context_.reset();
     DeleteSoon(widget_.data());
+}
+
+QWidget* QtControl::WidgetOf(const ControlPeer* peer) const {
+    const QtControl* control = controls_->Of(peer);
+    return control ? control->Widget() : nullptr;
 }
 
 void QtControl::ShowControl(Control::Shown what) {

@@ -6,12 +6,20 @@
 #include <memory>
 #include <string_view>
 
+#include "ControlRegistry.h"
 #include "PeerKinds.h"
 
 namespace guirt::qt {
 
-// The widget of a control peer this backend made; null for any other.
-QWidget* WidgetOf(const ControlPeer* peer);
+class QtControl;
+using QtControls = ControlRegistry<QtControl>;
+
+// Where a window puts a control it makes: its content area, and the window's controls,
+// which the control enters.
+struct ControlSite {
+    QWidget* content = nullptr;
+    std::shared_ptr<QtControls> controls;
+};
 
 // What every control's native side shares: the widget in the window's content area, its
 // name, place, font, flags and help tag, the focus it takes and the focus it reports.
@@ -21,11 +29,15 @@ public:
     QtControl(const QtControl&) = delete;
     QtControl& operator=(const QtControl&) = delete;
 
-protected:
-    // The widget is already a child of the content area; the peer is the control's.
-    QtControl(const ControlPeer& peer, RectControl& model, QWidget* widget);
-
+    // Null once Qt has deleted it.
     QWidget* Widget() const noexcept { return widget_; }
+
+protected:
+    // The widget is already a child of the site's content area; the peer is the control's.
+    QtControl(const ControlPeer& peer, RectControl& model, const ControlSite& site, QWidget* widget);
+
+    // The widget of another control of this window; null for none.
+    QWidget* WidgetOf(const ControlPeer* peer) const;
     // The widget's events pass here first; true swallows one.
     virtual bool WidgetEvent(QEvent&) { return false; }
     // Owns the connections of this peer: they go when the peer goes, even if the widget stays.
@@ -39,6 +51,7 @@ protected:
 private:
     const ControlPeer& peer_;
     RectControl& model_;
+    std::shared_ptr<QtControls> controls_;
     QPointer<QWidget> widget_;
     std::unique_ptr<QObject> context_;
 };
@@ -55,7 +68,8 @@ public:
     void Focus(FocusWay way) override { TakeFocus(way); }
 
 protected:
-    QtControlPeer(RectControl& model, QWidget* widget) : QtControl(*this, model, widget) {}
+    QtControlPeer(RectControl& model, const ControlSite& site, QWidget* widget)
+        : QtControl(*this, model, site, widget) {}
 };
 
 }  // namespace guirt::qt

@@ -17,7 +17,8 @@ namespace {
 // announces a QLabel's every new text.
 class QtLabelPeer final : public QtControlPeer<LabelPeer> {
 public:
-    QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, new QLabel(parent)), model_(model) {
+    QtLabelPeer(Label& model, const ControlSite& site)
+        : QtControlPeer(model, site, new QLabel(site.content)), model_(model) {
         View()->setTextFormat(Qt::PlainText);
         // Labels never take the keyboard focus, selectable or not.
         View()->setFocusPolicy(Qt::NoFocus);
@@ -122,7 +123,7 @@ private:
 }  // namespace
 
 std::unique_ptr<LabelPeer> QtWindowPeer::Create(Label& label) {
-    return std::make_unique<QtLabelPeer>(label, content_);
+    return std::make_unique<QtLabelPeer>(label, Site());
 }
 
 }  // namespace guirt::qt

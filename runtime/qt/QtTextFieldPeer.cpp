@@ -56,7 +56,8 @@ std::string_view View(const QByteArray& bytes) {
 // never finish with.
 class QtTextFieldPeer final : public QtControlPeer<TextFieldPeer> {
 public:
-    QtTextFieldPeer(TextField& model, QWidget* parent) : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
+    QtTextFieldPeer(TextField& model, const ControlSite& site)
+        : QtControlPeer(model, site, new QLineEdit(site.content)), field_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<TextEdit::Shown>(*this);
@@ -280,7 +281,7 @@ private:
 }  // namespace
 
 std::unique_ptr<TextFieldPeer> QtWindowPeer::Create(TextField& field) {
-    return std::make_unique<QtTextFieldPeer>(field, content_);
+    return std::make_unique<QtTextFieldPeer>(field, Site());
 }
 
 }  // namespace guirt::qt

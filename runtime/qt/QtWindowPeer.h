@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "PeerKinds.h"
+#include "QtControlPeer.h"
 
 namespace guirt::qt {
 
@@ -44,7 +45,12 @@ public:
     void SetVisible(bool visible) override;
     void Close() override;
 
+    // The widget of a control this window made; null for any other.
+    QWidget* WidgetOf(const ControlPeer* peer) const;
+
 private:
+    // Where the next control goes.
+    ControlSite Site() const { return {content_, controls_}; }
     // The whole window measured around a content area of the model's size, with its buttons.
     void ShowFrame();
 
@@ -52,6 +58,7 @@ private:
     QPointer<NativeWindow> native_;
     QPointer<QWidget> content_;
     std::unique_ptr<QtMenuPeer> menus_;
+    std::shared_ptr<QtControls> controls_ = std::make_shared<QtControls>();
     bool closed_ = false;
 };
 

@@ -43,10 +43,10 @@ private:
 
     // What one control's peer was last told.
     struct Told {
-        bool buddy = false;                 // a label: it has been told its buddy,
+        bool buddy = false;                  // a label: it has been told its buddy,
         const Control* captioned = nullptr;  // this one
-        double limit = 0;                   // a label: the text size it is limited to
-        std::string name, description;      // any other control: what assistive technology says
+        double limit = 0;                    // a label: the text size it is limited to
+        std::string name, description;       // any other control: what assistive technology says
     };
     std::unordered_map<const Control*, Told> told_;
 };
