@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <string>
-#include <unordered_map>
 
 #include "Guard.h"
 #include "ModelState.h"
@@ -10,28 +9,21 @@
 
 namespace guirt::web {
 
-namespace {
-std::unordered_map<const ControlPeer*, const Element*>& Elements() {
-    static std::unordered_map<const ControlPeer*, const Element*> elements;
-    return elements;
-}
-}  // namespace
-
-const Element* ElementOf(const ControlPeer* peer) {
-    auto it = Elements().find(peer);
-    return it == Elements().end() ? nullptr : it->second;
-}
-
-WebControl::WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const Element& content)
-    : peer_(peer), model_(model), content_(content), element_(tag, &content) {
-    Elements()[&peer_] = &element_;
+WebControl::WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const ControlSite& site)
+    : peer_(peer), model_(model), controls_(site.controls), content_(site.content), element_(tag, &site.content) {
+    controls_->Enter(peer_, *this);
     // Captions point at their controls by this.
     element_.SetAttribute("id", "guirt-" + std::to_string(element_.Handle()));
     element_.Listen(*this);
 }
 
 WebControl::~WebControl() {
-    Elements().erase(&peer_);
+    controls_->Leave(peer_);
+}
+
+const Element* WebControl::ElementOf(const ControlPeer* peer) const {
+    const WebControl* control = controls_->Of(peer);
+    return control ? &control->Node() : nullptr;
 }
 
 void WebControl::Handle(DomEvent event, int detail, std::string_view text) {

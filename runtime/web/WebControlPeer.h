@@ -3,13 +3,21 @@
 #include <memory>
 #include <string_view>
 
+#include "ControlRegistry.h"
 #include "PeerKinds.h"
 #include "WebDom.h"
 
 namespace guirt::web {
 
-// The element of a control peer this backend made; null for any other.
-const Element* ElementOf(const ControlPeer* peer);
+class WebControl;
+using WebControls = ControlRegistry<WebControl>;
+
+// Where a window puts a control it makes: its content area, and the window's controls,
+// which the control enters.
+struct ControlSite {
+    const Element& content;
+    std::shared_ptr<WebControls> controls;
+};
 
 // What every control's element shares: its place in the window's content area, name, font,
 // flags and help (the tooltip), the accessible texts, the focus it takes and the focus it
@@ -20,12 +28,15 @@ public:
     WebControl(const WebControl&) = delete;
     WebControl& operator=(const WebControl&) = delete;
 
-protected:
-    // The element, a child of the content area, with its events listened to; the peer is the
-    // control's.
-    WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const Element& content);
-
     const Element& Node() const noexcept { return element_; }
+
+protected:
+    // The element, a child of the site's content area, with its events listened to; the peer
+    // is the control's.
+    WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const ControlSite& site);
+
+    // The element of another control of this window; null for none.
+    const Element* ElementOf(const ControlPeer* peer) const;
     // The size of the control's text in CSS pixels: its font's, or the page's.
     int FontPixels() const;
     // The events of the element other than the focus's.
@@ -41,6 +52,7 @@ private:
 
     const ControlPeer& peer_;
     RectControl& model_;
+    std::shared_ptr<WebControls> controls_;
     const Element& content_;
     Element element_;
     std::unique_ptr<Element> description_;  // read by assistive technology, never shown
@@ -58,8 +70,8 @@ public:
     void Focus(FocusWay way) override { TakeFocus(way); }
 
 protected:
-    WebControlPeer(RectControl& model, const char* tag, const Element& content)
-        : WebControl(*this, model, tag, content) {}
+    WebControlPeer(RectControl& model, const char* tag, const ControlSite& site)
+        : WebControl(*this, model, tag, site) {}
 };
 
 }  // namespace guirt::web

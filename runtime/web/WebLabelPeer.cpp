@@ -16,7 +16,7 @@ namespace {
 // every new text is announced.
 class WebLabelPeer final : public WebControlPeer<LabelPeer> {
 public:
-    WebLabelPeer(Label& model, const Element& content) : WebControlPeer(model, "label", content), model_(model) {
+    WebLabelPeer(Label& model, const ControlSite& site) : WebControlPeer(model, "label", site), model_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<Label::Shown>(*this);
@@ -107,7 +107,7 @@ private:
 }  // namespace
 
 std::unique_ptr<LabelPeer> WebWindowPeer::Create(Label& label) {
-    return std::make_unique<WebLabelPeer>(label, content_);
+    return std::make_unique<WebLabelPeer>(label, Site());
 }
 
 }  // namespace guirt::web

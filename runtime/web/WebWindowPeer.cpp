@@ -5,7 +5,6 @@
 
 #include "Guard.h"
 #include "ModelState.h"
-#include "WebControlPeer.h"
 #include "WebKeys.h"
 #include "WebStyle.h"
 
@@ -145,7 +144,7 @@ void WebWindowPeer::SetMenuEnabled(std::size_t entry, bool enabled) {
 void WebWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
     // Tab follows the document's order: the stops go last in the content area, in order.
     for (ControlPeer* peer : order) {
-        if (const Element* element = ElementOf(peer)) content_.Append(*element);
+        if (const WebControl* control = controls_->Of(peer)) content_.Append(control->Node());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "PeerKinds.h"
+#include "WebControlPeer.h"
 #include "WebDom.h"
 
 namespace guirt::web {
@@ -25,6 +26,8 @@ public:
 
 private:
     void Handle(DomEvent event, int detail, std::string_view text) override;
+    // Where the next control goes.
+    ControlSite Site() const { return {content_, controls_}; }
 
     Window& model_;
     Element root_;
@@ -33,6 +36,7 @@ private:
     Element closeButton_;
     Element menubar_;
     Element content_;
+    std::shared_ptr<WebControls> controls_ = std::make_shared<WebControls>();
 };
 
 }  // namespace guirt::web
