@@ -1,7 +1,7 @@
 #include "Win32ControlPeer.h"
 
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 #include "Guard.h"
@@ -12,22 +12,18 @@ namespace guirt::win32 {
 
 namespace {
 
-std::unordered_map<const ControlPeer*, Win32Control*>& Controls() {
-    static std::unordered_map<const ControlPeer*, Win32Control*> controls;
-    return controls;
-}
-
-// Each control the runtime has taken over, by its window, until the window is destroyed:
-// its native control (null once the peer has gone) and the window procedure it had before.
-// A map rather than a window property or the common controls' subclassing: under Wine each
-// of those asks the server on every message.
+// What a control the runtime has taken over keeps in its own window until the window is
+// destroyed: its native control (null once the peer has gone) and the window procedure it
+// had before. In the user data of the window, which the system's control classes leave to
+// the program, rather than a window property or the common controls' subclassing: under
+// Wine each of those asks the server on every message.
 struct TakenOver {
     Win32Control* control;
     WNDPROC previous;
 };
-std::unordered_map<HWND, TakenOver>& Taken() {
-    static std::unordered_map<HWND, TakenOver> taken;
-    return taken;
+
+TakenOver* TakenOverOf(HWND hwnd) noexcept {
+    return reinterpret_cast<TakenOver*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 // The DPI a window of the runtime lays its controls out for.
@@ -39,31 +35,21 @@ int DpiOf(HWND window) noexcept {
 }  // namespace
 
 Win32Control::Win32Control(const ControlPeer& peer, RectControl& model, const ChildSite& site, HWND hwnd)
-    : peer_(peer),
-      model_(model),
-      hwnd_(hwnd),
-      previous_(
-          reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)))),
-      tips_(site.tips) {
-    Taken()[hwnd] = {this, previous_};
-    Controls()[&peer_] = this;
+    : peer_(peer), model_(model), controls_(site.controls), hwnd_(hwnd), tips_(site.tips) {
+    auto taken = std::make_unique<TakenOver>(TakenOver{this, nullptr});
+    controls_->Enter(peer_, *this);
+    // The window owns what it keeps from here on, until WM_NCDESTROY.
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(taken.get()));
+    taken->previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+    previous_ = taken.release()->previous;
 }
 
 Win32Control::~Win32Control() {
-    Controls().erase(&peer_);
+    controls_->Leave(peer_);
     if (tips_) tips_->Remove(Handle());
     // The window may outlive the peer for a while, with its messages going to its own procedure.
-    if (hwnd_) Taken()[hwnd_.get()].control = nullptr;
-}
-
-Win32Control* Win32Control::Of(HWND hwnd) noexcept {
-    auto it = Taken().find(hwnd);
-    return it == Taken().end() ? nullptr : it->second.control;
-}
-
-Win32Control* Win32Control::Of(const ControlPeer* peer) noexcept {
-    auto it = Controls().find(peer);
-    return it == Controls().end() ? nullptr : it->second;
+    if (TakenOver* taken = hwnd_ ? TakenOverOf(hwnd_.get()) : nullptr) taken->control = nullptr;
 }
 
 LRESULT Win32Control::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,17 +57,18 @@ LRESULT Win32Control::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CALLBACK Win32Control::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto it = Taken().find(hwnd);
-    if (it == Taken().end()) return DefWindowProcW(hwnd, message, wParam, lParam);
-    const TakenOver taken = it->second;
+    TakenOver* taken = TakenOverOf(hwnd);
+    if (!taken) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // Destroyed with its window: the peer no longer owns it.
-        Taken().erase(it);
-        if (taken.control) static_cast<void>(taken.control->hwnd_.release());
-        return CallWindowProcW(taken.previous, hwnd, message, wParam, lParam);
+        const std::unique_ptr<TakenOver> gone(taken);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (gone->control) static_cast<void>(gone->control->hwnd_.release());
+        return CallWindowProcW(gone->previous, hwnd, message, wParam, lParam);
     }
-    if (!taken.control) return CallWindowProcW(taken.previous, hwnd, message, wParam, lParam);
-    return Caught(LRESULT{0}, [&] { return taken.control->Message(hwnd, message, wParam, lParam); });
+    Win32Control* control = taken->control;
+    if (!control) return CallWindowProcW(taken->previous, hwnd, message, wParam, lParam);
+    return Caught(LRESULT{0}, [&] { return control->Message(hwnd, message, wParam, lParam); });
 }
 
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style,

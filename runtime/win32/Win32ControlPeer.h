@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "ControlRegistry.h"
 #include "PeerKinds.h"
 #include "Win32Accessible.h"
 #include "Win32Fonts.h"
@@ -16,14 +17,18 @@ namespace guirt::win32 {
 // Answered by a window of the runtime with the DPI its controls are laid out for.
 constexpr UINT kWindowDpi = WM_APP + 4;
 
-// Where a window puts a control it makes: its client area, the control's ID and the
-// window's tooltips. Each control's ID is 1000 plus the order of its window's Create calls
-// (the first control made is 1000): tools outside the runtime find controls by their
-// window class ("Static", "Edit", "ComboBox") and this ID.
+class Win32Control;
+using Win32Controls = ControlRegistry<Win32Control>;
+
+// Where a window puts a control it makes: its client area, the control's ID, the window's
+// tooltips and its controls, which the control enters. Each control's ID is 1000 plus the
+// order of its window's Create calls (the first control made is 1000): tools outside the
+// runtime find controls by their window class ("Static", "Edit", "ComboBox") and this ID.
 struct ChildSite {
     HWND parent = nullptr;
     int id = 0;
     std::shared_ptr<ToolTips> tips;
+    std::shared_ptr<Win32Controls> controls;
 };
 
 // A runtime colour (0xTTRRGGBB) as Win32 gives it to a DC; Win32 has no transparency there.
@@ -47,10 +52,6 @@ public:
     Win32Control& operator=(const Win32Control&) = delete;
 
     HWND Handle() const noexcept { return hwnd_.get(); }
-    // The runtime's control behind the HWND; null for any other window.
-    static Win32Control* Of(HWND hwnd) noexcept;
-    // The native control of a peer this backend made; null for any other.
-    static Win32Control* Of(const ControlPeer* peer) noexcept;
 
     // A WM_COMMAND notification the control sent its window.
     virtual void Notified(WORD) {}
@@ -90,6 +91,7 @@ private:
 
     const ControlPeer& peer_;
     RectControl& model_;
+    std::shared_ptr<Win32Controls> controls_;
     WindowHandle hwnd_;
     WNDPROC previous_ = nullptr;
     std::shared_ptr<ToolTips> tips_;

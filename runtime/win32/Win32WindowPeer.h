@@ -52,6 +52,8 @@ private:
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     ChildSite NextSite();
+    // The control of this window with the HWND; null for none.
+    Win32Control* ControlOf(HWND hwnd) const;
     DWORD Style() const;
     // The window's style and size for the model's frame and full screen and the menu bar now.
     void ShowFrame();
@@ -70,10 +72,11 @@ private:
     ShownMenuBar bar_;
     bool inMenuLoop_ = false;
     bool menusStale_ = false;
-    int controls_ = 0;
+    int made_ = 0;  // controls so far, which numbers their IDs
     MenuBarMenus menus_;
     std::unique_ptr<std::remove_pointer_t<HWND>, Detacher> hwnd_;  // goes before the menus
     std::shared_ptr<ToolTips> tips_;
+    std::shared_ptr<Win32Controls> controls_ = std::make_shared<Win32Controls>();
 };
 
 }  // namespace guirt::win32
