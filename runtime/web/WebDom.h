@@ -4,9 +4,13 @@
 #include <string>
 #include <string_view>
 
+namespace guirt::web {
+class DomListener;
+}
+
 // The page as the web backend's C++ sees it: elements by handle, made and changed through
-// the functions of guirt.js, and their events reported back (guirt_web_event). Texts cross
-// as UTF-8.
+// the functions of guirt.js, and their events reported back (guirt_web_event) to the
+// listener each element keeps. Texts cross as UTF-8.
 extern "C" {
 int guirt_web_create(const char* tag, int parent);
 void guirt_web_destroy(int element);
@@ -18,6 +22,7 @@ void guirt_web_set_text(int element, const char* text);
 void guirt_web_set_value(int element, const char* text);
 char* guirt_web_value(int element);
 void guirt_web_listen(int element);
+void guirt_web_report_to(int element, guirt::web::DomListener* listener);
 void guirt_web_focus(int element);
 void guirt_web_facts(int element, std::int32_t* facts);
 void guirt_web_select(int element, int start, int end);
@@ -100,7 +105,6 @@ public:
 
 private:
     int handle_;
-    bool listening_ = false;
     bool pageEvents_ = false;
 };
 

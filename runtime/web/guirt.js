@@ -28,14 +28,17 @@ mergeInto(LibraryManager.library, {
     text: function(pointer) {
       return pointer ? UTF8ToString(pointer) : '';
     },
-    // Reports an event of the element with the handle to the runtime; false when the runtime
-    // refused it (guirt_web_refuse_event), which cancels `event`, the page's own, if given.
+    // Reports an event of the element with the handle to the runtime, to the listener the
+    // element keeps (guirt_web_report_to); false when the runtime refused it
+    // (guirt_web_refuse_event), which cancels `event`, the page's own, if given.
     report: function(handle, kind, detail, text, event) {
+      var node = Guirt.node(handle);
+      if (!node || !node.guirtListener) return true;
       var top = stackSave();
       Guirt.event = event || null;
       Guirt.refused = false;
       try {
-        Module['_guirt_web_event'](handle, kind, detail, allocateUTF8OnStack(text || ''));
+        Module['_guirt_web_event'](node.guirtListener, kind, detail, allocateUTF8OnStack(text || ''));
       } finally {
         Guirt.event = null;
         stackRestore(top);
@@ -149,6 +152,8 @@ mergeInto(LibraryManager.library, {
   guirt_web_destroy: function(handle) {
     var node = Guirt.node(handle);
     if (!node) return;
+    // Its runtime side is going: nothing reports to it, not even a blur its removal brings.
+    node.guirtListener = 0;
     node.remove();
     Guirt.nodes[handle] = null;
     Guirt.spare.push(handle);
@@ -269,6 +274,12 @@ mergeInto(LibraryManager.library, {
     node.addEventListener('click', function() {
       Guirt.report(handle, Guirt.CLICK, 0, '');
     });
+  },
+
+  // The listener of the runtime that the element's events go to from now on.
+  guirt_web_report_to__deps: ['$Guirt'],
+  guirt_web_report_to: function(handle, listener) {
+    Guirt.node(handle).guirtListener = listener;
   },
 
   guirt_web_refuse_event__deps: ['$Guirt'],
