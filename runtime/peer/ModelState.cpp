@@ -77,9 +77,7 @@ FontRequest FontOf(const RectControl& control) {
             font.unit = FontRequest::Unit::Points;
             break;
     }
-    font.bold = control.Bold();
-    font.italic = control.Italic();
-    font.underline = control.Underline();
+    font.styles = control.Styles();
     return font;
 }
 

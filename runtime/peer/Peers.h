@@ -38,9 +38,7 @@ struct FontRequest {
     std::string family;  // empty: the platform's user-interface font
     double size = 0;     // 0: the platform's default size
     Unit unit = Unit::Pixels;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
+    RectControl::FontStyles styles;
     // Every field takes part, so that a cache of fonts by request tells any two apart.
     friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };

@@ -57,9 +57,9 @@ void WebControl::ShowRect(RectControl::Shown what) {
             const FontRequest font = FontOf(model_);
             element_.SetStyle("font-family", CssFontFamily(font));
             element_.SetStyle("font-size", CssFontSize(font));
-            element_.SetStyle("font-weight", font.bold ? "bold" : "");
-            element_.SetStyle("font-style", font.italic ? "italic" : "");
-            element_.SetStyle("text-decoration", font.underline ? "underline" : "");
+            element_.SetStyle("font-weight", font.styles.bold ? "bold" : "");
+            element_.SetStyle("font-style", font.styles.italic ? "italic" : "");
+            element_.SetStyle("text-decoration", font.styles.underline ? "underline" : "");
             return;
         }
         case RectControl::Shown::Enabled:
