@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -199,6 +200,18 @@ private:
                 }
                 Edit()->deselect();
                 Insert(QGuiApplication::clipboard()->mimeData(QClipboard::Selection), Edit()->text().size());
+                return true;
+            }
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                // Text the field would refuse is refused as it is dragged in: its source hears
+                // that nothing is taken, and the pointer says so.
+                auto& drag = static_cast<QDragMoveEvent&>(event);
+                if (!drag.mimeData() || !drag.mimeData()->hasText()) return false;
+                const QByteArray offered = Utf8Text(drag.mimeData());
+                if (Ask(field_, &TextEdit::PeerWouldTake, View(offered), Edit()->text().size())) return false;
+                drag.setDropAction(Qt::IgnoreAction);
+                drag.ignore();
                 return true;
             }
             case QEvent::Drop:
