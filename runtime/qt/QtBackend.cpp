@@ -55,6 +55,32 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     std::_Exit(1);
 }
 
+// The display the program shows on: the one its -display option names, else DISPLAY's.
+QString DisplayOf(const std::vector<std::string>& words) {
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+        if (words[i] == "-display") return QString::fromStdString(words[i + 1]);
+    }
+    return qEnvironmentVariable("DISPLAY");
+}
+
+// Once the window shows, what Qt says goes where it went before, but for the display going
+// away: Qt then ends the process with exit(), and the runtime's objects would be torn down
+// around a platform that has gone. Say in one line which display was lost and end at once.
+QtMessageHandler gPassedOn = nullptr;
+QString& LostDisplay() {
+    static QString display;
+    return display;
+}
+void RunningMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("The X11 connection broke"))) {
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(QStringLiteral("dravello: lost the connection to the display %1").arg(LostDisplay())));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (gPassedOn) gPassedOn(type, context, message);
+}
+
 // The program's icon from the desktop's icon theme, where installing puts it. Elsewhere (the
 // program not installed, or no theme, as on the offscreen platform) its sizes are read from
 // the hicolor tree in share/icons beside the program's folder, where both an installed tree
@@ -113,9 +139,11 @@ public:
         argv_.push_back(nullptr);
         argc_ = static_cast<int>(words_.size());
         // Qt keeps argc and argv and takes its own options (-platform, -style...) from them.
+        LostDisplay() = DisplayOf(words_);
         const QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
         app_ = std::make_unique<RuntimeApplication>(argc_, argv_.data());
-        qInstallMessageHandler(previous);
+        qInstallMessageHandler(RunningMessageHandler);
+        gPassedOn = previous;
         for (const QString& said : StartupMessages()) qWarning("%s", qUtf8Printable(said));
         StartupMessages().clear();
         // The program decides when to quit, not the last window closing.
