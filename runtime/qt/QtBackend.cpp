@@ -85,23 +85,25 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
         StartupMessages() << message;
         return;
     }
+    // The display that could not be opened says most; a plugin Qt could not load follows from it.
     QString reason = QStringLiteral("no platform to show windows on could be started");
     for (const QString& said : StartupMessages()) {
-        static const QString kDisplay = QStringLiteral("could not connect to display");
         static const QString kMissing = QStringLiteral("Could not find the Qt platform plugin");
         static const QString kUnloaded = QStringLiteral("Could not load the Qt platform plugin");
-        if (said.contains(kDisplay)) {
-            const QString display = said.mid(said.indexOf(kDisplay) + kDisplay.size()).trimmed();
-            reason = display.isEmpty() ? QStringLiteral("cannot open a display: DISPLAY is not set")
-                                       : QStringLiteral("cannot open the display %1").arg(display);
-        } else if (said.contains(kMissing) || said.contains(kUnloaded)) {
-            const qsizetype at = said.indexOf(said.contains(kMissing) ? kMissing : kUnloaded);
-            QString plugin = said.mid(at + kMissing.size()).section(QStringLiteral(" in "), 0, 0).trimmed();
-            plugin.remove(u'"');
-            reason = said.contains(kUnloaded) && PluginLacksMemory(plugin)
-                         ? QStringLiteral("memory ran out while starting")
-                         : QStringLiteral("cannot load the platform %1").arg(plugin);
-        }
+        if (!said.contains(kMissing) && !said.contains(kUnloaded)) continue;
+        const qsizetype at = said.indexOf(said.contains(kMissing) ? kMissing : kUnloaded);
+        QString plugin = said.mid(at + kMissing.size()).section(QStringLiteral(" in "), 0, 0).trimmed();
+        plugin.remove(u'"');
+        reason = said.contains(kUnloaded) && PluginLacksMemory(plugin)
+                     ? QStringLiteral("memory ran out while starting")
+                     : QStringLiteral("cannot load the platform %1").arg(plugin);
+    }
+    for (const QString& said : StartupMessages()) {
+        static const QString kDisplay = QStringLiteral("could not connect to display");
+        if (!said.contains(kDisplay)) continue;
+        const QString display = said.mid(said.indexOf(kDisplay) + kDisplay.size()).trimmed();
+        reason = display.isEmpty() ? QStringLiteral("cannot open a display: DISPLAY is not set")
+                                   : QStringLiteral("cannot open the display %1").arg(display);
     }
     CannotStart(reason);
 }
