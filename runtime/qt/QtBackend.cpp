@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <dlfcn.h>
+#include <malloc.h>
 #include <pthread.h>
 #include <sys/mman.h>
 
@@ -193,8 +194,11 @@ public:
         // Qt keeps argc and argv and takes its own options (-platform, -style...) from them.
         if (!RoomToStart()) CannotStart(QStringLiteral("memory ran out while starting"));
         LostDisplay() = DisplayOf(words_);
-        // Qt's own threads (the X connection's reader among them) need little stack: where
-        // memory is short they start on the room a smaller one leaves.
+        // Qt's own threads (the X connection's reader among them) need little stack, and
+        // share the one heap: a heap of their own would take 64 MB of address space each,
+        // at a moment that depends on how busy the machine is, and the room checked above
+        // would not hold.
+        mallopt(M_ARENA_MAX, 1);
         pthread_attr_t threads;
         if (pthread_attr_init(&threads) == 0) {
             pthread_attr_setstacksize(&threads, kThreadStack);
