@@ -191,8 +191,9 @@ private:
             case QEvent::KeyPress: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
                 Report(field_, &TextEdit::PeerKeyDown, key.isAutoRepeat());
+                // Every editing key is a chord with Ctrl or Shift: a typed digit asks nothing.
                 for (const auto& [keys, command] : kEditingKeys) {
-                    if (!key.matches(keys)) continue;
+                    if (!(key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) || !key.matches(keys)) continue;
                     Report(field_, &TextEdit::PeerCommand, command);
                     return true;
                 }
