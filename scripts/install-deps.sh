@@ -12,14 +12,13 @@ set_name=${1:-test}
 
 BUILD=(
     cmake ninja-build g++ ccache pkg-config
-    # Qt backend
-    qt6-base-dev qt6-base-dev-tools
+    # Qt backend, and Xlib for its clipboard reads
+    qt6-base-dev qt6-base-dev-tools libx11-dev
     # number text: fast_float reads and fmt writes, both from their headers alone
     libfast-float-dev libfmt-dev
 )
-# Configuring the dev build also configures its tests: GoogleTest, and Xlib for the
-# WM_DELETE_WINDOW sender that closes the window on a virtual display.
-DEV_CONFIGURE=(libgtest-dev libgmock-dev libx11-dev)
+# Configuring the dev build also configures its tests: GoogleTest.
+DEV_CONFIGURE=(libgtest-dev libgmock-dev)
 # Running the window headless and taking a screenshot.
 HEADLESS=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
 # CPack's DEB generator reads the linked libraries with these.

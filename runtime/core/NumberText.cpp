@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <cstddef>
 #include <cstdint>
 
@@ -92,6 +93,10 @@ double val(std::string_view text) noexcept {
         negative = *p == '-';
         ++p;
     }
+    // What str writes of a value that is no finite number reads back as it.
+    const std::string_view rest(p, static_cast<std::size_t>(end - p));
+    if (rest.starts_with("INF")) return negative ? -HUGE_VAL : HUGE_VAL;
+    if (rest.starts_with("NAN")) return std::numeric_limits<double>::quiet_NaN();
     // A number goes on with a digit, or a point and a digit. Checked here so
     // that nothing else fast_float reads (a second sign, "inf") counts as one.
     if (p == end || !(isDigit(*p) || (*p == '.' && p + 1 != end && isDigit(p[1])))) {

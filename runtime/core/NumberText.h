@@ -13,8 +13,10 @@
 //    mantissa digit (".5" and "5." both work). An exponent without digits is
 //    not part of the number: "2e" and "2e+" read 2. A blank after the sign
 //    ends the number ("- 5" reads 0).
-//  - val gives 0 where no number starts the text; words such as "INF", "NAN"
-//    and hex forms such as "0x1F" are not numbers ("0x1F" reads 0).
+//  - val gives 0 where no number starts the text; words and hex forms such as
+//    "0x1F" are not numbers ("0x1F" reads 0), but for the texts str writes
+//    for values that are no finite number: "INF" and "-INF" read as
+//    +-infinity and "NAN" as NaN (upper case, as written; "inf" reads 0).
 //  - val rounds correctly however many digits are typed. Magnitudes beyond
 //    the largest double read as +-infinity, magnitudes too small for the
 //    smallest denormal read as +-0: the nearest value to what was typed.
@@ -36,8 +38,8 @@
 //    and written again stays as it is. A value of 7 digits or fewer (0.51054,
 //    0.0175) reads back bit for bit, and so does -0.0 ("-0").
 //  - Non-finite values render as "INF", "-INF" and "NAN" (NaN loses its sign
-//    and payload). val reads these texts as 0, which is accepted: they only
-//    ever appear on screen, never as input the program relies on.
+//    and payload), and val reads them back: a size field that shows "INF" holds
+//    the infinite size it was written from.
 //  - format patterns: '#' optional digit, '0' mandatory digit, the first '.'
 //    the decimal point. Decimals shown = count of '#'/'0' after the point.
 //  - format rounds on the exact binary value, so 2.675 (stored just below)

@@ -73,4 +73,12 @@ R Ask(Model& model, R (Owner::*entry)(const PeerKey&, Params...), Args&&... args
     });
 }
 
+template <class R, class Model, class Owner, class... Params, class... Args>
+R Ask(Model& model, R (Owner::*entry)(const PeerKey&, Params...) const, Args&&... args) noexcept {
+    return Guarded(R{}, [&] {
+        const Ref<Model> hold(&model);
+        return (model.*entry)(PeerAccess::Key(), std::forward<Args>(args)...);
+    });
+}
+
 }  // namespace guirt

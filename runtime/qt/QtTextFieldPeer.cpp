@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -16,6 +17,7 @@
 #include "QtControlPeer.h"
 #include "QtConversions.h"
 #include "QtWindowPeer.h"
+#include "QtX11Clipboard.h"
 
 namespace guirt::qt {
 
@@ -46,6 +48,19 @@ QByteArray Utf8Text(const QMimeData* data) {
 
 std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// The text the clipboard offers, as UTF-8, read from X itself where the platform is X: no more
+// of a huge text than shows it is too long for a field (a character is at most three bytes a
+// unit, so more bytes than three a unit past the bound cannot fit).
+std::string Offered(QClipboard::Mode mode) {
+    constexpr std::size_t kDeciding = 3 * (static_cast<std::size_t>(TextEdit::kMostText) + 1) + 3;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        if (auto text = X11OfferedText(x11->display(), mode == QClipboard::Selection, kDeciding)) {
+            return std::move(*text);
+        }
+    }
+    return Utf8Text(QGuiApplication::clipboard()->mimeData(mode)).toStdString();
 }
 
 // A TextField as a QLineEdit. Its changes and keys go to the model as they happen; the
@@ -157,7 +172,7 @@ public:
                 edit->copy();
                 return;
             case EditCommand::Paste:
-                Insert(QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard), Kept());
+                Insert(Offered(QClipboard::Clipboard), Kept());
                 return;
             case EditCommand::Clear:
                 edit->del();
@@ -177,8 +192,9 @@ private:
             case QEvent::KeyPress: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
                 Report(field_, &TextEdit::PeerKeyDown, key.isAutoRepeat());
+                // Every editing key is a chord with Ctrl or Shift: a typed digit asks nothing.
                 for (const auto& [keys, command] : kEditingKeys) {
-                    if (!key.matches(keys)) continue;
+                    if (!(key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) || !key.matches(keys)) continue;
                     Report(field_, &TextEdit::PeerCommand, command);
                     return true;
                 }
@@ -199,7 +215,19 @@ private:
                     return false;
                 }
                 Edit()->deselect();
-                Insert(QGuiApplication::clipboard()->mimeData(QClipboard::Selection), Edit()->text().size());
+                Insert(Offered(QClipboard::Selection), Edit()->text().size());
+                return true;
+            }
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                // Text the field would refuse is refused as it is dragged in: its source hears
+                // that nothing is taken, and the pointer says so.
+                auto& drag = static_cast<QDragMoveEvent&>(event);
+                if (!drag.mimeData() || !drag.mimeData()->hasText()) return false;
+                const QByteArray offered = Utf8Text(drag.mimeData());
+                if (Ask(field_, &TextEdit::PeerWouldTake, View(offered), Edit()->text().size())) return false;
+                drag.setDropAction(Qt::IgnoreAction);
+                drag.ignore();
                 return true;
             }
             case QEvent::Drop:
@@ -226,9 +254,10 @@ private:
     qsizetype Kept() const { return Edit()->text().size() - Edit()->selectionLength(); }
 
     // Inserts what the model says the field takes of the offered text, if anything.
-    void Insert(const QMimeData* offered, qsizetype kept) {
-        const QByteArray text = Utf8Text(offered);
-        if (const auto taken = Ask(field_, &TextEdit::PeerIncoming, View(text), kept)) Edit()->insert(ToQString(*taken));
+    void Insert(const std::string& offered, qsizetype kept) {
+        if (const auto taken = Ask(field_, &TextEdit::PeerIncoming, std::string_view(offered), kept)) {
+            Edit()->insert(ToQString(*taken));
+        }
     }
 
     // A drop inserts at the pointer, the selection staying; a move within the field counts as

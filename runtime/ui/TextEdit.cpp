@@ -97,15 +97,23 @@ std::int64_t TextEdit::MostText() const {
     return limit > 0 && limit < kMostText ? limit : kMostText;
 }
 
-std::optional<std::string> TextEdit::PeerIncoming(const PeerKey&, std::string_view text, std::int64_t kept) {
-    if (ReadOnly()) return std::nullopt;
+bool TextEdit::Fits(std::string_view text, std::int64_t kept) const noexcept {
     // Counted as the field will hold it, and only as far as the bound.
     std::int64_t units = kept;
     for (std::size_t i = 0; i < text.size() && units <= kMostText; ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;  // one space with its LF
         units += Utf16Units(text.substr(i, 1));
     }
-    if (units > kMostText) {
+    return units <= kMostText;
+}
+
+bool TextEdit::PeerWouldTake(const PeerKey&, std::string_view text, std::int64_t kept) const {
+    return !ReadOnly() && Fits(text, kept);
+}
+
+std::optional<std::string> TextEdit::PeerIncoming(const PeerKey&, std::string_view text, std::int64_t kept) {
+    if (ReadOnly()) return std::nullopt;
+    if (!Fits(text, kept)) {
         Beep();
         return std::nullopt;
     }

@@ -111,14 +111,17 @@ mergeInto(LibraryManager.library, {
       return notice;
     },
     // How wide the text is in the node's font at the size in pixels (one canvas measures all).
-    textWidth: function(node, text, pixels) {
-      return Guirt.measured(node, text, pixels).width;
-    },
-    measured: function(node, text, pixels) {
-      var style = getComputedStyle(node);
+    // A text measured in a CSS font (one canvas measures all); nothing of the page's style
+    // is asked, so no measuring makes the browser work its style out again.
+    measured: function(font, text) {
       Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
-      Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
+      if (Guirt.measure.font !== font) Guirt.measure.font = font;
       return Guirt.measure.measureText(text);
+    },
+    // The font of an element as CSS gives it, at a size: what measures a text as it shows.
+    fontOf: function(node, pixels) {
+      var style = getComputedStyle(node);
+      return style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
     },
     // Where in a field's text a drop at the page's x falls: the place between two characters
     // nearest to it, measured in the field's font.
@@ -396,15 +399,25 @@ mergeInto(LibraryManager.library, {
   },
 
   guirt_web_text_width__deps: ['$Guirt'],
-  guirt_web_text_width: function(handle, text, pixels) {
-    return Guirt.textWidth(Guirt.node(handle), Guirt.text(text), pixels);
+  guirt_web_text_width: function(font, text) {
+    return Guirt.measured(Guirt.text(font), Guirt.text(text)).width;
+  },
+
+  // The element's font as CSS gives it, with "{}" where its size goes: asked once per font.
+  guirt_web_font__deps: ['$Guirt'],
+  guirt_web_font: function(handle) {
+    var font = Guirt.fontOf(Guirt.node(handle), '{}').replace('{}px', '{}');
+    var size = lengthBytesUTF8(font) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(font, copy, size);
+    return copy;
   },
 
   // How tall a line of text is in the node's font at the size, and the room the node's box has
   // for it, in CSS pixels.
   guirt_web_line_height__deps: ['$Guirt'],
   guirt_web_line_height: function(handle, pixels) {
-    var metrics = Guirt.measured(Guirt.node(handle), 'Mg', pixels);
+    var metrics = Guirt.measured(Guirt.fontOf(Guirt.node(handle), pixels), 'Mg');
     return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
   },
 

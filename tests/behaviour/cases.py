@@ -92,6 +92,10 @@ add("A diameter pasted from the Edit menu converts at once",
     clipboard("77"), click("diameter"), key("Ctrl+A"), choose("Edit", "Paste", "mouse"),
     shows("diameter", "77"), shows("areafld", "4656.626"), shows("result", "Voltage drop = 0V"))
 
+add("An area too large for any number gives an infinite diameter, which reads back as infinite",
+    retype("areafld", "1e400"), shows("diameter", "INF"), shows("result", "Voltage drop = 0V"),
+    retype("diameter", "-1e400"), shows("areafld", "INF"), shows("result", "Voltage drop = 0V"))
+
 add("Text that is no number reads as zero and the result says so",
     retype("diameter", "abc"), shows("areafld", "0"), shows("result", "Voltage drop = INFV"),
     retype("current", ""), shows("result", "Voltage drop = NANV"))

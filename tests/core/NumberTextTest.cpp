@@ -33,7 +33,7 @@ TEST(NumberTextVal, ReadsLeadingNumberOfTrickyTexts) {
         {"", 0}, {"abc", 0}, {" \t 12.5kV", 12.5}, {"\n5", 0}, {"+7", 7}, {"- 5", 0},
         {"+-5", 0}, {".5", 0.5}, {"5.", 5}, {"-.25x", -0.25}, {".", 0}, {"-", 0}, {"2e", 2},
         {"2e+", 2}, {"2E-x", 2}, {"2.5E-1", 0.25}, {"5.e2", 500}, {"1e0005", 1e5}, {"0x1F", 0},
-        {"INF", 0}, {"1.5.3", 1.5}, {"4\0" "7"s, 4}, {"-1e400", -kInf}, {"1e-400", 0},
+        {"INF", kInf}, {" -INF", -kInf}, {"+INFV", kInf}, {"inf", 0}, {"Infinity", 0}, {"1.5.3", 1.5}, {"4\0" "7"s, 4}, {"-1e400", -kInf}, {"1e-400", 0},
         {"1e99999999999999999999999", kInf}, {"0e99999999", 0}, {"-0", -0.0}, {"-1e-400", -0.0},
         {"1.7976931348623159e308", kInf}, {"4.9e-324", 5e-324},
         // clang-format on
@@ -41,6 +41,7 @@ TEST(NumberTextVal, ReadsLeadingNumberOfTrickyTexts) {
     for (const auto& c : cases) {
         expectSameBits(c.expected, nt::val(c.text), c.text);
     }
+    EXPECT_TRUE(std::isnan(nt::val("NAN")) && std::isnan(nt::val("-NAN")));
     // Explicit length: the view ends before the '9'.
     EXPECT_EQ(12.0, nt::val(std::string_view("129", 2)));
 }

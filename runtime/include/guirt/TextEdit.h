@@ -102,6 +102,10 @@ public:
     // read-only, or it would then hold more than kMostText units (refused whole, with the
     // error sound; never cut to fit). Reads no further into the text than it must.
     std::optional<std::string> PeerIncoming(const PeerKey&, std::string_view text, std::int64_t kept);
+    // Text dragged over the native control: whether a drop of it would be taken
+    // (PeerIncoming), asked without a sound. A drag of text that would be refused is refused
+    // as it arrives, so that its source hears that nothing was taken.
+    bool PeerWouldTake(const PeerKey&, std::string_view text, std::int64_t kept) const;
     // A key is about to type `typed` in place of the selection, the control keeping `kept`
     // units. False refuses it, with the error sound, where the control would then hold more
     // than kMostText units. A key that types no character (a control character: Backspace,
@@ -131,6 +135,9 @@ protected:
 
 private:
     void Show(Shown what);
+    // Whether the text, its line breaks as spaces, fits beside `kept` units (read no further
+    // than the bound).
+    bool Fits(std::string_view text, std::int64_t kept) const noexcept;
 
     Ref<String> text_;
     bool tabStop_ = true;

@@ -179,7 +179,8 @@ void PutOnClipboard(const std::string& text) {
 
 // Another program drags text over the field and lets go. Qt's platform side of a drag (XDND
 // with another X client) is left out: the events the widget gets from it are sent to it
-// directly, and what the widget answers is what the source would be told.
+// directly. The source hears of a refusal if the drag over the field was refused, or if the
+// drop ends with no action; else it hears the action the drag over the field accepted.
 std::string Drop(const std::string& control, const QString& text) {
     QWidget& target = Control(control);
     QMimeData data;
@@ -197,7 +198,7 @@ std::string Drop(const std::string& control, const QString& text) {
     }
     QDropEvent drop(QPointF(at), offered, &data, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
-    return drop.isAccepted() && drop.dropAction() != Qt::IgnoreAction ? "taken" : "refused";
+    return drop.dropAction() != Qt::IgnoreAction ? "taken" : "refused";
 }
 
 // The pointer rests on the control until Qt's own tooltip timer shows its tooltip.
