@@ -1,6 +1,7 @@
 #include "LineFit.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "ModelState.h"
@@ -21,30 +22,34 @@ std::vector<std::size_t> CutPoints(std::string_view text) {
     return points;
 }
 
+// The largest size from `pixels` down to `least` at which the text is no wider than `width`;
+// none where even the floor is too wide.
+std::optional<int> LargestFit(std::string_view text, int pixels, int least, double width, const TextWidth& widthOf) {
+    if (widthOf(text, pixels) <= width) return pixels;
+    // Measured as few times as it may: a size either fits the text or not.
+    least = std::min(least, pixels);
+    if (widthOf(text, least) > width) return std::nullopt;
+    int low = least, high = pixels - 1;  // the largest size that fits lies in [low, high]
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (widthOf(text, mid) <= width) {
+            low = mid;
+        } else {
+            high = mid - 1;
+        }
+    }
+    return low;
+}
+
 }  // namespace
 
 FittedLine FitLine(std::string_view text, int pixels, int least, double width, const TextWidth& widthOf) {
     FittedLine line{std::string(text), pixels, false};
-    if (widthOf(text, pixels) <= width) return line;
-    // Measured as few times as it may: a size either fits the text or not.
-    least = std::min(least, pixels);
-    int low = least, high = pixels - 1;  // the largest size that fits lies in [low, high], if any
-    if (widthOf(text, least) > width) {
-        high = least - 1;
-    } else {
-        while (low < high) {
-            const int mid = (low + high + 1) / 2;
-            if (widthOf(text, mid) <= width) {
-                low = mid;
-            } else {
-                high = mid - 1;
-            }
-        }
-    }
-    if (high >= least) {
-        line.pixels = high;
+    if (const std::optional<int> fit = LargestFit(text, pixels, least, width, widthOf)) {
+        line.pixels = *fit;
         return line;
     }
+    least = std::min(least, pixels);
     // At the floor, the longest start that fits with the ellipsis (the ellipsis alone at least).
     line.pixels = least;
     line.cut = true;
@@ -70,6 +75,14 @@ int FitLineHeight(int start, int least, double room, const std::function<double(
         }
     }
     return low;
+}
+
+int FitFieldText(std::string_view text, const LineMeasure& measure) {
+    // A text of more characters than the field is wide in pixels shows whole at no size worth
+    // reading: it is not measured (a field may hold 65,536 of them).
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    if (static_cast<double>(characters) > measure.width) return measure.own;
+    return LargestFit(text, measure.own, measure.least, measure.width, measure.widthOf).value_or(measure.own);
 }
 
 std::string LineTip(std::string_view text, std::string_view helpTag, const FittedLine& shown) {

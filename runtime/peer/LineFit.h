@@ -48,6 +48,14 @@ struct LineMeasure {
     TextWidth widthOf;
 };
 
+// The text size a one-line field shows its text at: the largest from `measure.own` down to
+// the floor at which the text fits the box (`measure.width`: the room the field gives its
+// text), so that a number it holds shows whole at any desktop font. `measure.own` is the
+// field's own size where a line of it fits the box's height, else the size that does
+// (FitLineHeight). A text too long to show whole even at the floor stays at that size and
+// scrolls, as in any field: shrinking it would show no more of it.
+int FitFieldText(std::string_view text, const LineMeasure& measure);
+
 // Everything a label shows of its caption and help: a backend measures, and applies these.
 struct ShownLabel {
     FittedLine line;  // a multi-line caption as it is, at the start size

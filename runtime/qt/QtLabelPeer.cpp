@@ -1,13 +1,11 @@
 #include <QLabel>
-#include <memory>
-#include <optional>
 
 #include "LineFit.h"
 #include "ModelState.h"
 #include "QtControlPeer.h"
 #include "QtConversions.h"
+#include "QtLineFont.h"
 #include "QtWindowPeer.h"
-#include "WidthBound.h"
 
 namespace guirt::qt {
 
@@ -36,7 +34,7 @@ public:
             return;
         }
         QtControlPeer::Show(what);
-        if (what == RectControl::Shown::Font) font_.reset();
+        if (what == RectControl::Shown::Font) font_.Forget();
         if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) Fit();
     }
 
@@ -88,30 +86,8 @@ public:
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
 
-    // The model's font as Qt resolves it, and its own size: asked of Qt once per font.
-    struct Resolved {
-        QFont font;
-        int pixels = 0;
-    };
-    const Resolved& Font() {
-        if (!font_) {
-            QFont font = ToQFont(FontOf(model_), View());
-            font_ = Resolved{font, QFontInfo(font).pixelSize()};
-            bound_.Forget();
-        }
-        return *font_;
-    }
-
-    // The label in its font, its own size its start, measured by Qt's own metrics: a text
-    // the bound proves to fit is not shaped.
     LineMeasure Measure(int limit) {
-        auto measured = std::make_shared<QFont>(Font().font);
-        const auto at = [measured](std::string_view text, int pixels) {
-            measured->setPixelSize(pixels);
-            return QFontMetricsF(*measured).horizontalAdvance(ToQString(text));
-        };
-        const auto width = static_cast<double>(View()->width());
-        return {Font().pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
+        return font_.Measure(FontOf(model_), View(), static_cast<double>(View()->width()), limit);
     }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
@@ -120,7 +96,7 @@ private:
         if (!label) return;
         const LineMeasure measure = Measure(limit_);
         ShownLabel shown = ShowLabel(model_, measure);
-        QFont font = Font().font;
+        QFont font = font_.Font(FontOf(model_), label);
         if (shown.line.pixels != measure.own) font.setPixelSize(shown.line.pixels);
         if (label->font() != font) label->setFont(font);
         // A caption's own "&" stays as typed.
@@ -133,8 +109,7 @@ private:
     }
 
     const Label& model_;
-    std::optional<Resolved> font_;  // none until asked, and once the font changes
-    WidthBound bound_;
+    QtLineFont font_;
     ShownLabel shown_;     // what the label shows now
     bool named_ = false;   // its name and tooltip have been set
     int limit_ = 0;

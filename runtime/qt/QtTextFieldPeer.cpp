@@ -8,14 +8,18 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "Guard.h"
+#include "LineFit.h"
 #include "ModelState.h"
 #include "QtControlPeer.h"
 #include "QtConversions.h"
+#include "QtLineFont.h"
 #include "QtWindowPeer.h"
 #include "QtX11Clipboard.h"
 
@@ -77,11 +81,19 @@ public:
         ShowAll<RectControl::Shown>(*this);
         ShowAll<TextEdit::Shown>(*this);
         ShowAll<TextField::Shown>(*this);
-        QObject::connect(Edit(), &QLineEdit::textChanged, Context(),
-                         [this] { Report(field_, &TextEdit::PeerTextChanged); });
+        QObject::connect(Edit(), &QLineEdit::textChanged, Context(), [this] {
+            FitText();
+            Report(field_, &TextEdit::PeerTextChanged);
+        });
     }
 
     using QtControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        QtControlPeer::Show(what);
+        if (what == RectControl::Shown::Font) font_.Forget();
+        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) FitText();
+    }
+
     void Show(TextEdit::Shown what) override {
         QLineEdit* edit = Edit();
         if (!edit) return;
@@ -95,6 +107,7 @@ public:
                 return;
             case TextEdit::Shown::Border:
                 edit->setFrame(field_.Border());
+                FitText();
                 return;
             case TextEdit::Shown::ReadOnly:
                 edit->setReadOnly(field_.ReadOnly());
@@ -127,6 +140,7 @@ public:
         switch (what) {
             case TextField::Shown::Password:
                 edit->setEchoMode(field_.Password() ? QLineEdit::Password : QLineEdit::Normal);
+                FitText();
                 return;
             case TextField::Shown::CueText:
                 edit->setPlaceholderText(ToQString(TextOf(field_.CueText())));
@@ -185,6 +199,32 @@ public:
 
 private:
     QLineEdit* Edit() const { return static_cast<QLineEdit*>(Widget()); }
+
+    // Shows the field's text whole where a smaller size can (FitFieldText), at its font's
+    // own size otherwise. The room is the line edit's own: its contents inside the frame and
+    // text margins, less the 2 px it keeps each side of the text and the cursor's pixel.
+    void FitText() {
+        QLineEdit* edit = Edit();
+        if (!edit) return;
+        const FontRequest request = FontOf(field_);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = edit->rect();
+        option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+        const QRect contents =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins());
+        LineMeasure measure = font_.Measure(request, edit, contents.width() - 2 * 2 - 1, 0);
+        QFont font = font_.Font(request, edit);
+        const int own = measure.own;
+        QFont measured = font;
+        measure.own = FitLineHeight(own, measure.least, contents.height(), [&measured](int size) {
+            measured.setPixelSize(size);
+            return QFontMetricsF(measured).height();
+        });
+        const int pixels = FitFieldText(edit->displayText().toStdString(), measure);
+        if (pixels != own) font.setPixelSize(pixels);
+        if (edit->font() != font) edit->setFont(font);
+    }
 
     // True swallows an edit the model refused, or one the peer makes itself.
     bool WidgetEvent(QEvent& event) override {
@@ -304,6 +344,7 @@ private:
     }
 
     TextField& field_;
+    QtLineFont font_;
     bool dropping_ = false;  // the line edit is being given the taken text to drop
 };
 

@@ -1,6 +1,8 @@
 #include "WebControlPeer.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "Guard.h"
@@ -54,6 +56,7 @@ void WebControl::ShowRect(RectControl::Shown what) {
             return;
         }
         case RectControl::Shown::Font: {
+            lineFont_.reset();
             const FontRequest font = FontOf(model_);
             element_.SetStyle("font-family", CssFontFamily(font));
             element_.SetStyle("font-size", CssFontSize(font));
@@ -94,6 +97,21 @@ int WebControl::FontPixels() const {
     const FontRequest font = FontOf(model_);
     if (font.size <= 0) return guirt_web_inherited_pixels(element_.Handle());
     return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
+}
+
+LineMeasure WebControl::MeasureLine(double width, int limit) {
+    if (!lineFont_) {
+        const std::unique_ptr<char, decltype(&std::free)> font(guirt_web_font(element_.Handle()), &std::free);
+        lineFont_ = LineFont{font.get(), FontPixels()};
+        bound_.Forget();
+    }
+    const LineFont& resolved = *lineFont_;
+    const std::size_t size = resolved.font.find("{}");
+    const auto at = [&resolved, size](std::string_view text, int pixels) {
+        const std::string font = std::string(resolved.font).replace(size, 2, std::to_string(pixels) + "px");
+        return guirt_web_text_width(font.c_str(), std::string(text).c_str());
+    };
+    return {resolved.pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
 }
 
 void WebControl::TakeFocus(FocusWay) {

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "ControlRegistry.h"
+#include "LineFit.h"
 #include "PeerKinds.h"
 #include "WebDom.h"
+#include "WidthBound.h"
 
 namespace guirt::web {
 
@@ -39,6 +43,10 @@ protected:
     const Element* ElementOf(const ControlPeer* peer) const;
     // The size of the control's text in CSS pixels: its font's, or the page's.
     int FontPixels() const;
+    // One line of text in the control's font into `width` CSS pixels (`limit` as
+    // LineMeasure's): the font is asked of the page once per font, never per new text, and a
+    // text the bound proves to fit is not measured whole.
+    LineMeasure MeasureLine(double width, int limit);
     // The events of the element other than the focus's.
     virtual void Event(DomEvent, int, std::string_view) {}
 
@@ -56,6 +64,14 @@ private:
     const Element& content_;
     Element element_;
     std::unique_ptr<Element> description_;  // read by assistive technology, never shown
+    // The element's font as the page gives it, "{}" where its size goes, and its own size:
+    // none until a line is measured, and once the font changes.
+    struct LineFont {
+        std::string font;
+        int pixels = 0;
+    };
+    std::optional<LineFont> lineFont_;
+    WidthBound bound_;
 };
 
 // A control peer of the kind whose seam interface is Interface, on the shared element. The

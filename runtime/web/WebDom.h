@@ -40,6 +40,7 @@ char* guirt_web_font(int element);
 int guirt_web_inherited_pixels(int element);
 double guirt_web_line_height(int element, int pixels);
 double guirt_web_line_room(int element);
+double guirt_web_text_room(int element);
 void guirt_web_set_title(const char* text);
 void guirt_web_menubar(int element, int root, const char* description);
 void guirt_web_menu_enabled(int element, int number, int enabled);

@@ -1,8 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "LineFit.h"
@@ -10,7 +7,6 @@
 #include "WebControlPeer.h"
 #include "WebStyle.h"
 #include "WebWindowPeer.h"
-#include "WidthBound.h"
 
 namespace guirt::web {
 
@@ -34,7 +30,6 @@ public:
             return;
         }
         WebControlPeer::Show(what);
-        if (what == RectControl::Shown::Font) font_.reset();
         if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) Fit();
     }
 
@@ -81,32 +76,7 @@ public:
     }
 
 private:
-    // The label's font as the page gives it, "{}" where its size goes, and its own size in
-    // CSS pixels: asked of the page once per font, never per new text.
-    struct Resolved {
-        std::string font;
-        int pixels = 0;
-    };
-    const Resolved& Font() {
-        if (!font_) {
-            const std::unique_ptr<char, decltype(&std::free)> font(guirt_web_font(Node().Handle()), &std::free);
-            font_ = Resolved{font.get(), FontPixels()};
-            bound_.Forget();
-        }
-        return *font_;
-    }
-
-    // The label measured in CSS pixels: a text the bound proves to fit is not measured whole.
-    LineMeasure Measure(int limit) {
-        const Resolved& resolved = Font();
-        const std::size_t size = resolved.font.find("{}");
-        const auto at = [&resolved, size](std::string_view text, int pixels) {
-            const std::string font = std::string(resolved.font).replace(size, 2, std::to_string(pixels) + "px");
-            return guirt_web_text_width(font.c_str(), std::string(text).c_str());
-        };
-        const auto width = static_cast<double>(BoundsOf(model_).width);
-        return {resolved.pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
-    }
+    LineMeasure Measure(int limit) { return MeasureLine(static_cast<double>(BoundsOf(model_).width), limit); }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
@@ -124,8 +94,6 @@ private:
     }
 
     const Label& model_;
-    std::optional<Resolved> font_;  // none until asked, and once the font changes
-    WidthBound bound_;
     ShownLabel shown_;   // what the label shows now
     bool told_ = false;  // the page has been told all of it once
     int limit_ = 0;      // in CSS pixels; 0: none

@@ -1,8 +1,12 @@
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Guard.h"
+#include "LineFit.h"
 #include "ModelState.h"
 #include "WebControlPeer.h"
 #include "WebKeys.h"
@@ -27,10 +31,16 @@ public:
     }
 
     using WebControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        WebControlPeer::Show(what);
+        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) Refit();
+    }
+
     void Show(TextEdit::Shown what) override {
         switch (what) {
             case TextEdit::Shown::Text:
                 guirt_web_set_value(Node().Handle(), std::string(TextOf(field_.Text())).c_str());
+                FitText();
                 return;
             case TextEdit::Shown::TabStop:
                 // Out of the tab order, a click still focuses it.
@@ -38,6 +48,7 @@ public:
                 return;
             case TextEdit::Shown::Border:
                 Node().SetStyle("border-style", field_.Border() ? "" : "none");
+                Refit();
                 return;
             case TextEdit::Shown::ReadOnly:
                 Node().SetFlag("readOnly", field_.ReadOnly());
@@ -59,6 +70,7 @@ public:
         switch (what) {
             case TextField::Shown::Password:
                 Node().SetAttribute("type", field_.Password() ? "password" : "text");
+                FitText();
                 return;
             case TextField::Shown::CueText:
                 Node().SetAttribute("placeholder", TextOf(field_.CueText()));
@@ -109,9 +121,42 @@ public:
     }
 
 private:
+    // The box or font changed: its room for a line is asked of the page again, once.
+    void Refit() {
+        room_.reset();
+        pixels_ = 0;
+        FitText();
+    }
+
+    // Shows the field's text whole where a smaller size can (FitFieldText), at its font's own
+    // size otherwise. The room is the input's own, inside its border and padding, less the
+    // caret's pixel: asked of the page once per font and box, never per keystroke.
+    void FitText() {
+        if (!room_) {
+            const int handle = Node().Handle();
+            const int own = FontPixels();
+            const int start = FitLineHeight(own, kLeastLinePixels, guirt_web_line_room(handle),
+                                            [handle](int size) { return guirt_web_line_height(handle, size); });
+            room_ = Room{guirt_web_text_room(handle) - 1, own, start};
+        }
+        std::string shown(TextOf(Text()));
+        if (field_.Password()) {
+            const auto characters = std::count_if(shown.begin(), shown.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            shown.clear();
+            for (std::ptrdiff_t i = 0; i < characters; ++i) shown += "\u2022";
+        }
+        LineMeasure measure = MeasureLine(room_->width, 0);
+        measure.own = room_->start;
+        const int pixels = FitFieldText(shown, measure);
+        if (pixels == pixels_) return;
+        pixels_ = pixels;
+        Node().SetStyle("font-size", pixels == room_->own ? CssFontSize(FontOf(field_)) : std::to_string(pixels) + "px");
+    }
+
     void Event(DomEvent event, int detail, std::string_view text) override {
         switch (event) {
             case DomEvent::Input:
+                FitText();
                 Report(field_, &TextEdit::PeerTextChanged);
                 return;
             case DomEvent::Typing:
@@ -139,6 +184,13 @@ private:
     }
 
     TextField& field_;
+    struct Room {
+        double width = 0;  // for the text, in CSS pixels
+        int own = 0;       // the font's own text size
+        int start = 0;     // the largest text size whose line fits the height
+    };
+    std::optional<Room> room_;  // none until asked, and once the box or font changes
+    int pixels_ = 0;            // the text size shown, once fitted
 };
 
 }  // namespace

@@ -428,6 +428,14 @@ mergeInto(LibraryManager.library, {
     return node.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
   },
 
+  // The width a field gives its text, inside its border and padding, in CSS pixels.
+  guirt_web_text_room__deps: ['$Guirt'],
+  guirt_web_text_room: function(handle) {
+    var node = Guirt.node(handle);
+    var style = getComputedStyle(node);
+    return node.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  },
+
   guirt_web_inherited_pixels__deps: ['$Guirt'],
   guirt_web_inherited_pixels: function(handle) {
     return Math.round(parseFloat(getComputedStyle(Guirt.node(handle).parentNode).fontSize));

@@ -98,4 +98,19 @@ FontRequest AtDevicePixels(FontRequest request, int pixels, int dpi) {
     return request;
 }
 
+SizedFont SizedFont::Of(const FontRequest& request, int dpi) {
+    SharedFont font = FontFor(request, dpi);
+    const int own = EmPixels(font.get());
+    return {request, dpi, std::move(font), own};
+}
+
+SharedFont SizedFont::At(int pixels) const {
+    return pixels == own ? font : FontFor(AtDevicePixels(request, pixels, dpi), dpi);
+}
+
+LineMeasure SizedFont::Measure(double width, int limit) const {
+    return {own, static_cast<int>(ScaledPixels(kLeastLinePixels, dpi)), limit, width,
+            [this](std::string_view part, int pixels) { return TextWidth(At(pixels).get(), part); }};
+}
+
 }  // namespace guirt::win32

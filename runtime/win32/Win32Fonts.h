@@ -5,6 +5,8 @@
 #include <memory>
 #include <string_view>
 
+#include "LineFit.h"
+#include "ModelState.h"
 #include "Peers.h"
 
 namespace guirt::win32 {
@@ -23,5 +25,20 @@ double TextWidth(HFONT font, std::string_view text);
 int LineHeight(HFONT font);
 // The request for the same font with an em height of `pixels` device pixels at the DPI.
 FontRequest AtDevicePixels(FontRequest request, int pixels, int dpi);
+
+// A control's font at its window's DPI, and the same font at other sizes: what one line of
+// its text is measured and fitted in.
+struct SizedFont {
+    FontRequest request;
+    int dpi = kLayoutDpi;
+    SharedFont font;
+    int own = 0;  // its em height in device pixels
+
+    static SizedFont Of(const FontRequest& request, int dpi);
+    SharedFont At(int pixels) const;
+    // One line measured in device pixels into `width`: the floor and `limit` (in device
+    // pixels, 0 for none) as LineMeasure's. It measures in this font, so lives no longer.
+    LineMeasure Measure(double width, int limit) const;
+};
 
 }  // namespace guirt::win32

@@ -100,7 +100,7 @@ public:
 
     double LinePixels() override {
         if (!Handle()) return 0;
-        const Sizing sizing = Size();
+        const SizedFont sizing = Size();
         return static_cast<double>(ShowLabel(label_, Measure(sizing, 0)).line.pixels) * kLayoutDpi / sizing.dpi;
     }
 
@@ -115,37 +115,17 @@ public:
     }
 
 private:
-    // The model's font at the window's DPI, and the same font at other sizes.
-    struct Sizing {
-        FontRequest request;
-        int dpi = kLayoutDpi;
-        SharedFont font;
-        int own = 0;  // its em height in device pixels
-
-        SharedFont At(int pixels) const {
-            return pixels == own ? font : FontFor(AtDevicePixels(request, pixels, dpi), dpi);
-        }
-    };
-
-    Sizing Size() const {
-        const FontRequest request = FontOf(label_);
-        const int dpi = Dpi();
-        SharedFont font = FontFor(request, dpi);
-        const int own = EmPixels(font.get());
-        return {request, dpi, std::move(font), own};
-    }
+    SizedFont Size() const { return SizedFont::Of(FontOf(label_), Dpi()); }
 
     // The label measured in device pixels: the floor and the limit scaled for the DPI.
-    LineMeasure Measure(const Sizing& sizing, int limit) const {
-        return {sizing.own, static_cast<int>(ScaledPixels(kLeastLinePixels, sizing.dpi)), limit,
-                static_cast<double>(DeviceBounds().width),
-                [&sizing](std::string_view part, int pixels) { return TextWidth(sizing.At(pixels).get(), part); }};
+    LineMeasure Measure(const SizedFont& sizing, int limit) const {
+        return sizing.Measure(static_cast<double>(DeviceBounds().width), limit);
     }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
         if (!Handle() || !made_) return;
-        const Sizing sizing = Size();
+        const SizedFont sizing = Size();
         const int limit = limit_ > 0 ? static_cast<int>(std::lround(limit_ * sizing.dpi / kLayoutDpi)) : 0;
         ShownLabel shown = ShowLabel(label_, Measure(sizing, limit));
         UseFont(sizing.At(shown.line.pixels));

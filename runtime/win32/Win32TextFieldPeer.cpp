@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "Guard.h"
+#include "LineFit.h"
 #include "ModelState.h"
 #include "Win32ControlPeer.h"
 #include "Win32EditPadding.h"
@@ -78,12 +79,18 @@ public:
     }
 
     using Win32ControlPeer::Show;
+    void Show(RectControl::Shown what) override {
+        Win32ControlPeer::Show(what);
+        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) FitText();
+    }
+
     void Show(TextEdit::Shown what) override {
         const HWND edit = Handle();
         if (!edit) return;
         switch (what) {
             case TextEdit::Shown::Text:
                 SetWindowTextW(edit, Wide(TextOf(field_.Text())).c_str());
+                FitText();
                 return;
             case TextEdit::Shown::TabStop:
                 // Out of the tab order, a click still focuses it.
@@ -97,6 +104,7 @@ public:
                 SetWindowLongPtrW(edit, GWL_EXSTYLE, wanted);
                 SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                              SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                FitText();
                 return;
             }
             case TextEdit::Shown::ReadOnly:
@@ -123,6 +131,7 @@ public:
         switch (what) {
             case TextField::Shown::Password:
                 SendMessageW(edit, EM_SETPASSWORDCHAR, field_.Password() ? kPasswordDot : 0, 0);
+                FitText();
                 Repaint();
                 return;
             case TextField::Shown::CueText:
@@ -178,7 +187,9 @@ public:
     }
 
     void Notified(WORD code) override {
-        if (code == EN_CHANGE) Report(field_, &TextEdit::PeerTextChanged);
+        if (code != EN_CHANGE) return;
+        FitText();
+        Report(field_, &TextEdit::PeerTextChanged);
     }
 
     HBRUSH Colors(HDC dc) override {
@@ -188,6 +199,33 @@ public:
     }
 
 private:
+    // Shows the field's text whole where a smaller size can (FitFieldText), at its font's own
+    // size otherwise. The room is the edit's own: inside its border, less its margins and
+    // the caret's pixel.
+    void FitText() {
+        const HWND edit = Handle();
+        if (!edit) return;
+        const SizedFont sized = SizedFont::Of(FontOf(field_), Dpi());
+        RECT client{}, window{};
+        GetClientRect(edit, &client);
+        GetWindowRect(edit, &window);
+        const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
+        const double width = client.right - client.left - LOWORD(margins) - HIWORD(margins) - 1;
+        const bool edged = (GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+        const double room = window.bottom - window.top - (edged ? 2 * GetSystemMetrics(SM_CYEDGE) : 0);
+        std::string shown;
+        if (field_.Password()) {
+            for (int i = GetWindowTextLengthW(edit); i > 0; --i) shown += Utf8(std::wstring(1, kPasswordDot));
+        } else {
+            shown = TextOf(WindowText(edit));
+        }
+        LineMeasure measure = sized.Measure(width, 0);
+        measure.own = FitLineHeight(measure.own, measure.least, room,
+                                    [&sized](int size) { return LineHeight(sized.At(size).get()); });
+        const int pixels = FitFieldText(shown, measure);
+        UseFont(sized.At(pixels));
+    }
+
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
             case WM_KEYDOWN:

@@ -1,6 +1,8 @@
 #include <QAccessible>
 #include <QStyle>
+#include <QLineEdit>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <bit>
 #include <cstring>
 #include <set>
@@ -136,7 +138,7 @@ TEST(ProgramStartup, TheApplicationIsVersionOneZero) {
 }
 
 // The captions read as one column at any desktop font: one text size, each caption whole in
-// its box; and the popup's metal shows whole. Also run at a 14 pt desktop font.
+// its box; the popup's metal and each field's number show whole. Also run at a 14 pt desktop font.
 TEST(ProgramStartup, TheCaptionsShareOneSizeAndThePopupShowsItsRowWhole) {
     std::set<int> sizes;
     for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
@@ -152,6 +154,17 @@ TEST(ProgramStartup, TheCaptionsShareOneSizeAndThePopupShowsItsRowWhole) {
     const QRect field =
         popup->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, popup);
     EXPECT_LE(QFontMetrics(popup->font()).height(), field.height());
+    // Each field shows its number whole: within its contents, less the 2 px the line edit
+    // keeps each side of its text and the cursor's pixel.
+    for (const char* name : {"lenght", "diameter", "areafld", "current"}) {
+        QLineEdit* edit = Widget<QLineEdit>(name);
+        QStyleOptionFrame frame;
+        frame.initFrom(edit);
+        frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit);
+        EXPECT_LE(QFontMetricsF(edit->font()).horizontalAdvance(edit->text()) + 5, contents.width()) << name;
+        EXPECT_LE(QFontMetrics(edit->font()).height(), contents.height()) << name;
+    }
 }
 
 // Each caption is its field's label to assistive technology (Qt's buddy relation); the popup,

@@ -42,6 +42,7 @@ TEST(ModelState, BoundsScaleByTheirEdges) {
 
 // A one-line text too wide for its box: the largest size from the floor up that fits it,
 // else cut at the end (on a whole character) at the floor; the tip then tells it whole. A
+// field shrinks its text the same way where that shows it whole, and never cuts it. A
 // search that stops narrowing is caught at once, not by a test's time running out.
 TEST(LineFit, ShrinksToTheLargestSizeThatFitsThenCutsWholeCharactersAtTheFloor) {
     int measured = 0;
@@ -77,6 +78,13 @@ TEST(LineFit, ShrinksToTheLargestSizeThatFitsThenCutsWholeCharactersAtTheFloor) 
     EXPECT_EQ(FitLineHeight(14, 8, 20, heightOf), 14);
     EXPECT_EQ(FitLineHeight(19, 8, 12, heightOf), 12);
     EXPECT_EQ(FitLineHeight(19, 8, 5, heightOf), 8);
+
+    // A field: as wide as its room allows from the size its height allows; a text that fits at
+    // no size scrolls at that size.
+    const LineMeasure field{FitLineHeight(19, 8, 14, heightOf), 8, 0, 40, widthOf};
+    EXPECT_EQ(FitFieldText("1.78", field), 14);
+    EXPECT_EQ(FitFieldText("1.784124", field), 10);
+    EXPECT_EQ(FitFieldText("1.7841241.784124", field), 14);
 }
 
 // Two labels on a field's row: the nearer captions it, whichever comes first; the other

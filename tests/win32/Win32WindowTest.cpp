@@ -76,7 +76,8 @@ TEST_F(Win32WindowTest, ControlsShowTheirTextFontAndColoursOnTheWindowsBackgroun
     EXPECT_EQ(FontOf(result).lfHeight, -14);
     EXPECT_TRUE(FontOf(formula).lfItalic);
     EXPECT_EQ(FontOf(formula).lfHeight, -10);
-    // One font for the controls that ask for the same one.
+    // One font for the controls that ask for the same one (and whose texts fit at its size).
+    window->Get<TextField>("current")->SetText(String::FromBytes("2"));
     EXPECT_EQ(SendMessageW(Control(kLength, L"Edit"), WM_GETFONT, 0, 0),
               SendMessageW(Control(kCurrent, L"Edit"), WM_GETFONT, 0, 0));
 

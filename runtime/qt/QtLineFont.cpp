@@ -1,0 +1,38 @@
+#include "QtLineFont.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <memory>
+
+#include "QtConversions.h"
+
+namespace guirt::qt {
+
+const QtLineFont::Resolved& QtLineFont::Resolve(const FontRequest& request, const QWidget* widget) {
+    if (!resolved_) {
+        QFont font = ToQFont(request, widget);
+        resolved_ = Resolved{font, QFontInfo(font).pixelSize()};
+        bound_.Forget();
+    }
+    return *resolved_;
+}
+
+const QFont& QtLineFont::Font(const FontRequest& request, const QWidget* widget) {
+    return Resolve(request, widget).font;
+}
+
+int QtLineFont::Pixels(const FontRequest& request, const QWidget* widget) {
+    return Resolve(request, widget).pixels;
+}
+
+LineMeasure QtLineFont::Measure(const FontRequest& request, const QWidget* widget, double width, int limit) {
+    const Resolved& resolved = Resolve(request, widget);
+    auto measured = std::make_shared<QFont>(resolved.font);
+    const auto at = [measured](std::string_view text, int pixels) {
+        measured->setPixelSize(pixels);
+        return QFontMetricsF(*measured).horizontalAdvance(ToQString(text));
+    };
+    return {resolved.pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
+}
+
+}  // namespace guirt::qt
