@@ -14,9 +14,9 @@
 //    which people there read too.
 //  - val takes the point as the decimal separator whatever the user's, and the
 //    user's comma as well: with ',' both "2,5" and "2.5" read 2.5. Where the
-//    separator is the point a comma ends the number ("1,5" reads 1), as grouping
-//    would be read wrong either way. The number's first separator is its decimal
-//    one: "1.234,5" reads 1.234 with either.
+//    separator is the point, a comma is none and ends the number ("1,5" reads
+//    1). The number's first separator is its decimal one, and nothing groups
+//    thousands: "1.234,5" reads 1.234 with either.
 //  - str and format write the user's separator and nothing else of the locale:
 //    no grouping, no local digits or words ("INF", "e+07" stay as they are).
 //  - val skips leading spaces and tabs only. CR and LF are not skipped: text
