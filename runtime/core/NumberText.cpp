@@ -111,7 +111,8 @@ double val(std::string_view text, char separator) noexcept {
     // and gives +-infinity or 0 out of range (newer versions also report that,
     // so the result's code is not looked at).
     double magnitude = 0.0;
-    fast_float::from_chars_advanced(p, end, magnitude, fast_float::parse_options(fast_float::chars_format::general, point));
+    const fast_float::parse_options options(fast_float::chars_format::general, point);
+    fast_float::from_chars_advanced(p, end, magnitude, options);
     return negative ? -magnitude : magnitude;
 }
 
