@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -11,7 +12,7 @@
 #include <fast_float/fast_float.h>
 // fmt from its headers alone, so that no target has a library to link.
 #define FMT_HEADER_ONLY
-// No number here is written for a locale: fmt need not bring the standard library's in.
+// The user's separator is put in by hand: fmt need not bring the standard library's locale in.
 #define FMT_STATIC_THOUSANDS_SEPARATOR ','
 #include <fmt/compile.h>
 #include <fmt/format.h>
@@ -81,7 +82,7 @@ Pattern parsePattern(std::string_view text) {
 
 }  // namespace
 
-double val(std::string_view text) noexcept {
+double val(std::string_view text, char separator) noexcept {
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p != end && (*p == ' ' || *p == '\t')) {
@@ -97,32 +98,39 @@ double val(std::string_view text) noexcept {
     const std::string_view rest(p, static_cast<std::size_t>(end - p));
     if (rest.starts_with("INF")) return negative ? -HUGE_VAL : HUGE_VAL;
     if (rest.starts_with("NAN")) return std::numeric_limits<double>::quiet_NaN();
+    // The point, or the user's separator where that is another, after the integer digits:
+    // whichever comes first is the one this number is written with.
+    const char* const integerEnd = std::find_if_not(p, end, isDigit);
+    const char point = integerEnd != end && *integerEnd == separator ? separator : '.';
     // A number goes on with a digit, or a point and a digit. Checked here so
     // that nothing else fast_float reads (a second sign, "inf") counts as one.
-    if (p == end || !(isDigit(*p) || (*p == '.' && p + 1 != end && isDigit(p[1])))) {
+    if (p == end || !(isDigit(*p) || (*p == point && p + 1 != end && isDigit(p[1])))) {
         return 0.0;
     }
     // fast_float reads the rest of the grammar as val does, rounds correctly
     // and gives +-infinity or 0 out of range (newer versions also report that,
     // so the result's code is not looked at).
     double magnitude = 0.0;
-    fast_float::from_chars(p, end, magnitude, fast_float::chars_format::general);
+    const fast_float::parse_options options(fast_float::chars_format::general, point);
+    fast_float::from_chars_advanced(p, end, magnitude, options);
     return negative ? -magnitude : magnitude;
 }
 
-std::string str(double value) {
+std::string str(double value, char separator) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
     // fmt's general form is printf's %g, rounded on the exact value: 7 significant digits,
     // trailing zeros dropped, exponent form below 1e-4 and from 1e7.
-    return fmt::format(FMT_COMPILE("{:.7g}"), value);
+    std::string text = fmt::format(FMT_COMPILE("{:.7g}"), value);
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
 }
 
-std::string format(double value, std::string_view patternText) {
+std::string format(double value, std::string_view patternText, char separator) {
     const Pattern pattern = parsePattern(patternText);
     if (!pattern.hasPlaceholder) {
-        return pattern.prefix + (value == 0 ? std::string("0") : str(value));
+        return pattern.prefix + (value == 0 ? std::string("0") : str(value, separator));
     }
     if (!std::isfinite(value)) {
         return pattern.prefix + nonFiniteText(value) + pattern.suffix;
@@ -177,9 +185,26 @@ std::string format(double value, std::string_view patternText) {
     }
     out += integer;
     if (!decimals.empty()) {
-        out += '.' + decimals;
+        out += separator + decimals;
     }
     return out + pattern.suffix;
+}
+
+char separatorOf(std::string_view platformText) noexcept {
+    return platformText == "," ? ',' : '.';
+}
+
+namespace {
+// Set on the UI thread at start-up and read by any thread that reads or writes a number.
+std::atomic<char> gUserSeparator{'.'};
+}  // namespace
+
+char userSeparator() noexcept {
+    return gUserSeparator.load(std::memory_order_relaxed);
+}
+
+void setUserSeparator(char separator) noexcept {
+    gUserSeparator.store(separator == ',' ? ',' : '.', std::memory_order_relaxed);
 }
 
 }  // namespace guirt::numtext

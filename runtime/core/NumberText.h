@@ -3,10 +3,22 @@
 #include <string>
 #include <string_view>
 
-// Locale-independent number text: the same digits, point and signs whatever
-// the user's regional settings, so what one machine shows another reads back.
+// Number text as the user writes it: the same digits, signs, exponent and words
+// everywhere, with the decimal separator of the user's platform (a point or a
+// comma), so that what the program writes reads back and what the user types
+// with either separator means what it says.
 //
 // Rendering choices, all in one place:
+//  - The separator is '.' or ','. A platform whose separator is neither (the
+//    Arabic decimal mark goes with digits val does not read) gets the point,
+//    which people there read too.
+//  - val takes the point as the decimal separator whatever the user's, and the
+//    user's comma as well: with ',' both "2,5" and "2.5" read 2.5. Where the
+//    separator is the point, a comma is none and ends the number ("1,5" reads
+//    1). The number's first separator is its decimal one, and nothing groups
+//    thousands: "1.234,5" reads 1.234 with either.
+//  - str and format write the user's separator and nothing else of the locale:
+//    no grouping, no local digits or words ("INF", "e+07" stay as they are).
 //  - val skips leading spaces and tabs only. CR and LF are not skipped: text
 //    after a line break belongs to another line, so "\n5" reads 0.
 //  - val reads [+|-] digits [. digits] [e|E [+|-] digits], needing at least one
@@ -41,7 +53,7 @@
 //    and payload), and val reads them back: a size field that shows "INF" holds
 //    the infinite size it was written from.
 //  - format patterns: '#' optional digit, '0' mandatory digit, the first '.'
-//    the decimal point. Decimals shown = count of '#'/'0' after the point.
+//    the decimal separator (written as the user's). Decimals shown = count of '#'/'0' after the point.
 //  - format rounds on the exact binary value, so 2.675 (stored just below)
 //    gives "2.67" and 0.0005 (stored just above) gives "0.001" with "#.###".
 //    Exact ties round away from zero: 0.125 -> "0.13", 2.5 -> "3", -2.5 ->
@@ -62,13 +74,21 @@
 //  - format of a non-finite value gives the str text in place of the number.
 namespace guirt::numtext {
 
-// Reads the number at the start of text; never throws.
-double val(std::string_view text) noexcept;
+// Reads the number at the start of text, with a point or the separator; never throws.
+double val(std::string_view text, char separator = '.') noexcept;
 
 // The value to 7 significant digits, which val reads back within 5e-7 of it.
-std::string str(double value);
+std::string str(double value, char separator = '.');
 
 // Renders value with a '#'/'0'/'.' pattern, e.g. "#.###".
-std::string format(double value, std::string_view pattern);
+std::string format(double value, std::string_view pattern, char separator = '.');
+
+// The separator of the platform's own text for it ("," or "٫", UTF-8): ',' or '.'.
+char separatorOf(std::string_view platformText) noexcept;
+
+// The user's separator, which Val, Str and Format use: '.' until start-up sets the
+// platform's, once, before any window is built.
+char userSeparator() noexcept;
+void setUserSeparator(char separator) noexcept;
 
 }  // namespace guirt::numtext

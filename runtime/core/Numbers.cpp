@@ -7,15 +7,15 @@
 namespace guirt {
 
 double Val(const Ref<String>& text) noexcept {
-    return numtext::val(TextOf(text));
+    return numtext::val(TextOf(text), numtext::userSeparator());
 }
 
 Ref<String> Str(double value) {
-    return String::FromBytes(numtext::str(value));
+    return String::FromBytes(numtext::str(value, numtext::userSeparator()));
 }
 
 Ref<String> Format(double value, const Ref<String>& pattern) {
-    return String::FromBytes(numtext::format(value, TextOf(pattern)));
+    return String::FromBytes(numtext::format(value, TextOf(pattern), numtext::userSeparator()));
 }
 
 double Sqrt(double value) noexcept {

@@ -133,6 +133,9 @@ public:
     // The one-line report of an exception that nothing handled, already written to
     // standard error; a backend whose programs have no console shows it to the user too.
     virtual void AlertUnhandledException(std::string_view report) = 0;
+    // The decimal separator of the user's numbers as the platform's settings give it (UTF-8),
+    // asked once at start-up; the runtime decides what its number text makes of it.
+    virtual std::string DecimalSeparator() = 0;
 };
 
 // The installed backend, or null while none is (the models then work on their own).

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QProcess>
 #include <dlfcn.h>
@@ -259,6 +260,9 @@ public:
 
     // Standard error is where a program started from a desktop on Linux reports.
     void AlertUnhandledException(std::string_view) override {}
+
+    // Qt's system locale follows LC_ALL, LC_NUMERIC and LANG, as the desktop sets them.
+    std::string DecimalSeparator() override { return QLocale::system().decimalPoint().toStdString(); }
 
 private:
     std::vector<std::string> words_;

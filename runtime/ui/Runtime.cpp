@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Backend.h"
+#include "NumberText.h"
 #include "OwnClasses.h"
 #include "UIThread.h"
 #include "WindowRegistry.h"
@@ -34,6 +35,8 @@ std::int64_t RuntimeInit(void*, void*, const wchar_t* commandLine, int) {
     RuntimeState& state = State();
     state.backend = CreatePlatformBackend(commandLine ? std::wstring_view(commandLine) : std::wstring_view());
     InstallPeerFactory(state.backend.get());
+    // Before any window is built: every number shown from then on is written with it.
+    numtext::setUserSeparator(state.backend ? numtext::separatorOf(state.backend->DecimalSeparator()) : '.');
     return 0;
 }
 

@@ -1,5 +1,9 @@
 #include <emscripten.h>
 
+#include <cstdlib>
+#include <memory>
+#include <string>
+
 #include "Backend.h"
 #include "WebDom.h"
 #include "WebWindowPeer.h"
@@ -40,6 +44,11 @@ public:
 
     // Standard error is the browser's console; the page shows it too.
     void AlertUnhandledException(std::string_view report) override { guirt_web_alert(std::string(report).c_str()); }
+
+    std::string DecimalSeparator() override {
+        const std::unique_ptr<char, decltype(&std::free)> separator(guirt_web_decimal_separator(), &std::free);
+        return separator.get();
+    }
 
 private:
     bool running_ = false;

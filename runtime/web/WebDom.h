@@ -47,6 +47,7 @@ void guirt_web_menu_enabled(int element, int number, int enabled);
 void guirt_web_end_loop();
 void guirt_web_ended(const char* program, int status);
 void guirt_web_alert(const char* report);
+char* guirt_web_decimal_separator();
 }
 
 namespace guirt::web {

@@ -376,6 +376,17 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  // The decimal separator of the numbers of the browser's language, as Intl writes them.
+  guirt_web_decimal_separator: function() {
+    var parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+    var decimal = parts.find(function(part) { return part.type === 'decimal'; });
+    var separator = decimal ? decimal.value : '.';
+    var size = lengthBytesUTF8(separator) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(separator, copy, size);
+    return copy;
+  },
+
   guirt_web_clipboard: function() {
     return !!(navigator.clipboard && navigator.clipboard.readText);
   },

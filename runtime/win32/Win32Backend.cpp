@@ -90,6 +90,13 @@ public:
         MessageBoxW(nullptr, win32::Wide(report).c_str(), nullptr, MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
 
+    // The user's own setting, which Control Panel's Region lets them change from the locale's.
+    std::string DecimalSeparator() override {
+        wchar_t separator[8]{};  // the setting holds at most 3 characters
+        const int written = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+        return written > 1 ? win32::Utf8(std::wstring_view(separator, static_cast<std::size_t>(written - 1))) : ".";
+    }
+
 private:
     ComApartment com_;  // first in, last out: the windows go before it
     bool running_ = false;

@@ -3,7 +3,7 @@
 Each case starts from a freshly started program showing the start-up example: copper,
 60 m, 0.51054 mm (0.20471 mm2), 0.350 A.
 """
-from steps import (case, choose, choose_item, click, clipboard, close, come_back, context, description, drop,
+from steps import (Locale, case, choose, choose_item, click, clipboard, close, come_back, context, description, drop,
                    dropped, enabled, exit_status, expect, focus, hover, if_running, key, leave, length,
                    menu_shown, name, open_context, open_list, open_menu, pick, retype, running, same, selection,
                    shows, text, tooltip, type_text)
@@ -99,6 +99,18 @@ add("An area too large for any number gives an infinite diameter, which reads ba
 add("Text that is no number reads as zero and the result says so",
     retype("diameter", "abc"), shows("areafld", "0"), shows("result", "Voltage drop = INFV"),
     retype("current", ""), shows("result", "Voltage drop = NANV"))
+
+# Numbers as the user writes them: where the platform's decimal separator is a comma, a field
+# reads it beside the point, and what the program writes has it.
+for tag in ("de-DE", "fr-FR", "ru-RU"):
+    add(f"In {tag} a field reads a decimal comma or point, and the program writes the comma",
+        shows("form", "Vd (20°C) = ( Length x Current x 0,0175 ) / Area"), shows("result", "Voltage drop = 1,795V"),
+        retype("areafld", "2,5"), shows("diameter", "1,784124"), shows("result", "Voltage drop = 0,147V"),
+        retype("diameter", "1.5"), shows("areafld", "1,767146"), shows("result", "Voltage drop = 0,208V"),
+        locale=Locale(tag, ","))
+
+add("In en-US a comma ends the number that a field reads",
+    retype("areafld", "2,5"), shows("diameter", "1.595769"), shows("result", "Voltage drop = 0.184V"))
 
 
 # Every editing command by each way of giving it: the menu by mouse and by keyboard, the

@@ -28,14 +28,26 @@ def flat(steps):
             yield step
 
 
+def desktop_locale(locale):
+    """A desktop's locale as Qt and Wine read it: the POSIX variable that overrides the others."""
+    return {"LC_ALL": locale.tag.replace("-", "_") + ".UTF-8"}
+
+
+def simulated_locale(locale):
+    """The recording backend's simulated platform has no locale data: it is given its user's setting."""
+    return {"RECORDING_DECIMAL_SEPARATOR": locale.separator}
+
+
 def make_target(kind, args):
     if kind == "web":
         from targets.web import WebTarget
         return WebTarget(args[0])
     from targets.agent import AgentTarget
     if kind == "wine":
-        return AgentTarget(["wine", args[0], args[1]], per_case=False, settle=10)
-    return AgentTarget([args[0]], per_case=True, settle=5)
+        return AgentTarget(["wine", args[0], args[1]], per_case=False, settle=10, settings=desktop_locale)
+    if kind == "qt":
+        return AgentTarget([args[0]], per_case=True, settle=5, settings=desktop_locale)
+    return AgentTarget([args[0]], per_case=True, settle=5, settings=simulated_locale)
 
 
 class Runner:
@@ -92,9 +104,6 @@ def test_name(number, title):
 
 def make_suite(kind, target):
     class Behaviour(unittest.TestCase):
-        def setUp(self):
-            target.start()
-
         def tearDown(self):
             target.stop()
 
@@ -102,6 +111,7 @@ def make_suite(kind, target):
         def test(self, case=case):
             if kind in case.cannot:
                 self.skipTest(case.cannot[kind])
+            target.start(case.locale)
             Runner(target).run(case.steps)
         test.__doc__ = case.title
         setattr(Behaviour, test_name(number, case.title), test)

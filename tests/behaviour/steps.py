@@ -191,25 +191,39 @@ def if_running(*steps):
     return IfRunning(list(steps))
 
 
+@dataclass(frozen=True)
+class Locale:
+    """The user's language and region as the platform is set to it: a BCP 47 tag ("de-DE"), which
+    each target turns into its platform's setting, and the decimal separator that goes with it,
+    which a simulated platform (without locale data of its own) is given as its user's setting."""
+    tag: str
+    separator: str
+
+
+US = Locale("en-US", ".")
+
+
 @dataclass
 class Case:
     """A behaviour a user meets: steps and expectations, in order, from a freshly started program.
 
-    `cannot` names the targets that cannot run the case, each with the reason.
+    `cannot` names the targets that cannot run the case, each with the reason. `locale` is the
+    one the program is started in; every case has one, so no case depends on the machine's.
     """
     title: str
     steps: list
     cannot: dict = field(default_factory=dict)
+    locale: Locale = US
 
 
-def case(title, *steps, cannot=None):
+def case(title, *steps, cannot=None, locale=US):
     flat = []
     for step in steps:
         if isinstance(step, list):
             flat.extend(step)
         else:
             flat.append(step)
-    return Case(title, flat, cannot or {})
+    return Case(title, flat, cannot or {}, locale)
 
 
 # Steps users take often.

@@ -152,3 +152,39 @@ TEST(NumberTextFormat, HugeValuesPrintAllIntegerDigits) {
     EXPECT_EQ('5', tiny.back());
     EXPECT_EQ(1202u, nt::format(5e-324, "0." + std::string(1200, '0')).size());
 }
+
+TEST(NumberTextSeparator, CommaReadsBesideThePointAndIsWritten) {
+    const struct {
+        std::string text;
+        double comma;  // read where the user's separator is the comma
+        double point;  // and where it is the point
+    } reads[] = {
+        // clang-format off
+        {"2,5", 2.5, 2}, {"2.5", 2.5, 2.5}, {" -,5 mm", -0.5, 0}, {"5,", 5, 5}, {",", 0, 0},
+        {"2,5e3", 2500, 2}, {"1.234,5", 1.234, 1.234}, {"1,234.5", 1.234, 1}, {"1,5,3", 1.5, 1},
+        {"-0,0", -0.0, -0.0}, {"INF", kInf, kInf},
+        // clang-format on
+    };
+    for (const auto& r : reads) {
+        expectSameBits(r.comma, nt::val(r.text, ','), r.text + " with ','");
+        expectSameBits(r.point, nt::val(r.text, '.'), r.text + " with '.'");
+    }
+
+    EXPECT_EQ("0,2047149", nt::str(0.20471488863018003, ','));
+    EXPECT_EQ("1,234568e+07", nt::str(12345678, ','));
+    EXPECT_EQ("1e-05", nt::str(1e-5, ','));
+    EXPECT_EQ("-INF", nt::str(-kInf, ','));
+    EXPECT_EQ("1,795", nt::format(1.7951796396396615, "#.###", ','));
+    EXPECT_EQ("0,0175", nt::format(0.0175, "#.####", ','));
+    EXPECT_EQ("2", nt::format(2.0, "#.###", ','));
+    // Only the pattern's decimal point is the user's; a later point is a literal.
+    EXPECT_EQ("1,5.", nt::format(1.5, "#.#.", ','));
+    EXPECT_EQ("x=1,5", nt::format(1.5, "x=", ','));
+}
+
+TEST(NumberTextSeparator, OnlyTheCommaReplacesThePoint) {
+    EXPECT_EQ(',', nt::separatorOf(","));
+    EXPECT_EQ('.', nt::separatorOf("."));
+    EXPECT_EQ('.', nt::separatorOf("\u066B"));  // the Arabic decimal mark
+    EXPECT_EQ('.', nt::separatorOf(""));
+}

@@ -68,19 +68,44 @@ void requireSameAsStrtod(std::string_view text, double read) {
 }
 
 // str keeps 7 significant digits: val reads its text back within half a unit of the 7th
-// (plus the rounding of reading), and writing what was read gives the same text. Infinities
-// come back as themselves, and NaN as NaN.
-void requireRoundTrip(double x) {
+// (plus the rounding of reading), and writing what was read gives the same text, with either
+// separator. Infinities come back as themselves, and NaN as NaN.
+void requireRoundTrip(double x, char separator) {
     if (!std::isfinite(x)) {
-        const double back = nt::val(nt::str(x));
+        const double back = nt::val(nt::str(x, separator), separator);
         if (std::isnan(x) ? !std::isnan(back) : back != x) std::abort();
         return;
     }
-    const std::string text = nt::str(x);
-    const double back = nt::val(text);
+    const std::string text = nt::str(x, separator);
+    const double back = nt::val(text, separator);
     const double ulp = std::nextafter(std::fabs(back), HUGE_VAL) - std::fabs(back);
-    if (!(std::fabs(back - x) <= 5e-7 * std::fabs(x) + ulp) || nt::str(back) != text) {
+    if (!(std::fabs(back - x) <= 5e-7 * std::fabs(x) + ulp) || nt::str(back, separator) != text) {
         std::fprintf(stderr, "str(%.17g) is \"%s\", read back as %.17g\n", x, text.c_str(), back);
+        std::abort();
+    }
+}
+
+void requireRoundTrip(double x) {
+    requireRoundTrip(x, '.');
+    requireRoundTrip(x, ',');
+}
+
+// Where the comma is the user's separator, a number written with it reads as the same
+// number written with a point, and any other text reads as it does with the point.
+void requireCommaAsPoint(std::string_view text, double readWithPoint) {
+    std::size_t at = std::min(text.find_first_not_of(" \t"), text.size());
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+    double expected = readWithPoint;
+    if (at < text.size() && text[at] == ',') {
+        std::string pointed(text);
+        pointed[at] = '.';
+        expected = nt::val(pointed, '.');
+    }
+    const double read = nt::val(text, ',');
+    if (std::bit_cast<std::uint64_t>(read) != std::bit_cast<std::uint64_t>(expected) &&
+        !(std::isnan(read) && std::isnan(expected))) {
+        std::fprintf(stderr, "with the comma val read %.17g, not %.17g\n", read, expected);
         std::abort();
     }
 }
@@ -107,6 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double read = nt::val(text);
     requireSameAsStrtod(text, read);
+    requireCommaAsPoint(text, read);
     requireRoundTrip(read);
     (void)nt::format(read, text);
 

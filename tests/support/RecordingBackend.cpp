@@ -53,6 +53,10 @@ void RecordingBackend::AlertUnhandledException(std::string_view report) {
     log.push_back("alert " + std::string(report));
 }
 
+std::string RecordingBackend::DecimalSeparator() {
+    return decimalSeparator;
+}
+
 void RecordingBackend::UserEdits(TextEdit& field, std::string_view text) {
     if (auto* peer = dynamic_cast<RecordingField*>(field.Peer(PeerAccess::Key()))) peer->UserSets(text);
 }

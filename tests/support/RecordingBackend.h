@@ -35,6 +35,7 @@ public:
     bool ClipboardOffersText() override;
     void Beep() override;
     void AlertUnhandledException(std::string_view report) override;
+    std::string DecimalSeparator() override;
 
     // The user changes the field's text: its peer holds the text and reports the change.
     void UserEdits(TextEdit& field, std::string_view text);
@@ -54,6 +55,7 @@ public:
     ShownMenuBar bar;                        // what the window's bar shows now
     std::map<std::size_t, bool> menuStates;  // entries enabled (true) or greyed since
     std::vector<RecordingWindow*> windows;   // the windows it made, in order
+    std::string decimalSeparator = ".";      // the user's, as the platform's settings give it
 
 private:
     bool looping_ = false;

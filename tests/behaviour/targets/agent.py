@@ -10,7 +10,11 @@ The protocol, which every agent speaks (agents/AgentProtocol.h):
   still runs. Any other operation is a step or a read of steps.py, named as there.
 - An agent that is the program itself (in-process) is started for each case: it answers
   "start" at once, and "stop" ends the agent.
+- The agent, and the programs it starts, run in the case's locale: the environment that
+  `settings` makes of it. An agent that lasts from case to case is started again when the
+  locale changes.
 """
+import os
 import subprocess
 
 ESCAPES = {"\\": "\\\\", "\t": "\\t", "\n": "\\n", "\r": "\\r"}
@@ -29,19 +33,24 @@ def unescape(field):
 
 
 class AgentTarget:
-    def __init__(self, command, per_case, settle):
+    def __init__(self, command, per_case, settle, settings):
         self.command = command
         self.per_case = per_case
         self.settle = settle
+        self.settings = settings
         self.process = None
+        self.locale = None
 
-    def launch(self):
+    def launch(self, locale):
+        self.locale = locale
         self.process = subprocess.Popen(self.command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        encoding="utf-8", bufsize=1)
+                                        encoding="utf-8", bufsize=1, env=os.environ | self.settings(locale))
 
-    def start(self):
+    def start(self, locale):
+        if self.process is not None and locale != self.locale:
+            self.end_agent()
         if self.process is None or self.process.poll() is not None:
-            self.launch()
+            self.launch(locale)
         self.request("start")
 
     def stop(self):

@@ -48,9 +48,13 @@ class WebTarget:
         self.page = Page(site)
         self.driver = self.page.driver
         self.window = self.driver.current_window_handle
+        self.user_agent = self.driver.execute_script("return navigator.userAgent")
         self.elsewhere = None  # another tab of the browser, made the first time the user leaves
 
-    def start(self):
+    def start(self, locale):
+        # The language the browser tells pages the user reads, as its settings would.
+        self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride",
+                                    {"userAgent": self.user_agent, "acceptLanguage": locale.tag})
         self.page.open()
         self.driver.execute_script(WATCH_DROPS)
 
