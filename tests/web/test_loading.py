@@ -21,18 +21,23 @@ class MissingScript(Quiet):
 
 
 class CutShortWasm(Quiet):
-    """Sends the first half of the program, as a whole file."""
+    """Sends the first half of a file, as a whole file."""
+    FILE = "dravello.wasm"
 
     def do_GET(self):
-        if not self.path.endswith("dravello.wasm"):
+        if not self.path.endswith(self.FILE):
             return super().do_GET()
-        with open(WASM, "rb") as wasm:
-            half = wasm.read()[:os.path.getsize(WASM) // 2]
+        with open(os.path.join(SITE, self.FILE), "rb") as whole:
+            half = whole.read()[:os.path.getsize(os.path.join(SITE, self.FILE)) // 2]
         self.send_response(200)
-        self.send_header("Content-Type", "application/wasm")
+        self.send_header("Content-Type", self.guess_type(self.FILE))
         self.send_header("Content-Length", str(len(half)))
         self.end_headers()
         self.wfile.write(half)
+
+
+class CutShortScript(CutShortWasm):
+    FILE = "dravello.js"
 
 
 class DroppedWasm(Quiet):
@@ -77,6 +82,7 @@ class Loading(unittest.TestCase):
         for handler, what in [
                 (MissingScript, "the server answered 404 for dravello.js."),
                 (CutShortWasm, "dravello.wasm arrived damaged or incomplete."),
+                (CutShortScript, "dravello.js arrived damaged or incomplete."),
                 (DroppedWasm, "the connection to the server failed while loading dravello.wasm.")]:
             with self.subTest(server=handler.__name__):
                 page = self.browser(handler)
@@ -96,8 +102,9 @@ class Loading(unittest.TestCase):
         page.server.stop()
         said = self.said(page, page.server.url)
         self.assertEqual(said[0], "Dravello could not start: dravello.wasm arrived damaged or incomplete.")
-        kept = "var done = arguments[0]; caches.match('dravello.wasm').then(function(r) { done(!!r); })"
-        page.wait_for(lambda: not page.driver.execute_async_script(kept))
+        damaged = ("var done = arguments[0]; caches.match('dravello.wasm').then(function(kept) {"
+                   "  return kept ? kept.arrayBuffer() : null; }).then(function(bytes) { done(!!bytes && bytes.byteLength == 3); })")
+        page.wait_for(lambda: not page.driver.execute_async_script(damaged))
 
 
 if __name__ == "__main__":
