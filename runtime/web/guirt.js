@@ -69,8 +69,10 @@ mergeInto(LibraryManager.library, {
       '.guirt-menu{position:relative}',
       '.guirt-menu>[role=menuitem]{padding:3px 8px;cursor:default;outline:0}',
       '.guirt-menu>[role=menuitem]:focus,.guirt-menu>[aria-expanded=true]{background:#cce0f5}',
-      // The keyboard's place in the menus shows as the fields' does, not by a pale background alone.
-      '[role=menubar] [role=menuitem]:focus-visible{outline:2px solid #2a6fdb;outline-offset:-2px}',
+      // The keyboard's place in the menus shows as the fields' does, not by a pale background alone:
+      // a menu's items take the focus from the keyboard only, the bar's from a click too.
+      '.guirt-menu>[role=menuitem]:focus-visible,[role=menu] [role=menuitem]:focus{outline:2px solid #2a6fdb;',
+      'outline-offset:-2px}',
       '[role=menu]{position:absolute;top:100%;left:0;min-width:190px;background:#fff;border:1px solid #8c8c8c;',
       'box-shadow:2px 2px 4px rgba(0,0,0,.3);z-index:10;padding:2px 0}',
       '[role=menu] [role=menuitem]{display:flex;justify-content:space-between;padding:3px 10px 3px 22px;',
