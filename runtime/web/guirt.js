@@ -153,10 +153,12 @@ mergeInto(LibraryManager.library, {
       return style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
     },
     // Where in a field's text a drop at the page's x falls: the place between two characters
-    // nearest to it, measured in the field's font.
+    // nearest to it, measured in the field's font. The field's own sizes are before its window's
+    // zoom, the page's x after it.
     offsetAt: function(node, x) {
       var style = getComputedStyle(node);
-      var from = node.getBoundingClientRect().left + node.clientLeft + parseFloat(style.paddingLeft) - node.scrollLeft;
+      x = (x - node.getBoundingClientRect().left) / (node.currentCSSZoom || 1);
+      var from = node.clientLeft + parseFloat(style.paddingLeft) - node.scrollLeft;
       Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
       Guirt.measure.font = style.font;
       var width = function(end) { return Guirt.measure.measureText(node.value.slice(0, end)).width; };

@@ -50,11 +50,23 @@ class Phone(unittest.TestCase):
                         self.assertGreaterEqual(box["height"], 24, name)
                     self.assertTrue(box["fits"], name)
 
-    def test_the_fields_ask_for_the_decimal_keypad(self):
-        self.page.as_phone(360, 740)
-        self.page.open()
+    def test_the_fields_ask_for_the_decimal_keypad_and_a_drop_goes_where_it_falls(self):
+        page = self.page
+        page.as_phone(360, 740)
+        page.open()
         for name in ("lenght", "diameter", "areafld", "current"):
-            self.assertEqual(self.page.control(name).get_attribute("inputmode"), "decimal")
+            self.assertEqual(page.control(name).get_attribute("inputmode"), "decimal")
+        # Just right of the seventh of nine 1s, in the grown window.
+        page.type_over("lenght", "1" * 9)
+        x, y = page.driver.execute_script(
+            "var f = arguments[0], r = f.getBoundingClientRect(), s = getComputedStyle(f);"
+            "var c = document.createElement('canvas').getContext('2d'); c.font = s.font;"
+            "var six = f.clientLeft + parseFloat(s.paddingLeft) + c.measureText('1'.repeat(7)).width;"
+            "return [r.left + (six + 1) * f.currentCSSZoom, r.top + r.height / 2]", page.control("lenght"))
+        data = {"items": [{"mimeType": "text/plain", "data": "5"}], "dragOperationsMask": 1}
+        for kind in ("dragEnter", "dragOver", "drop"):
+            page.driver.execute_cdp_cmd("Input.dispatchDragEvent", {"type": kind, "x": x, "y": y, "data": data})
+        page.wait_for(lambda: page.shows("lenght") == "1111111511")
 
     def test_a_tap_on_a_caption_shows_its_help_until_a_tap_elsewhere(self):
         page = self.page
