@@ -1,6 +1,6 @@
 // The page's side of the web backend: the DOM calls the C++ peers make, by element handle,
 // and the events of the page reported back through the exported guirt_web_event. The
-// menubar is in menubar.js.
+// menubar is in menubar.js, the help shown without a mouse in help.js.
 mergeInto(LibraryManager.library, {
   $Guirt__deps: ['$GuirtHelp'],
   $Guirt: {
