@@ -29,6 +29,7 @@ test: build package
 	scripts/with-virtual-display.sh $(CTEST) --preset win64 | tee $(LOGS)/ctest-win64.txt
 	cmake --preset web
 	cmake --build --preset web
+	scripts/install-npm.sh tests/web/npm
 	$(CTEST) --preset web | tee $(LOGS)/ctest-web.txt
 	@# One closing line summing the ctest runs; a skipped test counts as skipped, not passed.
 	@cat $(LOGS)/ctest-dev.txt $(LOGS)/ctest-asan.txt $(LOGS)/ctest-win64.txt $(LOGS)/ctest-web.txt \
@@ -89,6 +90,9 @@ bench: deps
 	cmake --build --preset web --target web_site
 	@echo "== bench/web_bench.py"
 	/usr/bin/python3 bench/web_bench.py build/web build/win64
+	scripts/install-npm.sh bench/web/npm
+	@echo "== bench/web_lighthouse.py"
+	/usr/bin/python3 bench/web_lighthouse.py build/web
 
 # A longer fuzzing campaign: every fuzzer for FUZZ_SECONDS each (default 600; make test
 # gives each 20).

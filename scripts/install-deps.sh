@@ -5,6 +5,7 @@
 #   windows  cross-build the Windows program and its zip (make windows)
 #   web      build the page with emscripten and serve it (make web, make serve)
 #   test     everything: tests, fuzzers, benchmarks, running and packaging (the default)
+#   npm      npm, where the machine's Node.js came without it (install-npm.sh asks for it)
 # Idempotent: when everything is present it does nothing and never touches apt.
 set -euo pipefail
 
@@ -58,10 +59,11 @@ case $set_name in
     package) PACKAGES=("${BUILD[@]}" "${PACKAGING[@]}") ;;
     windows) PACKAGES=("${BUILD[@]}" "${WINDOWS[@]}") ;;
     web) PACKAGES=("${WEB[@]}") ;;
+    npm) PACKAGES=(npm) ;;
     test) PACKAGES=("${BUILD[@]}" "${DEV_CONFIGURE[@]}" "${HEADLESS[@]}" "${PACKAGING[@]}" "${WINDOWS[@]}" "${WEB[@]}"
         "${TEST_ONLY[@]}") ;;
     *)
-        echo "usage: install-deps.sh [run|package|windows|web|test]" >&2
+        echo "usage: install-deps.sh [run|package|windows|web|test|npm]" >&2
         exit 2
         ;;
 esac

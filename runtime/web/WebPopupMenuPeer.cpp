@@ -51,7 +51,8 @@ private:
     void FitFont() {
         Node().SetStyle("font-size", CssFontSize(FontOf(popup_)));
         const int own = FontPixels();
-        const int pixels = FitLineHeight(own, kLeastLinePixels, guirt_web_line_room(Node().Handle()),
+        const auto height = static_cast<double>(BoundsOf(popup_).height);
+        const int pixels = FitLineHeight(own, kLeastLinePixels, guirt_web_line_room(Node().Handle(), height),
                                          [this](int size) { return guirt_web_line_height(Node().Handle(), size); });
         if (pixels != own) Node().SetStyle("font-size", std::to_string(pixels) + "px");
     }

@@ -129,15 +129,16 @@ private:
     }
 
     // Shows the field's text whole where a smaller size can (FitFieldText), at its font's own
-    // size otherwise. The room is the input's own, inside its border and padding, less the
+    // size otherwise. The room is the input's box inside its border and padding, less the
     // caret's pixel: asked of the page once per font and box, never per keystroke.
     void FitText() {
         if (!room_) {
             const int handle = Node().Handle();
             const int own = FontPixels();
-            const int start = FitLineHeight(own, kLeastLinePixels, guirt_web_line_room(handle),
+            const Bounds box = BoundsOf(field_);
+            const int start = FitLineHeight(own, kLeastLinePixels, guirt_web_line_room(handle, box.height),
                                             [handle](int size) { return guirt_web_line_height(handle, size); });
-            room_ = Room{guirt_web_text_room(handle) - 1, own, start};
+            room_ = Room{guirt_web_text_room(handle, box.width) - 1, own, start};
         }
         std::string shown(TextOf(Text()));
         if (field_.Password()) {

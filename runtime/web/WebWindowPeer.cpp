@@ -69,6 +69,9 @@ WebWindowPeer::WebWindowPeer(Window& model, const ShownMenuBar& bar)
     root_.SetAttribute("data-name", model_.Class().Name());
     root_.SetStyle("display", "none");  // until the model shows it
     titleBar_.SetAttribute("class", "guirt-title");
+    // The menubar is named after its window.
+    title_.SetAttribute("id", "guirt-" + std::to_string(title_.Handle()));
+    menubar_.SetAttribute("aria-labelledby", "guirt-" + std::to_string(title_.Handle()));
     closeButton_.SetText("\u00D7");
     closeButton_.SetAttribute("aria-label", "Close");
     closeButton_.SetAttribute("tabindex", "-1");
@@ -116,6 +119,7 @@ void WebWindowPeer::Show(Window::Shown what) {
             content_.SetStyle("width", CssPixels(frame.width));
             content_.SetStyle("height", CssPixels(frame.height));
             closeButton_.SetStyle("display", frame.closeButton ? "" : "none");
+            guirt_web_fit();
             return;
         }
         case Window::Shown::FullScreen:
@@ -150,6 +154,7 @@ void WebWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
 
 void WebWindowPeer::SetVisible(bool visible) {
     root_.SetStyle("display", visible ? "" : "none");
+    if (visible) guirt_web_fit();
 }
 
 void WebWindowPeer::Close() {

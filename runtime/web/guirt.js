@@ -1,7 +1,8 @@
 // The page's side of the web backend: the DOM calls the C++ peers make, by element handle,
 // and the events of the page reported back through the exported guirt_web_event. The
-// menubar is in menubar.js.
+// menubar is in menubar.js, the help shown without a mouse in help.js.
 mergeInto(LibraryManager.library, {
+  $Guirt__deps: ['$GuirtHelp'],
   $Guirt: {
     nodes: [null],
     spare: [],
@@ -56,8 +57,9 @@ mergeInto(LibraryManager.library, {
     // How windows, controls and menus look, before any page style: a light window on
     // which a program's colours were chosen.
     STYLE: [
-      '.guirt-window{display:inline-flex;flex-direction:column;border:1px solid #7a7a7a;background:#efefef;',
-      'color:#000;box-shadow:0 2px 8px rgba(0,0,0,.35);font:12px "DejaVu Sans",Verdana,system-ui,sans-serif}',
+      '.guirt-window{position:relative;display:inline-flex;flex-direction:column;border:1px solid #7a7a7a;',
+      'background:#efefef;color:#000;box-shadow:0 2px 8px rgba(0,0,0,.35);',
+      'font:12px "DejaVu Sans",Verdana,system-ui,sans-serif}',
       '.guirt-title{display:flex;align-items:center;height:24px;padding:0 2px 0 8px;background:#d8dce6;',
       'font-weight:bold;user-select:none}',
       '.guirt-title span{flex:1;overflow:hidden;white-space:nowrap;text-overflow:ellipsis}',
@@ -67,6 +69,10 @@ mergeInto(LibraryManager.library, {
       '.guirt-menu{position:relative}',
       '.guirt-menu>[role=menuitem]{padding:3px 8px;cursor:default;outline:0}',
       '.guirt-menu>[role=menuitem]:focus,.guirt-menu>[aria-expanded=true]{background:#cce0f5}',
+      // The keyboard's place in the menus shows as the fields' does, not by a pale background alone:
+      // a menu's items take the focus from the keyboard only, the bar's from a click too.
+      '.guirt-menu>[role=menuitem]:focus-visible,[role=menu] [role=menuitem]:focus{outline:2px solid #2a6fdb;',
+      'outline-offset:-2px}',
       '[role=menu]{position:absolute;top:100%;left:0;min-width:190px;background:#fff;border:1px solid #8c8c8c;',
       'box-shadow:2px 2px 4px rgba(0,0,0,.3);z-index:10;padding:2px 0}',
       '[role=menu] [role=menuitem]{display:flex;justify-content:space-between;padding:3px 10px 3px 22px;',
@@ -79,11 +85,17 @@ mergeInto(LibraryManager.library, {
       '.guirt-content{position:relative;overflow:hidden}',
       '.guirt-content>*{position:absolute;box-sizing:border-box;margin:0}',
       '.guirt-content label{display:flex;align-items:center;overflow:hidden;white-space:nowrap}',
-      '.guirt-content input{font:inherit;padding:0 3px;border:1px solid #8c8c8c;border-radius:0}',
+      '.guirt-content input{font:inherit;padding:0 3px;border:1px solid #858585;border-radius:0}',
       '.guirt-content select{font:inherit}',
       '.guirt-content input:focus,.guirt-content select:focus{outline:2px solid #2a6fdb;outline-offset:-2px}',
       '.guirt-notice{margin:8px 0;padding:8px;font:14px "DejaVu Sans",Verdana,sans-serif}',
       '.guirt-error{color:#a00;white-space:pre-wrap}',
+      '.guirt-help{position:absolute;z-index:20;padding:4px 6px;background:#fff;border:1px solid #767676;',
+      'box-shadow:2px 2px 4px rgba(0,0,0,.3);white-space:pre-line}',
+      '.guirt-help:empty{display:none}',
+      // Menus a finger can hit.
+      '@media (pointer:coarse){[role=menubar]{height:auto}.guirt-menu>[role=menuitem]{padding:5px 8px}',
+      '[role=menu] [role=menuitem]{padding-top:6px;padding-bottom:6px}}',
     ].join(''),
     // The page's area the program's windows go in, and where its end is said.
     desktop: function() {
@@ -98,8 +110,25 @@ mergeInto(LibraryManager.library, {
         var style = document.createElement('style');
         style.textContent = Guirt.STYLE;
         document.head.insertBefore(style, document.head.firstChild);
+        window.addEventListener('resize', Guirt.fit);
+        matchMedia('(pointer: coarse)').addEventListener('change', Guirt.fit);
+        GuirtHelp(desktop);
       }
       return desktop;
+    },
+    // On a touch screen a window grows to the width the page gives it, as a desktop's window
+    // grows with its display's scale: its fonts and boxes laid out larger (CSS zoom), up to
+    // twice their size. Where a mouse points it keeps its size.
+    fit: function() {
+      var desktop = Guirt.desktop();
+      var coarse = matchMedia('(pointer: coarse)').matches;
+      var style = getComputedStyle(desktop);
+      var room = desktop.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      desktop.querySelectorAll('.guirt-window').forEach(function(shown) {
+        shown.style.zoom = '';
+        var scale = coarse && shown.offsetWidth ? Math.min(2, room / shown.offsetWidth) : 1;
+        if (scale > 1) shown.style.zoom = String(scale);
+      });
     },
     // A notice in the page, above the windows: the end of the program, or an error.
     notice: function(className, text) {
@@ -124,10 +153,12 @@ mergeInto(LibraryManager.library, {
       return style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
     },
     // Where in a field's text a drop at the page's x falls: the place between two characters
-    // nearest to it, measured in the field's font.
+    // nearest to it, measured in the field's font. The field's own sizes are before its window's
+    // zoom, the page's x after it.
     offsetAt: function(node, x) {
       var style = getComputedStyle(node);
-      var from = node.getBoundingClientRect().left + node.clientLeft + parseFloat(style.paddingLeft) - node.scrollLeft;
+      x = (x - node.getBoundingClientRect().left) / (node.currentCSSZoom || 1);
+      var from = node.clientLeft + parseFloat(style.paddingLeft) - node.scrollLeft;
       Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
       Guirt.measure.font = style.font;
       var width = function(end) { return Guirt.measure.measureText(node.value.slice(0, end)).width; };
@@ -147,8 +178,16 @@ mergeInto(LibraryManager.library, {
   guirt_web_create__deps: ['$Guirt'],
   guirt_web_create: function(tag, parent) {
     var node = document.createElement(Guirt.text(tag));
-    (parent ? Guirt.node(parent) : Guirt.desktop()).appendChild(node);
+    var desktop = Guirt.desktop();
+    (parent ? Guirt.node(parent) : desktop).appendChild(node);
+    // The page says which keyboard a touch screen offers for its program's fields.
+    if (node.tagName === 'INPUT' && desktop.dataset.guirtInputmode) node.inputMode = desktop.dataset.guirtInputmode;
     return Guirt.store(node);
+  },
+
+  guirt_web_fit__deps: ['$Guirt'],
+  guirt_web_fit: function() {
+    Guirt.fit();
   },
 
   guirt_web_destroy__deps: ['$Guirt'],
@@ -424,8 +463,9 @@ mergeInto(LibraryManager.library, {
     return copy;
   },
 
-  // How tall a line of text is in the node's font at the size, and the room the node's box has
-  // for it, in CSS pixels.
+  // How tall a line of text is in the node's font at the size, and the room a box of the height
+  // leaves it inside the node's border and padding, in CSS pixels: asked of the style, as the
+  // node may not be laid out yet (its window still hidden).
   guirt_web_line_height__deps: ['$Guirt'],
   guirt_web_line_height: function(handle, pixels) {
     var metrics = Guirt.measured(Guirt.fontOf(Guirt.node(handle), pixels), 'Mg');
@@ -433,18 +473,19 @@ mergeInto(LibraryManager.library, {
   },
 
   guirt_web_line_room__deps: ['$Guirt'],
-  guirt_web_line_room: function(handle) {
-    var node = Guirt.node(handle);
-    var style = getComputedStyle(node);
-    return node.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+  guirt_web_line_room: function(handle, height) {
+    var style = getComputedStyle(Guirt.node(handle));
+    return height - parseFloat(style.borderTopWidth) - parseFloat(style.borderBottomWidth) -
+        parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
   },
 
-  // The width a field gives its text, inside its border and padding, in CSS pixels.
+  // The width a field of the width gives its text, inside its border and padding, in CSS
+  // pixels: worked out from the field's own width, as its window may not show yet.
   guirt_web_text_room__deps: ['$Guirt'],
-  guirt_web_text_room: function(handle) {
-    var node = Guirt.node(handle);
-    var style = getComputedStyle(node);
-    return node.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  guirt_web_text_room: function(handle, width) {
+    var style = getComputedStyle(Guirt.node(handle));
+    return width - parseFloat(style.borderLeftWidth) - parseFloat(style.borderRightWidth) -
+        parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
   },
 
   guirt_web_inherited_pixels__deps: ['$Guirt'],

@@ -60,6 +60,20 @@ class Page:
         self.driver.quit()
         self.server.stop()
 
+    def as_phone(self, width, height):
+        """From now on the browser is a phone's: a touch screen of this many CSS pixels."""
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+
+    def tap(self, element):
+        """A finger's tap in the middle of the element."""
+        box = self.driver.execute_script("var r = arguments[0].getBoundingClientRect();"
+                                         "return [r.left + r.width / 2, r.top + r.height / 2]", element)
+        point = {"x": box[0], "y": box[1]}
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [point]})
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
     def open(self):
         """Loads the page afresh and waits for the program's first result."""
         self.driver.get(self.server.url)
