@@ -75,6 +75,6 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("start-up to the shown window under Wine, %d runs each (median, quartiles, range, CV):\n", runs);
     print(argv[3], p);
     print(argv[5], b);
-    bench::printRatios(pairRatios, 1.10);
+    bench::printRatios(pairRatios, 1.05);
     return 0;
 }
