@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "AsciiCase.h"
+#include "guirt/Window.h"
 
 namespace guirt {
 
@@ -76,9 +77,7 @@ FontRequest FontOf(const RectControl& control) {
             font.unit = FontRequest::Unit::Points;
             break;
     }
-    font.bold = control.Bold();
-    font.italic = control.Italic();
-    font.underline = control.Underline();
+    font.styles = control.Styles();
     return font;
 }
 

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "Input.h"
-#include "guirt/Label.h"
 #include "guirt/PeerKey.h"
-#include "guirt/PopupMenu.h"
 #include "guirt/PropertyValue.h"
-#include "guirt/TextField.h"
-#include "guirt/Window.h"
+#include "guirt/RectControl.h"
 
 namespace guirt {
+
+class Window;
+class WindowPeer;  // PeerKinds.h, with the kinds of control it makes
 
 // Makes the passkey for the models' Peer... entry points. Defined in the runtime and not
 // exported: a program that reached this header still could not call it.
@@ -38,9 +38,7 @@ struct FontRequest {
     std::string family;  // empty: the platform's user-interface font
     double size = 0;     // 0: the platform's default size
     Unit unit = Unit::Pixels;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
+    RectControl::FontStyles styles;
     // Every field takes part, so that a cache of fonts by request tells any two apart.
     friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
@@ -108,74 +106,6 @@ public:
     virtual void Show(RectControl::Shown what) = 0;
     virtual void SetAccessibleText(const AccessibleText& text) = 0;
     virtual void Focus(FocusWay way) = 0;
-};
-
-class LabelPeer : public ControlPeer {
-public:
-    using ControlPeer::Show;
-    virtual void Show(Label::Shown what) = 0;
-    // The control this label is the caption of (null: none), so that the label's mnemonic
-    // and assistive technology lead to it. A label that captions nothing shows output:
-    // changes of its caption are announced to assistive technology. Labels learn their
-    // buddies before controls get their AccessibleText.
-    virtual void SetBuddy(ControlPeer* control) = 0;
-    // The text size, in the layout's pixels, at which the one-line text shows whole in the
-    // box (LineFit.h: at most the font's own size; the floor where even that is too large),
-    // whatever limit the label has been given.
-    virtual double LinePixels() = 0;
-    // Shows the text no larger than this many layout pixels; 0: as large as its font.
-    virtual void LimitLinePixels(double pixels) = 0;
-};
-
-class TextEditPeer : public ControlPeer {
-public:
-    using ControlPeer::Show;
-    virtual void Show(TextEdit::Shown what) = 0;
-    // The text the native control holds now.
-    virtual Ref<String> Text() const = 0;
-    // Selects length characters from start (0 for a cursor there) and scrolls it into view;
-    // positions count the native text's units (UTF-16 on Qt and Win32).
-    virtual void Select(std::int64_t start, std::int64_t length) = 0;
-    // Selects the whole text with the cursor at its start, which scrolls the start into view.
-    virtual void SelectAllFromStart() = 0;
-    virtual EditFacts Facts() const = 0;
-    // Carries out the command with the toolkit's own undo, selection and clipboard; the
-    // runtime has decided that it applies.
-    virtual void Perform(EditCommand command) = 0;
-};
-
-class TextFieldPeer : public TextEditPeer {
-public:
-    using TextEditPeer::Show;
-    virtual void Show(TextField::Shown what) = 0;
-};
-
-class PopupMenuPeer : public ControlPeer {
-public:
-    using ControlPeer::Show;
-    // Showing the rows adds those the native list lacks; showing the selection reports no
-    // pick back.
-    virtual void Show(PopupMenu::Shown what) = 0;
-};
-
-// The native side of a window. It makes the peers of the window's controls, one factory
-// method per kind of control, so a backend that lacks a kind does not compile.
-class WindowPeer {
-public:
-    virtual ~WindowPeer() = default;
-    virtual std::unique_ptr<LabelPeer> CreateLabel(Label& label) = 0;
-    virtual std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) = 0;
-    virtual std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) = 0;
-
-    virtual void Show(Window::Shown what) = 0;
-    virtual void SetMenuBar(const ShownMenuBar& bar) = 0;
-    // An entry of the bar shows enabled or greyed.
-    virtual void SetMenuEnabled(std::size_t entry, bool enabled) = 0;
-    // The controls that take the keyboard focus with Tab, in order.
-    virtual void SetTabOrder(const std::vector<ControlPeer*>& order) = 0;
-    // Shown, a window is activated.
-    virtual void SetVisible(bool visible) = 0;
-    virtual void Close() = 0;
 };
 
 // What a backend installs: the factory of window peers, the native event loop and what

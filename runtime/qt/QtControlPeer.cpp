@@ -1,7 +1,5 @@
 #include "QtControlPeer.h"
 
-#include <unordered_map>
-
 #include "Guard.h"
 #include "ModelState.h"
 #include "QtConversions.h"
@@ -9,22 +7,9 @@
 
 namespace guirt::qt {
 
-namespace {
-std::unordered_map<const ControlPeer*, QWidget*>& Widgets() {
-    static std::unordered_map<const ControlPeer*, QWidget*> widgets;
-    return widgets;
-}
-}  // namespace
-
-QWidget* WidgetOf(const ControlPeer* peer) {
-    auto it = Widgets().find(peer);
-    return it == Widgets().end() ? nullptr : it->second;
-}
-
-template <class Interface>
-QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
-    : model_(model), widget_(widget), context_(std::make_unique<QObject>()) {
-    Widgets()[this] = widget;
+QtControl::QtControl(const ControlPeer& peer, RectControl& model, const ControlSite& site, QWidget* widget)
+    : peer_(peer), model_(model), controls_(site.controls), widget_(widget), context_(std::make_unique<QObject>()) {
+    controls_->Enter(peer_, *this);
     auto* filter = new EventFilter([this](QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             // The widget takes the focus first (a line edit that Tab enters selects its text),
@@ -47,15 +32,18 @@ QtControlPeer<Interface>::QtControlPeer(RectControl& model, QWidget* widget)
     widget_->installEventFilter(filter);
 }
 
-template <class Interface>
-QtControlPeer<Interface>::~QtControlPeer() {
-    Widgets().erase(this);
+QtControl::~QtControl() {
+    controls_->Leave(peer_);
     context_.reset();
     DeleteSoon(widget_.data());
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::Show(Control::Shown what) {
+QWidget* QtControl::WidgetOf(const ControlPeer* peer) const {
+    const QtControl* control = controls_->Of(peer);
+    return control ? control->Widget() : nullptr;
+}
+
+void QtControl::ShowControl(Control::Shown what) {
     if (!widget_) return;
     switch (what) {
         case Control::Shown::Name:
@@ -65,8 +53,7 @@ void QtControlPeer<Interface>::Show(Control::Shown what) {
     }
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::Show(RectControl::Shown what) {
+void QtControl::ShowRect(RectControl::Shown what) {
     if (!widget_) return;
     switch (what) {
         case RectControl::Shown::Bounds: {
@@ -90,15 +77,13 @@ void QtControlPeer<Interface>::Show(RectControl::Shown what) {
     }
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+void QtControl::ShowAccessible(const AccessibleText& text) {
     if (!widget_) return;
     widget_->setAccessibleName(ToQString(text.name));
     widget_->setAccessibleDescription(ToQString(WithLineFeeds(text.description)));
 }
 
-template <class Interface>
-void QtControlPeer<Interface>::Focus(FocusWay way) {
+void QtControl::TakeFocus(FocusWay way) {
     if (!widget_) return;
     if (way == FocusWay::Back) {
         widget_->setFocus(Qt::ActiveWindowFocusReason);
@@ -108,9 +93,5 @@ void QtControlPeer<Interface>::Focus(FocusWay way) {
     // Styles draw the focus frame only once the keyboard has been used in the window.
     widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
 }
-
-template class QtControlPeer<LabelPeer>;
-template class QtControlPeer<TextFieldPeer>;
-template class QtControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::qt

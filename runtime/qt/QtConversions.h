@@ -60,9 +60,9 @@ inline QFont ToQFont(const FontRequest& request, const QWidget* widget) {
             font.setPointSizeF(request.size);
         }
     }
-    font.setBold(request.bold);
-    font.setItalic(request.italic);
-    font.setUnderline(request.underline);
+    font.setBold(request.styles.bold);
+    font.setItalic(request.styles.italic);
+    font.setUnderline(request.styles.underline);
     return font;
 }
 

@@ -1,11 +1,13 @@
 #include <QLabel>
 #include <memory>
+#include <optional>
 
 #include "LineFit.h"
 #include "ModelState.h"
 #include "QtControlPeer.h"
 #include "QtConversions.h"
 #include "QtWindowPeer.h"
+#include "WidthBound.h"
 
 namespace guirt::qt {
 
@@ -17,7 +19,8 @@ namespace {
 // announces a QLabel's every new text.
 class QtLabelPeer final : public QtControlPeer<LabelPeer> {
 public:
-    QtLabelPeer(Label& model, QWidget* parent) : QtControlPeer(model, new QLabel(parent)), model_(model) {
+    QtLabelPeer(Label& model, const ControlSite& site)
+        : QtControlPeer(model, site, new QLabel(site.content)), model_(model) {
         View()->setTextFormat(Qt::PlainText);
         // Labels never take the keyboard focus, selectable or not.
         View()->setFocusPolicy(Qt::NoFocus);
@@ -33,6 +36,7 @@ public:
             return;
         }
         QtControlPeer::Show(what);
+        if (what == RectControl::Shown::Font) font_.reset();
         if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) Fit();
     }
 
@@ -73,8 +77,7 @@ public:
 
     double LinePixels() override {
         if (!View()) return 0;
-        const QFont font = ToQFont(FontOf(model_), View());
-        return ShowLabel(model_, Measure(font, 0)).line.pixels;
+        return ShowLabel(model_, Measure(0)).line.pixels;
     }
 
     void LimitLinePixels(double pixels) override {
@@ -85,23 +88,39 @@ public:
 private:
     QLabel* View() const { return static_cast<QLabel*>(Widget()); }
 
-    // The label in the font, its own size its start, measured by Qt's own metrics.
-    LineMeasure Measure(const QFont& font, int limit) const {
-        auto measured = std::make_shared<QFont>(font);
-        return {QFontInfo(font).pixelSize(), kLeastLinePixels, limit, static_cast<double>(View()->width()),
-                [measured](std::string_view text, int pixels) {
-                    measured->setPixelSize(pixels);
-                    return QFontMetricsF(*measured).horizontalAdvance(ToQString(text));
-                }};
+    // The model's font as Qt resolves it, and its own size: asked of Qt once per font.
+    struct Resolved {
+        QFont font;
+        int pixels = 0;
+    };
+    const Resolved& Font() {
+        if (!font_) {
+            QFont font = ToQFont(FontOf(model_), View());
+            font_ = Resolved{font, QFontInfo(font).pixelSize()};
+            bound_.Forget();
+        }
+        return *font_;
+    }
+
+    // The label in its font, its own size its start, measured by Qt's own metrics: a text
+    // the bound proves to fit is not shaped.
+    LineMeasure Measure(int limit) {
+        auto measured = std::make_shared<QFont>(Font().font);
+        const auto at = [measured](std::string_view text, int pixels) {
+            measured->setPixelSize(pixels);
+            return QFontMetricsF(*measured).horizontalAdvance(ToQString(text));
+        };
+        const auto width = static_cast<double>(View()->width());
+        return {Font().pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
     }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
         QLabel* label = View();
         if (!label) return;
-        QFont font = ToQFont(FontOf(model_), label);
-        const LineMeasure measure = Measure(font, limit_);
+        const LineMeasure measure = Measure(limit_);
         ShownLabel shown = ShowLabel(model_, measure);
+        QFont font = Font().font;
         if (shown.line.pixels != measure.own) font.setPixelSize(shown.line.pixels);
         if (label->font() != font) label->setFont(font);
         // A caption's own "&" stays as typed.
@@ -114,6 +133,8 @@ private:
     }
 
     const Label& model_;
+    std::optional<Resolved> font_;  // none until asked, and once the font changes
+    WidthBound bound_;
     ShownLabel shown_;     // what the label shows now
     bool named_ = false;   // its name and tooltip have been set
     int limit_ = 0;
@@ -121,8 +142,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<LabelPeer> QtWindowPeer::CreateLabel(Label& label) {
-    return std::make_unique<QtLabelPeer>(label, content_);
+std::unique_ptr<LabelPeer> QtWindowPeer::Create(Label& label) {
+    return std::make_unique<QtLabelPeer>(label, Site());
 }
 
 }  // namespace guirt::qt

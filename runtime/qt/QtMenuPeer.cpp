@@ -5,6 +5,7 @@
 #include "Guard.h"
 #include "QtConversions.h"
 #include "QtObjects.h"
+#include "guirt/Window.h"
 
 namespace guirt::qt {
 

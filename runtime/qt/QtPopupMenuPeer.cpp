@@ -21,7 +21,8 @@ namespace {
 // it and reports only what the user picks.
 class QtPopupMenuPeer final : public QtControlPeer<PopupMenuPeer> {
 public:
-    QtPopupMenuPeer(PopupMenu& model, QWidget* parent) : QtControlPeer(model, new QComboBox(parent)), popup_(model) {
+    QtPopupMenuPeer(PopupMenu& model, const ControlSite& site)
+        : QtControlPeer(model, site, new QComboBox(site.content)), popup_(model) {
         Combo()->setEditable(false);
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
@@ -114,8 +115,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PopupMenuPeer> QtWindowPeer::CreatePopupMenu(PopupMenu& popup) {
-    return std::make_unique<QtPopupMenuPeer>(popup, content_);
+std::unique_ptr<PopupMenuPeer> QtWindowPeer::Create(PopupMenu& popup) {
+    return std::make_unique<QtPopupMenuPeer>(popup, Site());
 }
 
 }  // namespace guirt::qt

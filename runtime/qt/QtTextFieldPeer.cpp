@@ -71,7 +71,8 @@ std::string Offered(QClipboard::Mode mode) {
 // never finish with.
 class QtTextFieldPeer final : public QtControlPeer<TextFieldPeer> {
 public:
-    QtTextFieldPeer(TextField& model, QWidget* parent) : QtControlPeer(model, new QLineEdit(parent)), field_(model) {
+    QtTextFieldPeer(TextField& model, const ControlSite& site)
+        : QtControlPeer(model, site, new QLineEdit(site.content)), field_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<TextEdit::Shown>(*this);
@@ -191,8 +192,9 @@ private:
             case QEvent::KeyPress: {
                 const auto& key = static_cast<const QKeyEvent&>(event);
                 Report(field_, &TextEdit::PeerKeyDown, key.isAutoRepeat());
+                // Every editing key is a chord with Ctrl or Shift: a typed digit asks nothing.
                 for (const auto& [keys, command] : kEditingKeys) {
-                    if (!key.matches(keys)) continue;
+                    if (!(key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) || !key.matches(keys)) continue;
                     Report(field_, &TextEdit::PeerCommand, command);
                     return true;
                 }
@@ -307,8 +309,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TextFieldPeer> QtWindowPeer::CreateTextField(TextField& field) {
-    return std::make_unique<QtTextFieldPeer>(field, content_);
+std::unique_ptr<TextFieldPeer> QtWindowPeer::Create(TextField& field) {
+    return std::make_unique<QtTextFieldPeer>(field, Site());
 }
 
 }  // namespace guirt::qt

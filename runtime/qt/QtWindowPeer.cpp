@@ -7,7 +7,6 @@
 
 #include "Guard.h"
 #include "ModelState.h"
-#include "QtControlPeer.h"
 #include "QtConversions.h"
 #include "QtMenuPeer.h"
 #include "QtObjects.h"
@@ -114,6 +113,11 @@ void QtWindowPeer::SetMenuBar(const ShownMenuBar& bar) {
 
 void QtWindowPeer::SetMenuEnabled(std::size_t entry, bool enabled) {
     menus_->SetEnabled(entry, enabled);
+}
+
+QWidget* QtWindowPeer::WidgetOf(const ControlPeer* peer) const {
+    const QtControl* control = controls_->Of(peer);
+    return control ? control->Widget() : nullptr;
 }
 
 void QtWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {

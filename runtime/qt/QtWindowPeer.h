@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "Peers.h"
+#include "PeerKinds.h"
+#include "QtControlPeer.h"
 
 namespace guirt::qt {
 
@@ -35,9 +36,7 @@ public:
     QtWindowPeer(Window& model, const ShownMenuBar& bar);
     ~QtWindowPeer() override;
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
 
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;
@@ -46,7 +45,12 @@ public:
     void SetVisible(bool visible) override;
     void Close() override;
 
+    // The widget of a control this window made; null for any other.
+    QWidget* WidgetOf(const ControlPeer* peer) const;
+
 private:
+    // Where the next control goes.
+    ControlSite Site() const { return {content_, controls_}; }
     // The whole window measured around a content area of the model's size, with its buttons.
     void ShowFrame();
 
@@ -54,6 +58,7 @@ private:
     QPointer<NativeWindow> native_;
     QPointer<QWidget> content_;
     std::unique_ptr<QtMenuPeer> menus_;
+    std::shared_ptr<QtControls> controls_ = std::make_shared<QtControls>();
     bool closed_ = false;
 };
 

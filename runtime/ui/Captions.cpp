@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "PeerKinds.h"
+
 namespace guirt {
 
 namespace {
@@ -24,6 +26,12 @@ std::string_view WithoutClosingColon(std::string_view text) {
     text = trimEnd(text);
     if (!text.empty() && text.back() == ':') text.remove_suffix(1);
     return trimEnd(text);
+}
+
+const Caption* CaptionOf(const std::vector<Caption>& captions, const Control* control) {
+    auto it = std::find_if(captions.begin(), captions.end(),
+                           [&](const Caption& c) { return c.label == control || c.control == control; });
+    return it == captions.end() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -66,6 +74,66 @@ AccessibleText AccessibleTextOf(const RectControl& control, const Label* caption
     text.description = TextOf(control.HelpTag());
     if (text.description.empty() && caption) text.description = TextOf(caption->HelpTag());
     return text;
+}
+
+void ShownCaptions::Show(const std::vector<Ref<Control>>& controls) {
+    const PeerKey key = PeerAccess::Key();
+    const std::vector<Caption> captions = CaptionsOf(controls);
+    // The labels first, then the names: a backend may name a control by its caption.
+    for (const Ref<Control>& control : controls) {
+        if (!control->IsA(Label::Record())) continue;
+        const auto& label = static_cast<const Label&>(*control);
+        LabelPeer* peer = label.Peer(key);
+        if (!peer) continue;
+        const Caption* caption = CaptionOf(captions, &label);
+        const Control* captioned = caption ? caption->control : nullptr;
+        Told& told = told_[&label];
+        if (told.buddy && told.captioned == captioned) continue;
+        told.buddy = true;
+        told.captioned = captioned;
+        peer->SetBuddy(captioned ? captioned->Peer(key) : nullptr);
+    }
+    for (const Ref<Control>& control : controls) {
+        if (!control->IsA(RectControl::Record()) || control->IsA(Label::Record())) continue;
+        ControlPeer* peer = control->Peer(key);
+        if (!peer) continue;
+        const auto& rect = static_cast<const RectControl&>(*control);
+        const Caption* caption = CaptionOf(captions, &rect);
+        AccessibleText text = AccessibleTextOf(rect, caption ? caption->label : nullptr);
+        Told& told = told_[&rect];
+        if (text.name == told.name && text.description == told.description) continue;
+        told.name = text.name;
+        told.description = text.description;
+        peer->SetAccessibleText(text);
+    }
+    ShowSize(controls);
+}
+
+void ShownCaptions::ShowSize(const std::vector<Ref<Control>>& controls) {
+    const PeerKey key = PeerAccess::Key();
+    std::optional<double> size;
+    for (const Ref<Control>& control : controls) {
+        if (!control->IsA(Label::Record()) || !IsCaption(*control)) continue;
+        LabelPeer* peer = static_cast<const Label&>(*control).Peer(key);
+        if (!peer) continue;
+        const double fits = peer->LinePixels();
+        size = size ? std::min(*size, fits) : fits;
+    }
+    for (const Ref<Control>& control : controls) {
+        if (!control->IsA(Label::Record())) continue;
+        LabelPeer* peer = static_cast<const Label&>(*control).Peer(key);
+        const double limit = IsCaption(*control) && size ? *size : 0;
+        if (!peer) continue;
+        Told& told = told_[control.get()];
+        if (told.limit == limit) continue;
+        told.limit = limit;
+        peer->LimitLinePixels(limit);
+    }
+}
+
+bool ShownCaptions::IsCaption(const Control& control) const {
+    auto it = told_.find(&control);
+    return it != told_.end() && it->second.captioned;
 }
 
 }  // namespace guirt

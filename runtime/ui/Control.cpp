@@ -46,6 +46,10 @@ void Control::ShowCaptions() {
     if (Ref<Window> owner = owner_.Lock()) owner->ShowCaptions();
 }
 
+void Control::ShowCaptionText() {
+    if (Ref<Window> owner = owner_.Lock()) owner->ShowCaptionText(*this);
+}
+
 void Control::PeerFocusChanged(const PeerKey&, bool gained) {
     if (gained) SetFocusedControl(*this);
     FocusChanged(gained);
@@ -83,6 +87,14 @@ void RuntimeAddEventHandler(Control& control, int eventNumber, EventAdaptor adap
     } else {
         bindings.push_back({eventNumber, adaptor, delegate});
     }
+}
+
+std::string_view ShownName(Control::Shown what) {
+    switch (what) {
+        case Control::Shown::Name:
+            return "Name";
+    }
+    return {};
 }
 
 }  // namespace guirt

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "Focus.h"
-#include "guirt/QuitMenuItem.h"
 #include "guirt/TextEdit.h"
 
 namespace guirt {
@@ -34,31 +33,6 @@ Ref<TextEdit> FocusedTextEdit() {
     Ref<Control> focused = FocusedControl();
     if (!focused || !focused->IsA(TextEdit::Record())) return nullptr;
     return Ref<TextEdit>(static_cast<TextEdit*>(focused.get()));
-}
-
-bool MenuItem::CanAct() const {
-    if (IsSeparator()) return false;
-    if (std::optional<EditCommand> command = EditCommandOf(*this)) {
-        const Ref<TextEdit> edit = FocusedTextEdit();
-        return edit && edit->CanPerform(*command);
-    }
-    // A menu can always open, and quitting is always possible.
-    if (Count() > 0 || IsA(QuitMenuItem::Record())) return true;
-    return Enabled();
-}
-
-bool MenuItem::EnabledNow() const {
-    UIThreadOnly();
-    if (!autoEnable_ || !children_.empty()) return enabled_;
-    return CanAct();
-}
-
-bool MenuItem::Action() {
-    UIThreadOnly();
-    std::optional<EditCommand> command = EditCommandOf(*this);
-    if (!command) return false;
-    const Ref<TextEdit> edit = FocusedTextEdit();
-    return edit && edit->Perform(*command);
 }
 
 }  // namespace guirt

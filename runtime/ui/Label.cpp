@@ -1,7 +1,7 @@
 #include "guirt/Label.h"
 
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt {
 
@@ -27,7 +27,7 @@ const ClassRecord& Label::Record() {
 }
 
 void Label::CreatePeer(WindowPeer& window) {
-    peer_ = window.CreateLabel(*this);
+    peer_ = window.Create(*this);
 }
 
 ControlPeer* Label::NativePeer() const noexcept {
@@ -38,7 +38,23 @@ void Label::Show(Shown what) {
     if (!peer_) return;
     peer_->Show(what);
     // A caption names its control; other labels show output and need nothing more.
-    if (what == Shown::Caption && captioned_) ShowCaptions();
+    if (what == Shown::Caption) ShowCaptionText();
+}
+
+std::string_view ShownName(Label::Shown what) {
+    switch (what) {
+        case Label::Shown::Caption:
+            return "Caption";
+        case Label::Shown::TextAlign:
+            return "TextAlign";
+        case Label::Shown::TextColor:
+            return "TextColor";
+        case Label::Shown::MultiLine:
+            return "MultiLine";
+        case Label::Shown::Selectable:
+            return "Selectable";
+    }
+    return {};
 }
 
 }  // namespace guirt

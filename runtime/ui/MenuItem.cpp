@@ -1,8 +1,10 @@
 #include "guirt/MenuItem.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
+#include "EditCommands.h"
 #include "MenuItemMethods.h"
 #include "OwnClasses.h"
 #include "Peers.h"
@@ -10,6 +12,7 @@
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
 #include "guirt/MenuBar.h"
+#include "guirt/QuitMenuItem.h"
 #include "guirt/Window.h"
 
 namespace guirt {
@@ -214,6 +217,31 @@ Ref<MenuItem> MenuItem::Parent() const {
 bool MenuItem::IsSeparator() const {
     UIThreadOnly();
     return TextOf(text_) == "-";
+}
+
+bool MenuItem::CanAct() const {
+    if (IsSeparator()) return false;
+    if (std::optional<EditCommand> command = EditCommandOf(*this)) {
+        const Ref<TextEdit> edit = FocusedTextEdit();
+        return edit && edit->CanPerform(*command);
+    }
+    // A menu can always open, and quitting is always possible.
+    if (Count() > 0 || IsA(QuitMenuItem::Record())) return true;
+    return Enabled();
+}
+
+bool MenuItem::EnabledNow() const {
+    UIThreadOnly();
+    if (!autoEnable_ || !children_.empty()) return enabled_;
+    return CanAct();
+}
+
+bool MenuItem::Action() {
+    UIThreadOnly();
+    std::optional<EditCommand> command = EditCommandOf(*this);
+    if (!command) return false;
+    const Ref<TextEdit> edit = FocusedTextEdit();
+    return edit && edit->Perform(*command);
 }
 
 void MenuItem::PeerChosen(const PeerKey&) {

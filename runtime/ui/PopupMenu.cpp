@@ -3,7 +3,7 @@
 #include <string>
 
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "guirt/Exceptions.h"
 
 namespace guirt {
@@ -35,7 +35,7 @@ const ClassRecord& PopupMenu::Record() {
 }
 
 void PopupMenu::CreatePeer(WindowPeer& window) {
-    peer_ = window.CreatePopupMenu(*this);
+    peer_ = window.Create(*this);
 }
 
 ControlPeer* PopupMenu::NativePeer() const noexcept {
@@ -99,6 +99,18 @@ void PopupMenu::SetListIndex(std::int64_t row) {
 
 void PopupMenu::PeerPicked(const PeerKey&, std::int64_t row) {
     SetListIndex(row);
+}
+
+std::string_view ShownName(PopupMenu::Shown what) {
+    switch (what) {
+        case PopupMenu::Shown::TabStop:
+            return "TabStop";
+        case PopupMenu::Shown::Rows:
+            return "Rows";
+        case PopupMenu::Shown::ListIndex:
+            return "ListIndex";
+    }
+    return {};
 }
 
 }  // namespace guirt

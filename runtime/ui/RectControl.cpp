@@ -54,4 +54,20 @@ void RectControl::Show(Shown what) {
     if (what == Shown::Bounds || what == Shown::HelpTag || what == Shown::Font) ShowCaptions();
 }
 
+std::string_view ShownName(RectControl::Shown what) {
+    switch (what) {
+        case RectControl::Shown::Bounds:
+            return "Bounds";
+        case RectControl::Shown::Font:
+            return "Font";
+        case RectControl::Shown::Enabled:
+            return "Enabled";
+        case RectControl::Shown::Visible:
+            return "Visible";
+        case RectControl::Shown::HelpTag:
+            return "HelpTag";
+    }
+    return {};
+}
+
 }  // namespace guirt

@@ -2,7 +2,7 @@
 
 #include "Input.h"
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt {
 
@@ -221,6 +221,26 @@ void TextEdit::FocusChanged(bool gained) {
     if (!peer) return;
     const EditFacts facts = peer->Facts();
     if (facts.selection && facts.allSelected) peer->SelectAllFromStart();
+}
+
+std::string_view ShownName(TextEdit::Shown what) {
+    switch (what) {
+        case TextEdit::Shown::Text:
+            return "Text";
+        case TextEdit::Shown::TabStop:
+            return "TabStop";
+        case TextEdit::Shown::Border:
+            return "Border";
+        case TextEdit::Shown::ReadOnly:
+            return "ReadOnly";
+        case TextEdit::Shown::Colors:
+            return "Colors";
+        case TextEdit::Shown::LimitText:
+            return "LimitText";
+        case TextEdit::Shown::Alignment:
+            return "Alignment";
+    }
+    return {};
 }
 
 }  // namespace guirt

@@ -1,7 +1,7 @@
 #include "guirt/TextField.h"
 
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt {
 
@@ -24,7 +24,7 @@ const ClassRecord& TextField::Record() {
 }
 
 void TextField::CreatePeer(WindowPeer& window) {
-    peer_ = window.CreateTextField(*this);
+    peer_ = window.Create(*this);
     ShowFromStart();
 }
 
@@ -38,6 +38,16 @@ TextEditPeer* TextField::EditPeer() const noexcept {
 
 void TextField::Show(Shown what) {
     if (peer_) peer_->Show(what);
+}
+
+std::string_view ShownName(TextField::Shown what) {
+    switch (what) {
+        case TextField::Shown::Password:
+            return "Password";
+        case TextField::Shown::CueText:
+            return "CueText";
+    }
+    return {};
 }
 
 }  // namespace guirt

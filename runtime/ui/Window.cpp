@@ -7,11 +7,10 @@
 #include "Captions.h"
 #include "Focus.h"
 #include "OwnClasses.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "ShownMenus.h"
 #include "WindowRegistry.h"
 #include "guirt/Exceptions.h"
-#include "guirt/Label.h"
 #include "guirt/MenuBar.h"
 #include "guirt/RectControl.h"
 
@@ -30,7 +29,7 @@ const RectControl* AsRectControl(const Control& control) {
 }
 }  // namespace
 
-Window::Window() = default;
+Window::Window() : captions_(std::make_unique<ShownCaptions>()) {}
 Window::~Window() = default;
 
 const ClassRecord& Window::Record() {
@@ -123,58 +122,12 @@ void Window::ShowTabOrder() {
     peer_->SetTabOrder(order);
 }
 
-// Each peer is told only what changed since it was last told.
 void Window::ShowCaptions() {
-    if (!peer_) return;
-    const std::vector<Caption> captions = CaptionsOf(controls_);
-    auto captionOf = [&](const Control* control) -> const Caption* {
-        auto it = std::find_if(captions.begin(), captions.end(),
-                               [&](const Caption& c) { return c.label == control || c.control == control; });
-        return it == captions.end() ? nullptr : &*it;
-    };
-    // The labels first, then the names: a backend may name a control by its caption.
-    for (const Ref<Control>& control : controls_) {
-        if (!control->IsA(Label::Record())) continue;
-        auto& label = static_cast<Label&>(*control);
-        const Caption* caption = captionOf(&label);
-        const Control* captioned = caption ? caption->control : nullptr;
-        if (!label.peer_ || (label.buddyTold_ && label.captioned_ == captioned)) continue;
-        label.captioned_ = captioned;
-        label.buddyTold_ = true;
-        label.peer_->SetBuddy(captioned ? captioned->NativePeer() : nullptr);
-    }
-    for (const Ref<Control>& control : controls_) {
-        const RectControl* rect = AsRectControl(*control);
-        if (!rect || control->IsA(Label::Record()) || !control->NativePeer()) continue;
-        const Caption* caption = captionOf(rect);
-        AccessibleText text = AccessibleTextOf(*rect, caption ? caption->label : nullptr);
-        if (text.name == control->toldName_ && text.description == control->toldDescription_) continue;
-        control->toldName_ = text.name;
-        control->toldDescription_ = text.description;
-        control->NativePeer()->SetAccessibleText(text);
-    }
-    ShowCaptionSize();
+    if (peer_) captions_->Show(controls_);
 }
 
-// The captions read as one column: they show their texts at one size, the largest at which
-// each of them fits its box. Other labels have no limit.
-void Window::ShowCaptionSize() {
-    std::optional<double> size;
-    for (const Ref<Control>& control : controls_) {
-        if (!control->IsA(Label::Record())) continue;
-        auto& label = static_cast<Label&>(*control);
-        if (!label.peer_ || !label.captioned_) continue;
-        const double fits = label.peer_->LinePixels();
-        size = size ? std::min(*size, fits) : fits;
-    }
-    for (const Ref<Control>& control : controls_) {
-        if (!control->IsA(Label::Record())) continue;
-        auto& label = static_cast<Label&>(*control);
-        const double limit = label.captioned_ && size ? *size : 0;
-        if (!label.peer_ || label.toldLimit_ == limit) continue;
-        label.toldLimit_ = limit;
-        label.peer_->LimitLinePixels(limit);
-    }
+void Window::ShowCaptionText(const Control& control) {
+    if (captions_->IsCaption(control)) ShowCaptions();
 }
 
 Ref<MenuBar> Window::MenuBar() const {
@@ -292,6 +245,20 @@ bool Window::PeerShortcut(const PeerKey& key, const KeyStroke& pressed) {
 void Window::PeerMenuChosen(const PeerKey& key, std::size_t entry) {
     // The item may rebuild the menus it was chosen from.
     if (const Ref<MenuItem> item = menus_ ? menus_->Item(entry) : nullptr) item->PeerChosen(key);
+}
+
+std::string_view ShownName(Window::Shown what) {
+    switch (what) {
+        case Window::Shown::Title:
+            return "Title";
+        case Window::Shown::Frame:
+            return "Frame";
+        case Window::Shown::FullScreen:
+            return "FullScreen";
+        case Window::Shown::BackColor:
+            return "BackColor";
+    }
+    return {};
 }
 
 }  // namespace guirt

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <string>
-#include <unordered_map>
 
 #include "Guard.h"
 #include "ModelState.h"
@@ -10,34 +9,24 @@
 
 namespace guirt::web {
 
-namespace {
-std::unordered_map<const ControlPeer*, const Element*>& Elements() {
-    static std::unordered_map<const ControlPeer*, const Element*> elements;
-    return elements;
-}
-}  // namespace
-
-const Element* ElementOf(const ControlPeer* peer) {
-    auto it = Elements().find(peer);
-    return it == Elements().end() ? nullptr : it->second;
-}
-
-template <class Interface>
-WebControlPeer<Interface>::WebControlPeer(RectControl& model, const char* tag, const Element& content)
-    : model_(model), content_(content), element_(tag, &content) {
-    Elements()[this] = &element_;
+WebControl::WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const ControlSite& site)
+    : peer_(peer), model_(model), controls_(site.controls), content_(site.content), element_(tag, &site.content) {
+    controls_->Enter(peer_, *this);
     // Captions point at their controls by this.
     element_.SetAttribute("id", "guirt-" + std::to_string(element_.Handle()));
     element_.Listen(*this);
 }
 
-template <class Interface>
-WebControlPeer<Interface>::~WebControlPeer() {
-    Elements().erase(this);
+WebControl::~WebControl() {
+    controls_->Leave(peer_);
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Handle(DomEvent event, int detail, std::string_view text) {
+const Element* WebControl::ElementOf(const ControlPeer* peer) const {
+    const WebControl* control = controls_->Of(peer);
+    return control ? &control->Node() : nullptr;
+}
+
+void WebControl::Handle(DomEvent event, int detail, std::string_view text) {
     if (event == DomEvent::FocusIn || event == DomEvent::FocusOut) {
         Report(model_, &Control::PeerFocusChanged, event == DomEvent::FocusIn);
         return;
@@ -45,8 +34,7 @@ void WebControlPeer<Interface>::Handle(DomEvent event, int detail, std::string_v
     Event(event, detail, text);
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Show(Control::Shown what) {
+void WebControl::ShowControl(Control::Shown what) {
     switch (what) {
         case Control::Shown::Name:
             // Named like the control, which helps when debugging and in tests.
@@ -55,8 +43,7 @@ void WebControlPeer<Interface>::Show(Control::Shown what) {
     }
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Show(RectControl::Shown what) {
+void WebControl::ShowRect(RectControl::Shown what) {
     switch (what) {
         case RectControl::Shown::Bounds: {
             const Bounds b = BoundsOf(model_);
@@ -70,9 +57,9 @@ void WebControlPeer<Interface>::Show(RectControl::Shown what) {
             const FontRequest font = FontOf(model_);
             element_.SetStyle("font-family", CssFontFamily(font));
             element_.SetStyle("font-size", CssFontSize(font));
-            element_.SetStyle("font-weight", font.bold ? "bold" : "");
-            element_.SetStyle("font-style", font.italic ? "italic" : "");
-            element_.SetStyle("text-decoration", font.underline ? "underline" : "");
+            element_.SetStyle("font-weight", font.styles.bold ? "bold" : "");
+            element_.SetStyle("font-style", font.styles.italic ? "italic" : "");
+            element_.SetStyle("text-decoration", font.styles.underline ? "underline" : "");
             return;
         }
         case RectControl::Shown::Enabled:
@@ -87,8 +74,7 @@ void WebControlPeer<Interface>::Show(RectControl::Shown what) {
     }
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+void WebControl::ShowAccessible(const AccessibleText& text) {
     element_.SetAttribute("aria-label", text.name);
     if (text.description.empty()) {
         element_.SetAttribute("aria-describedby", "");
@@ -104,20 +90,14 @@ void WebControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
     element_.SetAttribute("aria-describedby", "guirt-" + std::to_string(description_->Handle()));
 }
 
-template <class Interface>
-int WebControlPeer<Interface>::FontPixels() const {
+int WebControl::FontPixels() const {
     const FontRequest font = FontOf(model_);
     if (font.size <= 0) return guirt_web_inherited_pixels(element_.Handle());
     return static_cast<int>(std::lround(font.unit == FontRequest::Unit::Pixels ? font.size : font.size * 96 / 72));
 }
 
-template <class Interface>
-void WebControlPeer<Interface>::Focus(FocusWay) {
+void WebControl::TakeFocus(FocusWay) {
     guirt_web_focus(element_.Handle());
 }
-
-template class WebControlPeer<LabelPeer>;
-template class WebControlPeer<TextFieldPeer>;
-template class WebControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::web

@@ -1,47 +1,77 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
-#include "Peers.h"
+#include "ControlRegistry.h"
+#include "PeerKinds.h"
 #include "WebDom.h"
 
 namespace guirt::web {
 
-// The element of a control peer this backend made; null for any other.
-const Element* ElementOf(const ControlPeer* peer);
+class WebControl;
+using WebControls = ControlRegistry<WebControl>;
+
+// Where a window puts a control it makes: its content area, and the window's controls,
+// which the control enters.
+struct ControlSite {
+    const Element& content;
+    std::shared_ptr<WebControls> controls;
+};
 
 // What every control's element shares: its place in the window's content area, name, font,
 // flags and help (the tooltip), the accessible texts, the focus it takes and the focus it
-// reports. Interface is the seam's peer interface of the control's kind; the kind's
-// constructor shows the whole model once its element is set up (ShowAll).
-template <class Interface>
-class WebControlPeer : public Interface, protected DomListener {
+// reports.
+class WebControl : protected DomListener {
 public:
-    ~WebControlPeer() override;
-
-    using Interface::Show;
-    void Show(Control::Shown what) override;
-    void Show(RectControl::Shown what) override;
-    void SetAccessibleText(const AccessibleText& text) override;
-    void Focus(FocusWay way) override;
-
-protected:
-    // The element, a child of the content area, with its events listened to.
-    WebControlPeer(RectControl& model, const char* tag, const Element& content);
+    virtual ~WebControl();
+    WebControl(const WebControl&) = delete;
+    WebControl& operator=(const WebControl&) = delete;
 
     const Element& Node() const noexcept { return element_; }
+
+protected:
+    // The element, a child of the site's content area, with its events listened to; the peer
+    // is the control's.
+    WebControl(const ControlPeer& peer, RectControl& model, const char* tag, const ControlSite& site);
+
+    // The element of another control of this window; null for none.
+    const Element* ElementOf(const ControlPeer* peer) const;
     // The size of the control's text in CSS pixels: its font's, or the page's.
     int FontPixels() const;
     // The events of the element other than the focus's.
     virtual void Event(DomEvent, int, std::string_view) {}
 
+    void ShowControl(Control::Shown what);
+    void ShowRect(RectControl::Shown what);
+    void ShowAccessible(const AccessibleText& text);
+    void TakeFocus(FocusWay way);
+
 private:
     void Handle(DomEvent event, int detail, std::string_view text) override;
 
+    const ControlPeer& peer_;
     RectControl& model_;
+    std::shared_ptr<WebControls> controls_;
     const Element& content_;
     Element element_;
     std::unique_ptr<Element> description_;  // read by assistive technology, never shown
+};
+
+// A control peer of the kind whose seam interface is Interface, on the shared element. The
+// kind's constructor shows the whole model once its element is set up (ShowAll).
+template <class Interface>
+class WebControlPeer : public Interface, public WebControl {
+public:
+    using Interface::Show;
+    void Show(Control::Shown what) override { ShowControl(what); }
+    void Show(RectControl::Shown what) override { ShowRect(what); }
+    void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
+    void Focus(FocusWay way) override { TakeFocus(way); }
+
+protected:
+    WebControlPeer(RectControl& model, const char* tag, const ControlSite& site)
+        : WebControl(*this, model, tag, site) {}
 };
 
 }  // namespace guirt::web

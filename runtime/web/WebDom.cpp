@@ -2,24 +2,14 @@
 
 #include <emscripten.h>
 
-#include <unordered_map>
-
 #include "Guard.h"
 
 namespace guirt::web {
-
-namespace {
-std::unordered_map<int, DomListener*>& Listeners() {
-    static std::unordered_map<int, DomListener*> listeners;
-    return listeners;
-}
-}  // namespace
 
 Element::Element(const char* tag, const Element* parent)
     : handle_(guirt_web_create(tag, parent ? parent->handle_ : 0)) {}
 
 Element::~Element() {
-    if (listening_) Listeners().erase(handle_);
     guirt_web_destroy(handle_);
 }
 
@@ -50,18 +40,18 @@ void Element::Listen(DomListener& listener) {
 }
 
 void Element::ReportTo(DomListener& listener) {
-    Listeners()[handle_] = &listener;
-    listening_ = true;
+    guirt_web_report_to(handle_, &listener);
 }
 
 }  // namespace guirt::web
 
-// Every event of the page reaches the runtime here, on the page's one thread.
-extern "C" EMSCRIPTEN_KEEPALIVE void guirt_web_event(int element, int event, int detail, const char* text) {
+// Every event of the page reaches the runtime here, on the page's one thread, for the
+// listener its element keeps.
+extern "C" EMSCRIPTEN_KEEPALIVE void guirt_web_event(guirt::web::DomListener* listener, int event, int detail,
+                                                     const char* text) {
     using namespace guirt::web;
     guirt::Caught(0, [&] {
-        auto it = Listeners().find(element);
-        if (it != Listeners().end()) it->second->Handle(static_cast<DomEvent>(event), detail, text);
+        listener->Handle(static_cast<DomEvent>(event), detail, text);
         return 0;
     });
 }

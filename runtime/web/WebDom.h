@@ -4,9 +4,13 @@
 #include <string>
 #include <string_view>
 
+namespace guirt::web {
+class DomListener;
+}
+
 // The page as the web backend's C++ sees it: elements by handle, made and changed through
-// the functions of guirt.js, and their events reported back (guirt_web_event). Texts cross
-// as UTF-8.
+// the functions of guirt.js, and their events reported back (guirt_web_event) to the
+// listener each element keeps. Texts cross as UTF-8.
 extern "C" {
 int guirt_web_create(const char* tag, int parent);
 void guirt_web_destroy(int element);
@@ -18,6 +22,7 @@ void guirt_web_set_text(int element, const char* text);
 void guirt_web_set_value(int element, const char* text);
 char* guirt_web_value(int element);
 void guirt_web_listen(int element);
+void guirt_web_report_to(int element, guirt::web::DomListener* listener);
 void guirt_web_focus(int element);
 void guirt_web_facts(int element, std::int32_t* facts);
 void guirt_web_select(int element, int start, int end);
@@ -30,7 +35,8 @@ void guirt_web_beep();
 void guirt_web_add_option(int element, const char* text);
 int guirt_web_option_count(int element);
 void guirt_web_set_selected(int element, int index);
-double guirt_web_text_width(int element, const char* text, int pixels);
+double guirt_web_text_width(const char* font, const char* text);
+char* guirt_web_font(int element);
 int guirt_web_inherited_pixels(int element);
 double guirt_web_line_height(int element, int pixels);
 double guirt_web_line_room(int element);
@@ -100,7 +106,6 @@ public:
 
 private:
     int handle_;
-    bool listening_ = false;
     bool pageEvents_ = false;
 };
 

@@ -1,11 +1,16 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "LineFit.h"
 #include "ModelState.h"
 #include "WebControlPeer.h"
 #include "WebStyle.h"
 #include "WebWindowPeer.h"
+#include "WidthBound.h"
 
 namespace guirt::web {
 
@@ -16,7 +21,7 @@ namespace {
 // every new text is announced.
 class WebLabelPeer final : public WebControlPeer<LabelPeer> {
 public:
-    WebLabelPeer(Label& model, const Element& content) : WebControlPeer(model, "label", content), model_(model) {
+    WebLabelPeer(Label& model, const ControlSite& site) : WebControlPeer(model, "label", site), model_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<Label::Shown>(*this);
@@ -29,6 +34,7 @@ public:
             return;
         }
         WebControlPeer::Show(what);
+        if (what == RectControl::Shown::Font) font_.reset();
         if (what == RectControl::Shown::Bounds || what == RectControl::Shown::Font) Fit();
     }
 
@@ -75,12 +81,31 @@ public:
     }
 
 private:
-    // The label measured in CSS pixels, from its font's size or the page's.
-    LineMeasure Measure(int limit) const {
-        return {FontPixels(), kLeastLinePixels, limit, static_cast<double>(BoundsOf(model_).width),
-                [this](std::string_view text, int pixels) {
-                    return guirt_web_text_width(Node().Handle(), std::string(text).c_str(), pixels);
-                }};
+    // The label's font as the page gives it, "{}" where its size goes, and its own size in
+    // CSS pixels: asked of the page once per font, never per new text.
+    struct Resolved {
+        std::string font;
+        int pixels = 0;
+    };
+    const Resolved& Font() {
+        if (!font_) {
+            const std::unique_ptr<char, decltype(&std::free)> font(guirt_web_font(Node().Handle()), &std::free);
+            font_ = Resolved{font.get(), FontPixels()};
+            bound_.Forget();
+        }
+        return *font_;
+    }
+
+    // The label measured in CSS pixels: a text the bound proves to fit is not measured whole.
+    LineMeasure Measure(int limit) {
+        const Resolved& resolved = Font();
+        const std::size_t size = resolved.font.find("{}");
+        const auto at = [&resolved, size](std::string_view text, int pixels) {
+            const std::string font = std::string(resolved.font).replace(size, 2, std::to_string(pixels) + "px");
+            return guirt_web_text_width(font.c_str(), std::string(text).c_str());
+        };
+        const auto width = static_cast<double>(BoundsOf(model_).width);
+        return {resolved.pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
     }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
@@ -99,6 +124,8 @@ private:
     }
 
     const Label& model_;
+    std::optional<Resolved> font_;  // none until asked, and once the font changes
+    WidthBound bound_;
     ShownLabel shown_;   // what the label shows now
     bool told_ = false;  // the page has been told all of it once
     int limit_ = 0;      // in CSS pixels; 0: none
@@ -106,8 +133,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<LabelPeer> WebWindowPeer::CreateLabel(Label& label) {
-    return std::make_unique<WebLabelPeer>(label, content_);
+std::unique_ptr<LabelPeer> WebWindowPeer::Create(Label& label) {
+    return std::make_unique<WebLabelPeer>(label, Site());
 }
 
 }  // namespace guirt::web

@@ -16,8 +16,7 @@ namespace {
 // fires no change event) and reports only what the user picks.
 class WebPopupMenuPeer final : public WebControlPeer<PopupMenuPeer> {
 public:
-    WebPopupMenuPeer(PopupMenu& model, const Element& content)
-        : WebControlPeer(model, "select", content), popup_(model) {
+    WebPopupMenuPeer(PopupMenu& model, const ControlSite& site) : WebControlPeer(model, "select", site), popup_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<PopupMenu::Shown>(*this);
@@ -66,8 +65,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PopupMenuPeer> WebWindowPeer::CreatePopupMenu(PopupMenu& popup) {
-    return std::make_unique<WebPopupMenuPeer>(popup, content_);
+std::unique_ptr<PopupMenuPeer> WebWindowPeer::Create(PopupMenu& popup) {
+    return std::make_unique<WebPopupMenuPeer>(popup, Site());
 }
 
 }  // namespace guirt::web

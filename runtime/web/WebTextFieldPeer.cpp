@@ -19,8 +19,7 @@ namespace {
 // in (typed, pasted, dropped) is the model's to take or refuse.
 class WebTextFieldPeer final : public WebControlPeer<TextFieldPeer> {
 public:
-    WebTextFieldPeer(TextField& model, const Element& content)
-        : WebControlPeer(model, "input", content), field_(model) {
+    WebTextFieldPeer(TextField& model, const ControlSite& site) : WebControlPeer(model, "input", site), field_(model) {
         ShowAll<Control::Shown>(*this);
         ShowAll<RectControl::Shown>(*this);
         ShowAll<TextEdit::Shown>(*this);
@@ -144,8 +143,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TextFieldPeer> WebWindowPeer::CreateTextField(TextField& field) {
-    return std::make_unique<WebTextFieldPeer>(field, content_);
+std::unique_ptr<TextFieldPeer> WebWindowPeer::Create(TextField& field) {
+    return std::make_unique<WebTextFieldPeer>(field, Site());
 }
 
 }  // namespace guirt::web

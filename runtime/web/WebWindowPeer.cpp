@@ -5,7 +5,6 @@
 
 #include "Guard.h"
 #include "ModelState.h"
-#include "WebControlPeer.h"
 #include "WebKeys.h"
 #include "WebStyle.h"
 
@@ -31,24 +30,24 @@ std::string Quoted(std::string_view text) {
     return json + "\"";
 }
 
-// The menus as guirt.js builds its menubar from them: number, kind, text, enabled, the text
-// of a command's shortcut, a menu's entries.
+// The menus as menubar.js builds the menubar from them: each entry's number, text, whether
+// it is enabled and its kind, a command's shortcut as the program wrote it, a menu's entries.
 std::string Described(const std::vector<MenuEntry>& entries) {
     std::string json = "[";
     for (const MenuEntry& entry : entries) {
         if (json.size() > 1) json += ',';
-        json += "{\"n\":" + std::to_string(entry.number) + ",\"t\":" + Quoted(entry.text) +
-                ",\"e\":" + (entry.enabled ? "true" : "false") + ",\"k\":";
+        json += "{\"number\":" + std::to_string(entry.number) + ",\"text\":" + Quoted(entry.text) +
+                ",\"enabled\":" + (entry.enabled ? "true" : "false") + ",\"kind\":";
         switch (entry.kind) {
             case MenuEntry::Kind::Separator:
                 json += "\"separator\"";
                 break;
             case MenuEntry::Kind::Menu:
-                json += "\"menu\",\"i\":" + Described(entry.entries);
+                json += "\"menu\",\"entries\":" + Described(entry.entries);
                 break;
             case MenuEntry::Kind::Command:
                 json += "\"command\"";
-                if (!entry.shortcutText.empty()) json += ",\"st\":" + Quoted(entry.shortcutText);
+                if (!entry.shortcutText.empty()) json += ",\"shortcut\":" + Quoted(entry.shortcutText);
                 break;
         }
         json += '}';
@@ -145,7 +144,7 @@ void WebWindowPeer::SetMenuEnabled(std::size_t entry, bool enabled) {
 void WebWindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
     // Tab follows the document's order: the stops go last in the content area, in order.
     for (ControlPeer* peer : order) {
-        if (const Element* element = ElementOf(peer)) content_.Append(*element);
+        if (const WebControl* control = controls_->Of(peer)) content_.Append(control->Node());
     }
 }
 

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "Peers.h"
+#include "PeerKinds.h"
+#include "WebControlPeer.h"
 #include "WebDom.h"
 
 namespace guirt::web {
@@ -14,9 +15,7 @@ class WebWindowPeer final : public WindowPeer, private DomListener {
 public:
     WebWindowPeer(Window& model, const ShownMenuBar& bar);
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
 
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;
@@ -27,6 +26,8 @@ public:
 
 private:
     void Handle(DomEvent event, int detail, std::string_view text) override;
+    // Where the next control goes.
+    ControlSite Site() const { return {content_, controls_}; }
 
     Window& model_;
     Element root_;
@@ -35,6 +36,7 @@ private:
     Element closeButton_;
     Element menubar_;
     Element content_;
+    std::shared_ptr<WebControls> controls_ = std::make_shared<WebControls>();
 };
 
 }  // namespace guirt::web

@@ -1,7 +1,6 @@
 // The page's side of the web backend: the DOM calls the C++ peers make, by element handle,
 // and the events of the page reported back through the exported guirt_web_event. The
-// menubar's keyboard and mouse behaviour lives here too, as a toolkit's would; what its
-// items do and when they are enabled the runtime decides.
+// menubar is in menubar.js.
 mergeInto(LibraryManager.library, {
   $Guirt: {
     nodes: [null],
@@ -29,14 +28,17 @@ mergeInto(LibraryManager.library, {
     text: function(pointer) {
       return pointer ? UTF8ToString(pointer) : '';
     },
-    // Reports an event of the element with the handle to the runtime; false when the runtime
-    // refused it (guirt_web_refuse_event), which cancels `event`, the page's own, if given.
+    // Reports an event of the element with the handle to the runtime, to the listener the
+    // element keeps (guirt_web_report_to); false when the runtime refused it
+    // (guirt_web_refuse_event), which cancels `event`, the page's own, if given.
     report: function(handle, kind, detail, text, event) {
+      var node = Guirt.node(handle);
+      if (!node || !node.guirtListener) return true;
       var top = stackSave();
       Guirt.event = event || null;
       Guirt.refused = false;
       try {
-        Module['_guirt_web_event'](handle, kind, detail, allocateUTF8OnStack(text || ''));
+        Module['_guirt_web_event'](node.guirtListener, kind, detail, allocateUTF8OnStack(text || ''));
       } finally {
         Guirt.event = null;
         stackRestore(top);
@@ -109,14 +111,17 @@ mergeInto(LibraryManager.library, {
       return notice;
     },
     // How wide the text is in the node's font at the size in pixels (one canvas measures all).
-    textWidth: function(node, text, pixels) {
-      return Guirt.measured(node, text, pixels).width;
-    },
-    measured: function(node, text, pixels) {
-      var style = getComputedStyle(node);
+    // A text measured in a CSS font (one canvas measures all); nothing of the page's style
+    // is asked, so no measuring makes the browser work its style out again.
+    measured: function(font, text) {
       Guirt.measure = Guirt.measure || document.createElement('canvas').getContext('2d');
-      Guirt.measure.font = style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
+      if (Guirt.measure.font !== font) Guirt.measure.font = font;
       return Guirt.measure.measureText(text);
+    },
+    // The font of an element as CSS gives it, at a size: what measures a text as it shows.
+    fontOf: function(node, pixels) {
+      var style = getComputedStyle(node);
+      return style.fontStyle + ' ' + style.fontWeight + ' ' + pixels + 'px ' + style.fontFamily;
     },
     // Where in a field's text a drop at the page's x falls: the place between two characters
     // nearest to it, measured in the field's font.
@@ -137,221 +142,6 @@ mergeInto(LibraryManager.library, {
       }
       return low;
     },
-    // A text with "&" before its access key, as the children of a node, the key underlined
-    // ("&&" is an "&"). Gives the access key, lower case, or ''.
-    label: function(node, text) {
-      var key = '';
-      var plain = '';
-      for (var i = 0; i < text.length; i++) {
-        if (text[i] === '&' && i + 1 < text.length && text[i + 1] !== '&' && !key) {
-          node.appendChild(document.createTextNode(plain));
-          plain = '';
-          var underlined = document.createElement('u');
-          underlined.textContent = text[++i];
-          node.appendChild(underlined);
-          key = text[i].toLowerCase();
-        } else {
-          if (text[i] === '&' && text[i + 1] === '&') i++;
-          plain += text[i];
-        }
-      }
-      node.appendChild(document.createTextNode(plain));
-      return key;
-    },
-    // The menubar of a window (role menubar): its menus as the runtime describes them,
-    // opened and walked by mouse and keyboard as a desktop's are. What is enabled the
-    // runtime says as a menu opens (MENU_OPENING); choosing reports MENU_CHOSEN.
-    menubar: function(bar, handle, menus) {
-      var self = {commands: {}, open: null, returnTo: null};
-      var tops = [];
-      bar.textContent = '';
-      bar.setAttribute('role', 'menubar');
-
-      function items(list) {
-        return Array.prototype.filter.call(list.querySelectorAll('[role=menuitem]'), function(item) {
-          return item.getAttribute('aria-disabled') !== 'true';
-        });
-      }
-      function show(top, focusFirst) {
-        if (self.open === top) return;
-        if (self.open) self.close(false);
-        if (!bar.contains(document.activeElement)) self.returnTo = document.activeElement;
-        Guirt.report(handle, Guirt.MENU_OPENING, top.number, '');
-        self.open = top;
-        top.button.setAttribute('aria-expanded', 'true');
-        top.list.hidden = false;
-        var first = items(top.list)[0];
-        (focusFirst && first ? first : top.button).focus();
-      }
-      // Leaves the menubar for the control the keyboard or mouse came from.
-      function back() {
-        if (self.returnTo && document.contains(self.returnTo)) self.returnTo.focus();
-      }
-      self.close = function(refocus) {
-        var top = self.open;
-        if (!top) return;
-        self.open = null;
-        top.list.hidden = true;
-        top.button.setAttribute('aria-expanded', 'false');
-        Guirt.report(handle, Guirt.MENU_CLOSED, top.number, '');
-        if (refocus) back();
-      };
-      function choose(item) {
-        if (item.getAttribute('aria-disabled') === 'true') return;
-        self.close(true);
-        Guirt.report(handle, Guirt.MENU_CHOSEN, item.guirtNumber, '');
-      }
-      function move(top, step, openIt) {
-        var next = tops[(tops.indexOf(top) + step + tops.length) % tops.length];
-        tops.forEach(function(t) { t.button.tabIndex = t === next ? 0 : -1; });
-        if (openIt) {
-          show(next, true);
-        } else {
-          next.button.focus();
-        }
-      }
-      function fill(list, entries) {
-        entries.forEach(function(entry) {
-          if (entry.k === 'separator') {
-            var line = document.createElement('div');
-            line.setAttribute('role', 'separator');
-            list.appendChild(line);
-          } else if (entry.k === 'menu') {
-            var group = document.createElement('div');
-            group.setAttribute('role', 'group');
-            var heading = document.createElement('div');
-            heading.className = 'guirt-heading';
-            Guirt.label(heading, entry.t);
-            group.setAttribute('aria-label', heading.textContent);
-            group.appendChild(heading);
-            fill(group, entry.i);
-            list.appendChild(group);
-          } else {
-            var item = document.createElement('div');
-            item.setAttribute('role', 'menuitem');
-            item.tabIndex = -1;
-            item.guirtNumber = entry.n;
-            var text = document.createElement('span');
-            item.guirtKey = Guirt.label(text, entry.t);
-            item.appendChild(text);
-            if (entry.st) {
-              var keys = document.createElement('span');
-              keys.className = 'guirt-shortcut';
-              keys.textContent = entry.st;
-              item.appendChild(keys);
-              item.setAttribute('aria-keyshortcuts', entry.st.replace(/Ctrl/g, 'Control'));
-            }
-            item.setAttribute('aria-disabled', entry.e ? 'false' : 'true');
-            item.addEventListener('click', function() { choose(item); });
-            self.commands[entry.n] = {node: item, enabled: entry.e};
-            list.appendChild(item);
-          }
-        });
-      }
-      menus.forEach(function(entry, index) {
-        var button = document.createElement('div');
-        button.setAttribute('role', 'menuitem');
-        button.setAttribute('aria-haspopup', 'menu');
-        button.setAttribute('aria-expanded', 'false');
-        button.tabIndex = index === 0 ? 0 : -1;
-        var top = {button: button, number: entry.n, key: Guirt.label(button, entry.t)};
-        var list = document.createElement('div');
-        list.setAttribute('role', 'menu');
-        list.setAttribute('aria-label', button.textContent);
-        list.hidden = true;
-        top.list = list;
-        fill(list, entry.i || []);
-        var place = document.createElement('div');
-        place.className = 'guirt-menu';
-        place.appendChild(button);
-        place.appendChild(list);
-        bar.appendChild(place);
-        tops.push(top);
-        button.addEventListener('mousedown', function(event) {
-          event.preventDefault();  // the field being typed in keeps the focus
-          if (self.open === top) {
-            self.close(true);
-          } else {
-            show(top, false);
-          }
-        });
-        button.addEventListener('mouseenter', function() {
-          if (self.open && self.open !== top) show(top, false);
-        });
-        button.addEventListener('keydown', function(event) {
-          if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
-            move(top, event.key === 'ArrowRight' ? 1 : -1, !!self.open);
-          } else if (event.key === 'ArrowDown' || event.key === 'Enter' || event.key === ' ') {
-            show(top, true);
-          } else if (event.key === 'Escape') {
-            self.close(false);
-            back();
-          } else {
-            return;
-          }
-          event.preventDefault();
-        });
-        list.addEventListener('mousedown', function(event) { event.preventDefault(); });
-        list.addEventListener('keydown', function(event) {
-          var all = items(list);
-          var at = all.indexOf(document.activeElement);
-          if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
-            var step = event.key === 'ArrowDown' ? 1 : -1;
-            if (all.length) all[(at + step + all.length) % all.length].focus();
-          } else if (event.key === 'Home' || event.key === 'End') {
-            if (all.length) all[event.key === 'Home' ? 0 : all.length - 1].focus();
-          } else if (event.key === 'Enter' || event.key === ' ') {
-            if (at >= 0) choose(all[at]);
-          } else if (event.key === 'Escape') {
-            self.close(false);
-            button.focus();
-          } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
-            move(top, event.key === 'ArrowRight' ? 1 : -1, true);
-          } else if (event.key === 'Tab') {
-            self.close(true);
-          } else if (event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey) {
-            var keyed = all.filter(function(item) { return item.guirtKey === event.key.toLowerCase(); })[0];
-            if (keyed) choose(keyed);
-          } else {
-            return;
-          }
-          event.preventDefault();
-          event.stopPropagation();
-        });
-      });
-      if (!bar.guirtOutside) {
-        // A click elsewhere closes the menu shown, as on a desktop.
-        bar.guirtOutside = true;
-        document.addEventListener('mousedown', function(event) {
-          var shown = bar.guirtMenubar;
-          if (shown && shown.open && !bar.contains(event.target)) shown.close(false);
-        });
-      }
-      // The window's keys: Alt with a menu's access key opens it; any other key but one that
-      // types goes to the runtime first, which chooses the command it is the shortcut of,
-      // before the control with the focus sees it.
-      self.keyDown = function(event) {
-        if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
-          var menu = tops.filter(function(t) { return t.key === event.key.toLowerCase(); })[0];
-          if (menu) {
-            event.preventDefault();
-            show(menu, true);
-          }
-          return;
-        }
-        if (event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey) return;
-        Guirt.shortcutKey = event;
-        Guirt.nativeCommand = false;
-        var taken;
-        try {
-          taken = !Guirt.report(handle, Guirt.SHORTCUT, Guirt.keyFlags(event), event.key);
-        } finally {
-          Guirt.shortcutKey = null;
-        }
-        if (taken && !Guirt.nativeCommand) event.preventDefault();
-      };
-      return self;
-    },
   },
 
   guirt_web_create__deps: ['$Guirt'],
@@ -365,6 +155,8 @@ mergeInto(LibraryManager.library, {
   guirt_web_destroy: function(handle) {
     var node = Guirt.node(handle);
     if (!node) return;
+    // Its runtime side is going: nothing reports to it, not even a blur its removal brings.
+    node.guirtListener = 0;
     node.remove();
     Guirt.nodes[handle] = null;
     Guirt.spare.push(handle);
@@ -487,6 +279,12 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // The listener of the runtime that the element's events go to from now on.
+  guirt_web_report_to__deps: ['$Guirt'],
+  guirt_web_report_to: function(handle, listener) {
+    Guirt.node(handle).guirtListener = listener;
+  },
+
   guirt_web_refuse_event__deps: ['$Guirt'],
   guirt_web_refuse_event: function() {
     Guirt.refused = true;
@@ -601,15 +399,25 @@ mergeInto(LibraryManager.library, {
   },
 
   guirt_web_text_width__deps: ['$Guirt'],
-  guirt_web_text_width: function(handle, text, pixels) {
-    return Guirt.textWidth(Guirt.node(handle), Guirt.text(text), pixels);
+  guirt_web_text_width: function(font, text) {
+    return Guirt.measured(Guirt.text(font), Guirt.text(text)).width;
+  },
+
+  // The element's font as CSS gives it, with "{}" where its size goes: asked once per font.
+  guirt_web_font__deps: ['$Guirt'],
+  guirt_web_font: function(handle) {
+    var font = Guirt.fontOf(Guirt.node(handle), '{}').replace('{}px', '{}');
+    var size = lengthBytesUTF8(font) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(font, copy, size);
+    return copy;
   },
 
   // How tall a line of text is in the node's font at the size, and the room the node's box has
   // for it, in CSS pixels.
   guirt_web_line_height__deps: ['$Guirt'],
   guirt_web_line_height: function(handle, pixels) {
-    var metrics = Guirt.measured(Guirt.node(handle), 'Mg', pixels);
+    var metrics = Guirt.measured(Guirt.fontOf(Guirt.node(handle), pixels), 'Mg');
     return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
   },
 
@@ -628,37 +436,6 @@ mergeInto(LibraryManager.library, {
   guirt_web_set_title__deps: ['$Guirt'],
   guirt_web_set_title: function(text) {
     document.title = Guirt.text(text);
-  },
-
-  // Builds the window's menubar from the runtime's description (JSON), replacing what it
-  // showed; the window's root element takes the shortcuts, and the page activated again is
-  // the window activated again.
-  guirt_web_menubar__deps: ['$Guirt'],
-  guirt_web_menubar: function(handle, root, description) {
-    var bar = Guirt.node(handle);
-    var previous = bar.guirtMenubar;
-    if (previous && previous.open) previous.close(false);
-    bar.guirtMenubar = Guirt.menubar(bar, handle, JSON.parse(Guirt.text(description)));
-    var rootNode = Guirt.node(root);
-    if (!rootNode.guirtShortcuts) {
-      rootNode.guirtShortcuts = true;
-      rootNode.addEventListener('keydown', function(event) {
-        if (bar.guirtMenubar) bar.guirtMenubar.keyDown(event);
-      });
-      window.addEventListener('focus', function() {
-        if (Guirt.node(handle) === bar) Guirt.report(handle, Guirt.ACTIVATED, 0, '');
-      });
-    }
-  },
-
-  guirt_web_menu_enabled__deps: ['$Guirt'],
-  guirt_web_menu_enabled: function(handle, number, enabled) {
-    var menubar = Guirt.node(handle).guirtMenubar;
-    var item = menubar && menubar.commands[number];
-    if (item) {
-      item.enabled = !!enabled;
-      item.node.setAttribute('aria-disabled', enabled ? 'false' : 'true');
-    }
   },
 
   // The loop of a page ends between events, never inside one: once the event that asked for

@@ -1,7 +1,7 @@
 #include "Win32ControlPeer.h"
 
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 #include "Guard.h"
@@ -12,22 +12,18 @@ namespace guirt::win32 {
 
 namespace {
 
-std::unordered_map<const ControlPeer*, NativeControl*>& Controls() {
-    static std::unordered_map<const ControlPeer*, NativeControl*> controls;
-    return controls;
-}
-
-// Each control the runtime has taken over, by its window, until the window is destroyed:
-// its native control (null once the peer has gone) and the window procedure it had before.
-// A map rather than a window property or the common controls' subclassing: under Wine each
-// of those asks the server on every message.
+// What a control the runtime has taken over keeps in its own window until the window is
+// destroyed: its native control (null once the peer has gone) and the window procedure it
+// had before. In the user data of the window, which the system's control classes leave to
+// the program, rather than a window property or the common controls' subclassing: under
+// Wine each of those asks the server on every message.
 struct TakenOver {
-    NativeControl* control;
+    Win32Control* control;
     WNDPROC previous;
 };
-std::unordered_map<HWND, TakenOver>& Taken() {
-    static std::unordered_map<HWND, TakenOver> taken;
-    return taken;
+
+TakenOver* TakenOverOf(HWND hwnd) noexcept {
+    return reinterpret_cast<TakenOver*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 // The DPI a window of the runtime lays its controls out for.
@@ -38,48 +34,41 @@ int DpiOf(HWND window) noexcept {
 
 }  // namespace
 
-NativeControl::NativeControl(HWND hwnd)
-    : hwnd_(hwnd),
-      previous_(
-          reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)))) {
-    Taken()[hwnd] = {this, previous_};
+Win32Control::Win32Control(const ControlPeer& peer, RectControl& model, const ChildSite& site, HWND hwnd)
+    : peer_(peer), model_(model), controls_(site.controls), hwnd_(hwnd), tips_(site.tips) {
+    auto taken = std::make_unique<TakenOver>(TakenOver{this, nullptr});
+    controls_->Enter(peer_, *this);
+    // The window owns what it keeps from here on, until WM_NCDESTROY.
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(taken.get()));
+    taken->previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+    previous_ = taken.release()->previous;
 }
 
-NativeControl::~NativeControl() {
+Win32Control::~Win32Control() {
+    controls_->Leave(peer_);
+    if (tips_) tips_->Remove(Handle());
     // The window may outlive the peer for a while, with its messages going to its own procedure.
-    if (hwnd_) Taken()[hwnd_.get()].control = nullptr;
+    if (TakenOver* taken = hwnd_ ? TakenOverOf(hwnd_.get()) : nullptr) taken->control = nullptr;
 }
 
-NativeControl* NativeControl::Of(HWND hwnd) noexcept {
-    auto it = Taken().find(hwnd);
-    return it == Taken().end() ? nullptr : it->second.control;
-}
-
-NativeControl* NativeControl::Of(const ControlPeer* peer) noexcept {
-    auto it = Controls().find(peer);
-    return it == Controls().end() ? nullptr : it->second;
-}
-
-LRESULT NativeControl::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Default(hwnd, message, wParam, lParam);
-}
-
-LRESULT NativeControl::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Control::Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(previous_, hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK NativeControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto it = Taken().find(hwnd);
-    if (it == Taken().end()) return DefWindowProcW(hwnd, message, wParam, lParam);
-    const TakenOver taken = it->second;
+LRESULT CALLBACK Win32Control::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    TakenOver* taken = TakenOverOf(hwnd);
+    if (!taken) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // Destroyed with its window: the peer no longer owns it.
-        Taken().erase(it);
-        if (taken.control) static_cast<void>(taken.control->hwnd_.release());
-        return CallWindowProcW(taken.previous, hwnd, message, wParam, lParam);
+        const std::unique_ptr<TakenOver> gone(taken);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (gone->control) static_cast<void>(gone->control->hwnd_.release());
+        return CallWindowProcW(gone->previous, hwnd, message, wParam, lParam);
     }
-    if (!taken.control) return CallWindowProcW(taken.previous, hwnd, message, wParam, lParam);
-    return Caught(LRESULT{0}, [&] { return taken.control->Message(hwnd, message, wParam, lParam); });
+    Win32Control* control = taken->control;
+    if (!control) return CallWindowProcW(taken->previous, hwnd, message, wParam, lParam);
+    return Caught(LRESULT{0}, [&] { return control->Message(hwnd, message, wParam, lParam); });
 }
 
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style,
@@ -96,20 +85,7 @@ HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t*
     return hwnd;
 }
 
-template <class Interface>
-Win32ControlPeer<Interface>::Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd)
-    : NativeControl(hwnd), model_(model), tips_(site.tips) {
-    Controls()[this] = this;
-}
-
-template <class Interface>
-Win32ControlPeer<Interface>::~Win32ControlPeer() {
-    Controls().erase(this);
-    if (tips_) tips_->Remove(Handle());
-}
-
-template <class Interface>
-LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Control::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETOBJECT:
             if (const LRESULT answer = accessible_.Answer(hwnd, wParam, lParam)) return answer;
@@ -128,50 +104,37 @@ LRESULT Win32ControlPeer<Interface>::Message(HWND hwnd, UINT message, WPARAM wPa
     return Default(hwnd, message, wParam, lParam);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::SetStyle(DWORD bit, bool on) noexcept {
+void Win32Control::SetStyle(DWORD bit, bool on) noexcept {
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     const LONG_PTR wanted = on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit));
     if (wanted != style) SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Repaint() noexcept {
+void Win32Control::Repaint() noexcept {
     // A control not on screen yet is painted whole when it shows.
     if (IsWindowVisible(Handle())) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-template <class Interface>
-int Win32ControlPeer<Interface>::Dpi() const noexcept {
+int Win32Control::Dpi() const noexcept {
     return DpiOf(GetParent(Handle()));
 }
 
-template <class Interface>
-Bounds Win32ControlPeer<Interface>::DeviceBounds() const {
+Bounds Win32Control::DeviceBounds() const {
     return ScaledBounds(BoundsOf(model_), Dpi());
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::UseFont(SharedFont font) {
+void Win32Control::UseFont(SharedFont font) {
     if (font == font_) return;
     // The font in use goes only once the control has the new one.
     const SharedFont previous = std::exchange(font_, std::move(font));
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::ShowTip(std::string_view text) {
+void Win32Control::ShowTip(std::string_view text) {
     if (tips_) tips_->Set(Handle(), text);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Rescale() {
-    this->Show(RectControl::Shown::Bounds);
-    this->Show(RectControl::Shown::Font);
-}
-
-template <class Interface>
-void Win32ControlPeer<Interface>::Show(Control::Shown what) {
+void Win32Control::ShowControl(Control::Shown what) {
     switch (what) {
         case Control::Shown::Name:
             // Win32 controls have no name; tools find them by window class and ID instead.
@@ -179,8 +142,7 @@ void Win32ControlPeer<Interface>::Show(Control::Shown what) {
     }
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
+void Win32Control::ShowRect(RectControl::Shown what) {
     if (!Handle()) return;
     switch (what) {
         case RectControl::Shown::Bounds: {
@@ -208,22 +170,16 @@ void Win32ControlPeer<Interface>::Show(RectControl::Shown what) {
     }
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::SetAccessibleText(const AccessibleText& text) {
+void Win32Control::ShowAccessible(const AccessibleText& text) {
     accessible_.Set(Handle(), text);
 }
 
-template <class Interface>
-void Win32ControlPeer<Interface>::Focus(FocusWay way) {
+void Win32Control::TakeFocus(FocusWay way) {
     if (!Handle()) return;
     SetFocus(Handle());
     if (way == FocusWay::Back) return;
     // Windows draws no focus until the keyboard is used; the user sees at once where typing goes.
     SendMessageW(GetAncestor(Handle(), GA_ROOT), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
-
-template class Win32ControlPeer<LabelPeer>;
-template class Win32ControlPeer<TextFieldPeer>;
-template class Win32ControlPeer<PopupMenuPeer>;
 
 }  // namespace guirt::win32

@@ -3,8 +3,10 @@
 #include "Win32Api.h"
 
 #include <memory>
+#include <string_view>
 
-#include "Peers.h"
+#include "ControlRegistry.h"
+#include "PeerKinds.h"
 #include "Win32Accessible.h"
 #include "Win32Fonts.h"
 #include "Win32Handles.h"
@@ -15,50 +17,18 @@ namespace guirt::win32 {
 // Answered by a window of the runtime with the DPI its controls are laid out for.
 constexpr UINT kWindowDpi = WM_APP + 4;
 
-// Where a window puts a control it makes: its client area, the control's ID and the
-// window's tooltips. Each control's ID is 1000 plus the order of its window's CreateX call
-// (the first control made is 1000): tools outside the runtime find controls by their
-// window class ("Static", "Edit", "ComboBox") and this ID.
+class Win32Control;
+using Win32Controls = ControlRegistry<Win32Control>;
+
+// Where a window puts a control it makes: its client area, the control's ID, the window's
+// tooltips and its controls, which the control enters. Each control's ID is 1000 plus the
+// order of its window's Create calls (the first control made is 1000): tools outside the
+// runtime find controls by their window class ("Static", "Edit", "ComboBox") and this ID.
 struct ChildSite {
     HWND parent = nullptr;
     int id = 0;
     std::shared_ptr<ToolTips> tips;
-};
-
-// The part of every control's native side that its window reaches through the control's
-// HWND: the window procedure hands each child's notifications and colour requests to it.
-class NativeControl {
-public:
-    virtual ~NativeControl();
-    NativeControl(const NativeControl&) = delete;
-    NativeControl& operator=(const NativeControl&) = delete;
-
-    HWND Handle() const noexcept { return hwnd_.get(); }
-    // The runtime's control behind the HWND; null for any other window.
-    static NativeControl* Of(HWND hwnd) noexcept;
-    // The native control of a peer this backend made; null for any other.
-    static NativeControl* Of(const ControlPeer* peer) noexcept;
-
-    // A WM_COMMAND notification the control sent its window.
-    virtual void Notified(WORD) {}
-    // WM_CTLCOLOR...: sets the colours of the DC the control paints with; the brush of its
-    // background, or null for the window's.
-    virtual HBRUSH Colors(HDC) { return nullptr; }
-    // The window's DPI has changed: the control takes its place and font for the new one.
-    virtual void Rescale() {}
-
-protected:
-    // Takes the new control over: its messages pass through Message first.
-    explicit NativeControl(HWND hwnd);
-    // A message of the control, before its own window procedure (Default).
-    virtual LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // The control's own handling of a message.
-    LRESULT Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    WindowHandle hwnd_;
-    WNDPROC previous_ = nullptr;
+    std::shared_ptr<Win32Controls> controls;
 };
 
 // A runtime colour (0xTTRRGGBB) as Win32 gives it to a DC; Win32 has no transparency there.
@@ -71,25 +41,39 @@ inline COLORREF ColorRefOf(Color color) noexcept {
 HWND CreateChild(const ChildSite& site, const RectControl& model, const wchar_t* windowClass, DWORD style,
                  DWORD exStyle = 0);
 
-// What every kind of control shares: its place, font, flags, help tag and accessible texts,
-// the focus it takes and the focus it reports to its model. Interface is the seam's peer
-// interface of the control's kind. The kind's constructor shows the whole model once its
-// control is made (ShowAll).
-template <class Interface>
-class Win32ControlPeer : public Interface, public NativeControl {
+// What every control's native side shares: the control it has taken over, which its window
+// reaches through the control's HWND (the window procedure hands each child's notifications
+// and colour requests to it), its place, font, flags, help tag and accessible texts, the
+// focus it takes and the focus it reports to its model.
+class Win32Control {
 public:
-    ~Win32ControlPeer() override;
+    virtual ~Win32Control();
+    Win32Control(const Win32Control&) = delete;
+    Win32Control& operator=(const Win32Control&) = delete;
 
-    using Interface::Show;
-    void Show(Control::Shown what) override;
-    void Show(RectControl::Shown what) override;
-    void SetAccessibleText(const AccessibleText& text) override;
-    void Focus(FocusWay way) override;
-    void Rescale() override;
+    HWND Handle() const noexcept { return hwnd_.get(); }
+
+    // A WM_COMMAND notification the control sent its window.
+    virtual void Notified(WORD) {}
+    // WM_CTLCOLOR...: sets the colours of the DC the control paints with; the brush of its
+    // background, or null for the window's.
+    virtual HBRUSH Colors(HDC) { return nullptr; }
+    // The window's DPI has changed: the control takes its place and font for the new one.
+    virtual void Rescale() = 0;
 
 protected:
-    Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd);
-    LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Takes the new control, made in the site, over: its messages pass through Message first.
+    // The peer is the control's.
+    Win32Control(const ControlPeer& peer, RectControl& model, const ChildSite& site, HWND hwnd);
+    // A message of the control, before its own window procedure (Default).
+    virtual LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The control's own handling of a message.
+    LRESULT Default(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void ShowControl(Control::Shown what);
+    void ShowRect(RectControl::Shown what);
+    void ShowAccessible(const AccessibleText& text);
+    void TakeFocus(FocusWay way);
     // Sets a window style bit of the control.
     void SetStyle(DWORD bit, bool on) noexcept;
     // Paints the control again, if it shows.
@@ -103,10 +87,36 @@ protected:
     void ShowTip(std::string_view text);
 
 private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    const ControlPeer& peer_;
     RectControl& model_;
+    std::shared_ptr<Win32Controls> controls_;
+    WindowHandle hwnd_;
+    WNDPROC previous_ = nullptr;
     std::shared_ptr<ToolTips> tips_;
     SharedFont font_;
     AccessibleTexts accessible_;
+};
+
+// A control peer of the kind whose seam interface is Interface, on the shared native side.
+// The kind's constructor shows the whole model once its control is made (ShowAll).
+template <class Interface>
+class Win32ControlPeer : public Interface, public Win32Control {
+public:
+    using Interface::Show;
+    void Show(Control::Shown what) override { ShowControl(what); }
+    void Show(RectControl::Shown what) override { ShowRect(what); }
+    void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
+    void Focus(FocusWay way) override { TakeFocus(way); }
+    // As the kind shows its place and font (a label fits its text to them again).
+    void Rescale() override {
+        this->Show(RectControl::Shown::Bounds);
+        this->Show(RectControl::Shown::Font);
+    }
+
+protected:
+    Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd) : Win32Control(*this, model, site, hwnd) {}
 };
 
 }  // namespace guirt::win32

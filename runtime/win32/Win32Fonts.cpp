@@ -49,9 +49,9 @@ LOGFONTW Describe(const FontRequest& request, int dpi) {
         const double pixels = request.size * dpi / (request.unit == FontRequest::Unit::Pixels ? kLayoutDpi : 72.0);
         font.lfHeight = -std::max(1L, std::lround(pixels));
     }
-    font.lfWeight = request.bold ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = request.italic ? TRUE : FALSE;
-    font.lfUnderline = request.underline ? TRUE : FALSE;
+    font.lfWeight = request.styles.bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = request.styles.italic ? TRUE : FALSE;
+    font.lfUnderline = request.styles.underline ? TRUE : FALSE;
     return font;
 }
 

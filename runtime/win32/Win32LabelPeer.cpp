@@ -166,7 +166,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<LabelPeer> Win32WindowPeer::CreateLabel(Label& label) {
+std::unique_ptr<LabelPeer> Win32WindowPeer::Create(Label& label) {
     return std::make_unique<Win32LabelPeer>(label, NextSite());
 }
 

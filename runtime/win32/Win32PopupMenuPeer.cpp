@@ -101,7 +101,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PopupMenuPeer> Win32WindowPeer::CreatePopupMenu(PopupMenu& popup) {
+std::unique_ptr<PopupMenuPeer> Win32WindowPeer::Create(PopupMenu& popup) {
     return std::make_unique<Win32PopupMenuPeer>(popup, NextSite());
 }
 

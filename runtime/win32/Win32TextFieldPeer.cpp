@@ -299,7 +299,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TextFieldPeer> Win32WindowPeer::CreateTextField(TextField& field) {
+std::unique_ptr<TextFieldPeer> Win32WindowPeer::Create(TextField& field) {
     return std::make_unique<Win32TextFieldPeer>(field, NextSite());
 }
 

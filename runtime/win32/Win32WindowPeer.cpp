@@ -105,7 +105,7 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case WM_COMMAND:
             if (lParam) {
-                if (NativeControl* control = NativeControl::Of(reinterpret_cast<HWND>(lParam))) {
+                if (Win32Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
                     control->Notified(HIWORD(wParam));
                 }
             } else if (const auto entry = menus_.EntryOf(LOWORD(wParam))) {
@@ -136,7 +136,7 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            if (NativeControl* control = NativeControl::Of(reinterpret_cast<HWND>(lParam))) {
+            if (Win32Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
                 const auto dc = reinterpret_cast<HDC>(wParam);
                 SetBkColor(dc, BackColorRef());
                 ::SetTextColor(dc, kTextColor);
@@ -184,7 +184,11 @@ LRESULT Win32WindowPeer::Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }
 
 ChildSite Win32WindowPeer::NextSite() {
-    return {hwnd_.get(), kFirstControlId + controls_++, tips_};
+    return {hwnd_.get(), kFirstControlId + made_++, tips_, controls_};
+}
+
+Win32Control* Win32WindowPeer::ControlOf(HWND hwnd) const {
+    return controls_->Find([hwnd](const Win32Control& control) { return control.Handle() == hwnd; });
 }
 
 void Win32WindowPeer::Show(Window::Shown what) {
@@ -264,9 +268,7 @@ void Win32WindowPeer::Rescale(int dpi, const RECT& suggested) {
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
     }
     ShowFrame();
-    for (HWND child = GetWindow(hwnd_.get(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (NativeControl* control = NativeControl::Of(child)) control->Rescale();
-    }
+    controls_->ForEach([](Win32Control& control) { control.Rescale(); });
 }
 
 COLORREF Win32WindowPeer::BackColorRef() const {
@@ -307,7 +309,7 @@ void Win32WindowPeer::SetTabOrder(const std::vector<ControlPeer*>& order) {
     // The dialog keys walk the tab stops in z-order: put them on top, in order.
     HWND after = HWND_TOP;
     for (ControlPeer* peer : order) {
-        const NativeControl* control = NativeControl::Of(peer);
+        const Win32Control* control = controls_->Of(peer);
         if (!control || !control->Handle()) continue;
         SetWindowPos(control->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = control->Handle();

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "Win32ControlPeer.h"
 #include "Win32Handles.h"
 #include "Win32Menus.h"
@@ -27,9 +27,7 @@ public:
     Win32WindowPeer(Window& model, const ShownMenuBar& bar);
     ~Win32WindowPeer() override;
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
 
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;
@@ -54,6 +52,8 @@ private:
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     ChildSite NextSite();
+    // The control of this window with the HWND; null for none.
+    Win32Control* ControlOf(HWND hwnd) const;
     DWORD Style() const;
     // The window's style and size for the model's frame and full screen and the menu bar now.
     void ShowFrame();
@@ -72,10 +72,11 @@ private:
     ShownMenuBar bar_;
     bool inMenuLoop_ = false;
     bool menusStale_ = false;
-    int controls_ = 0;
+    int made_ = 0;  // controls so far, which numbers their IDs
     MenuBarMenus menus_;
     std::unique_ptr<std::remove_pointer_t<HWND>, Detacher> hwnd_;  // goes before the menus
     std::shared_ptr<ToolTips> tips_;
+    std::shared_ptr<Win32Controls> controls_ = std::make_shared<Win32Controls>();
 };
 
 }  // namespace guirt::win32

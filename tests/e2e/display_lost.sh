@@ -13,7 +13,8 @@ lose_display() {
         (ulimit -c 0; exec env QT_QPA_PLATFORM=xcb "$app" 2>"$tmp/said" >/dev/null) &
         app_pid=$!
         if ! timeout 30 xdotool search --sync --onlyvisible --name '^Dravello$' >/dev/null; then
-            echo "FAIL $what: no window"
+            echo "FAIL $what: no window; the program said:"
+            cat "$tmp/said"
             exit 1
         fi
         [[ -z $keys ]] || xdotool key $keys

@@ -31,11 +31,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
 start_virtual_display || fail "no virtual display"
 # The real X platform, whatever the caller's environment says.
 export QT_QPA_PLATFORM=xcb
-# Under ASan: libxkbcommon-x11 (loaded by xcb only) strndup()s atom names that are not
-# NUL-terminated, which is legal but trips strict_string_checks. The last setting wins.
-if [[ -n ${ASAN_OPTIONS:-} ]]; then
-    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-fi
 
 "$app" >"$tmp/app.log" 2>&1 &
 app_pid=$!

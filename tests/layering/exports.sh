@@ -11,8 +11,9 @@ own='^((typeinfo|typeinfo name|vtable) for )?guirt::'
 if outside=$(grep -vE "$own" <<<"$exported"); then
     echo "exported outside namespace guirt:"; echo "$outside"; status=1
 fi
-internal="${own}((qt|win32|numtext|testing)::|(PeerAccess|PeerFactory|WindowPeer|ControlPeer|LabelPeer|TextEditPeer"
-internal+="|TextFieldPeer|PopupMenuPeer|ShownMenus|NativeCallback)\\b|(InstallPeerFactory|InstalledPeerFactory"
+# Every peer interface is named ...Peer (the window's, each kind's in PeerKinds.h).
+internal="${own}((qt|win32|numtext|testing)::|(PeerAccess|PeerFactory|\\w*Peer|ShownMenus|ShownCaptions"
+internal+="|NativeCallback)\\b|(InstallPeerFactory|InstalledPeerFactory"
 internal+="|ParkAndEndLoop|ParseShortcut|KeyName|BoundsOf|FrameOf|FontOf|AlignmentOf|WithLineFeeds|CaptionsOf)\\()"
 if inside=$(grep -E "$internal" <<<"$exported"); then
     echo "exported from the runtime's insides:"; echo "$inside"; status=1

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Peers.h"
+#include "guirt/TextEdit.h"
 
 namespace guirt::testing {
 

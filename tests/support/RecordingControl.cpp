@@ -6,37 +6,6 @@
 
 namespace guirt::testing {
 
-namespace {
-// The aspect's name in the table, or its number where the table has none yet.
-template <class E, std::size_t N>
-std::string Named(E what, const char* const (&names)[N]) {
-    const auto index = static_cast<std::size_t>(what);
-    return index < N ? names[index] : "#" + std::to_string(index);
-}
-}  // namespace
-
-std::string AspectName(Control::Shown what) {
-    return Named(what, {"Name"});
-}
-std::string AspectName(RectControl::Shown what) {
-    return Named(what, {"Bounds", "Font", "Enabled", "Visible", "HelpTag"});
-}
-std::string AspectName(Label::Shown what) {
-    return Named(what, {"Caption", "TextAlign", "TextColor", "MultiLine", "Selectable"});
-}
-std::string AspectName(TextEdit::Shown what) {
-    return Named(what, {"Text", "TabStop", "Border", "ReadOnly", "Colors", "LimitText", "Alignment"});
-}
-std::string AspectName(TextField::Shown what) {
-    return Named(what, {"Password", "CueText"});
-}
-std::string AspectName(PopupMenu::Shown what) {
-    return Named(what, {"TabStop", "Rows", "ListIndex"});
-}
-std::string AspectName(Window::Shown what) {
-    return Named(what, {"Title", "Frame", "FullScreen", "BackColor"});
-}
-
 std::string NameOf(const ControlPeer* peer) {
     const auto* control = dynamic_cast<const RecordingControl*>(peer);
     return control ? control->Name() : "none";

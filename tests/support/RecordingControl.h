@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "Input.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 
 namespace guirt::testing {
 
@@ -15,15 +15,6 @@ class RecordingWindow;
 // Tab or Shift+Tab enters selects its whole text, and one left for another control loses its
 // selection; the window going inactive and active again leaves the control as it was.
 enum class FocusReason { Tab, Mouse, ActiveWindow };
-
-// The names the log gives each aspect a peer is told of.
-std::string AspectName(Control::Shown what);
-std::string AspectName(RectControl::Shown what);
-std::string AspectName(Label::Shown what);
-std::string AspectName(TextEdit::Shown what);
-std::string AspectName(TextField::Shown what);
-std::string AspectName(PopupMenu::Shown what);
-std::string AspectName(Window::Shown what);
 
 // What the simulated toolkit keeps of every control, whatever its kind: its name, whether it
 // is enabled and shown, what assistive technology says of it, its tooltip; and what it does
@@ -75,7 +66,7 @@ protected:
 
     template <class E>
     void LogShown(E what) const {
-        Log(name_ + ".Show " + AspectName(what));
+        Log(name_ + ".Show " + std::string(ShownName(what)));
     }
     void Note(const std::string& call) const { Log(name_ + "." + call); }
     void Log(const std::string& line) const;

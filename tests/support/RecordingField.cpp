@@ -226,4 +226,8 @@ void RecordingField::UserSets(std::string_view text) {
     });
 }
 
+std::unique_ptr<TextFieldPeer> RecordingWindow::Create(TextField& field) {
+    return std::make_unique<RecordingField>(field, *this);
+}
+
 }  // namespace guirt::testing

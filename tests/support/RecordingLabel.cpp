@@ -2,6 +2,7 @@
 
 #include "ModelState.h"
 #include "RecordingMetrics.h"
+#include "RecordingWindow.h"
 
 namespace guirt::testing {
 
@@ -43,6 +44,10 @@ LineMeasure RecordingLabel::Measure(int limit) const {
 
 void RecordingLabel::Fit() {
     shown_ = ShowLabel(label_, Measure(limit_));
+}
+
+std::unique_ptr<LabelPeer> RecordingWindow::Create(Label& label) {
+    return std::make_unique<RecordingLabel>(label, *this);
 }
 
 }  // namespace guirt::testing

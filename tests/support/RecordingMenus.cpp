@@ -1,6 +1,7 @@
 #include "RecordingMenus.h"
 
 #include "Guard.h"
+#include "guirt/Window.h"
 
 namespace guirt::testing {
 

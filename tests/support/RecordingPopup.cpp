@@ -110,4 +110,8 @@ void RecordingPopup::PickRow(std::int64_t row) {
     if (row >= 0 && row < static_cast<std::int64_t>(rows_.size())) Pick(row);
 }
 
+std::unique_ptr<PopupMenuPeer> RecordingWindow::Create(PopupMenu& popup) {
+    return std::make_unique<RecordingPopup>(popup, *this);
+}
+
 }  // namespace guirt::testing

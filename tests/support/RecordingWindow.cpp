@@ -5,8 +5,6 @@
 
 #include "Guard.h"
 #include "RecordingBackend.h"
-#include "RecordingField.h"
-#include "RecordingLabel.h"
 #include "RecordingPopup.h"
 
 namespace guirt::testing {
@@ -28,18 +26,8 @@ void RecordingWindow::Log(const std::string& line) {
     backend_->log.push_back(line);
 }
 
-std::unique_ptr<LabelPeer> RecordingWindow::CreateLabel(Label& label) {
-    return std::make_unique<RecordingLabel>(label, *this);
-}
-std::unique_ptr<TextFieldPeer> RecordingWindow::CreateTextField(TextField& field) {
-    return std::make_unique<RecordingField>(field, *this);
-}
-std::unique_ptr<PopupMenuPeer> RecordingWindow::CreatePopupMenu(PopupMenu& popup) {
-    return std::make_unique<RecordingPopup>(popup, *this);
-}
-
 void RecordingWindow::Show(Window::Shown what) {
-    Log("window.Show " + AspectName(what));
+    Log("window.Show " + std::string(ShownName(what)));
 }
 
 void RecordingWindow::SetMenuBar(const ShownMenuBar& bar) {

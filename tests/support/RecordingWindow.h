@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Input.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "RecordingControl.h"
 #include "RecordingMenus.h"
 
@@ -27,9 +27,7 @@ public:
     RecordingWindow(RecordingBackend& backend, Window& model, const ShownMenuBar& bar);
     ~RecordingWindow() override;
 
-    std::unique_ptr<LabelPeer> CreateLabel(Label& label) override;
-    std::unique_ptr<TextFieldPeer> CreateTextField(TextField& field) override;
-    std::unique_ptr<PopupMenuPeer> CreatePopupMenu(PopupMenu& popup) override;
+    GUIRT_PEER_CREATE_OVERRIDES
     void Show(Window::Shown what) override;
     void SetMenuBar(const ShownMenuBar& bar) override;
     void SetMenuEnabled(std::size_t entry, bool enabled) override;

@@ -14,7 +14,7 @@
 
 #include "CalcWindow.h"
 #include "EventListener.h"
-#include "Peers.h"
+#include "PeerKinds.h"
 #include "guirt/Exceptions.h"
 #include "guirt/Label.h"
 #include "guirt/MenuBar.h"

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -68,6 +67,8 @@ protected:
     void ShowTabOrder();
     // The owner window tells its peers again which label captions which control.
     void ShowCaptions();
+    // The control's text changed: if it captions a control, the owner window names that anew.
+    void ShowCaptionText();
 
 private:
     friend class Window;
@@ -83,9 +84,10 @@ private:
     std::int64_t index_ = -2147483648LL;
     std::vector<Binding> bindings_;
     WeakRef<Window> owner_;
-    // What assistive technology was last told of the control.
-    std::string toldName_, toldDescription_;
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(Control::Shown what);
 
 // Binds a delegate to a numbered event of the control (replacing an earlier binding of that
 // event). Raises OutOfBoundsException for a number the control's class does not define.

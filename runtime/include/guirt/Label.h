@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "guirt/RectControl.h"
 
@@ -42,6 +43,9 @@ public:
     bool Transparent() const { return Read(transparent_); }
     void SetTransparent(bool transparent) { Assign(transparent_, transparent); }
 
+    // The label's native peer; null until its window has one.
+    LabelPeer* Peer(const PeerKey&) const noexcept { return peer_.get(); }
+
     static const ClassRecord& Record();
 
 protected:
@@ -51,7 +55,6 @@ protected:
     ControlPeer* NativePeer() const noexcept override;
 
 private:
-    friend class Window;
     void Show(Shown what);
 
     Ref<String> caption_;
@@ -61,10 +64,9 @@ private:
     bool selectable_ = false;
     bool transparent_ = false;
     std::unique_ptr<LabelPeer> peer_;
-    // The control beside it that it is the caption of, as its peer was last told.
-    const Control* captioned_ = nullptr;
-    bool buddyTold_ = false;
-    double toldLimit_ = 0;  // the text size its peer was last limited to
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(Label::Shown what);
 
 }  // namespace guirt

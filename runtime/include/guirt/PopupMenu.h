@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "guirt/RectControl.h"
@@ -69,5 +70,8 @@ private:
     std::int64_t listIndex_ = -1;
     std::unique_ptr<PopupMenuPeer> peer_;
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(PopupMenu::Shown what);
 
 }  // namespace guirt

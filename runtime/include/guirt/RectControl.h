@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "guirt/Control.h"
 #include "guirt/PropertyValue.h"
 
@@ -10,6 +12,14 @@ class GUIRT_API RectControl : public Control {
 public:
     // What the native peer of every such control shows of it.
     enum class Shown : std::uint8_t { Bounds, Font, Enabled, Visible, HelpTag, Last = HelpTag };
+
+    // The styles of the text, which its peer gets whole with the rest of the font.
+    struct FontStyles {
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        friend bool operator==(const FontStyles&, const FontStyles&) = default;
+    };
 
     std::int64_t Left() const { return Read(left_); }
     void SetLeft(std::int64_t left) {
@@ -77,17 +87,19 @@ public:
     void SetTextUnit(FontUnits unit) {
         if (Assign(textUnit_, unit)) Show(Shown::Font);
     }
-    bool Bold() const { return Read(bold_); }
+    // Bold, Italic and Underline at once.
+    FontStyles Styles() const { return Read(styles_); }
+    bool Bold() const { return Read(styles_.bold); }
     void SetBold(bool bold) {
-        if (Assign(bold_, bold)) Show(Shown::Font);
+        if (Assign(styles_.bold, bold)) Show(Shown::Font);
     }
-    bool Italic() const { return Read(italic_); }
+    bool Italic() const { return Read(styles_.italic); }
     void SetItalic(bool italic) {
-        if (Assign(italic_, italic)) Show(Shown::Font);
+        if (Assign(styles_.italic, italic)) Show(Shown::Font);
     }
-    bool Underline() const { return Read(underline_); }
+    bool Underline() const { return Read(styles_.underline); }
     void SetUnderline(bool underline) {
-        if (Assign(underline_, underline)) Show(Shown::Font);
+        if (Assign(styles_.underline, underline)) Show(Shown::Font);
     }
 
     Ref<String> DataSource() const { return Read(dataSource_); }
@@ -122,9 +134,12 @@ private:
     Ref<String> textFont_;
     float textSize_ = 0.0F;
     FontUnits textUnit_ = FontUnits::Default;
-    bool bold_ = false, italic_ = false, underline_ = false;
+    FontStyles styles_;
     Ref<String> dataSource_, dataField_, initialParent_;
     Ref<String> accessibleName_;
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(RectControl::Shown what);
 
 }  // namespace guirt

@@ -156,4 +156,7 @@ private:
     bool showingText_ = false;  // the peer is being given the program's text
 };
 
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(TextEdit::Shown what);
+
 }  // namespace guirt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "guirt/TextEdit.h"
 
@@ -48,5 +49,8 @@ private:
     Ref<String> mask_;
     std::unique_ptr<TextFieldPeer> peer_;
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(TextField::Shown what);
 
 }  // namespace guirt

@@ -18,6 +18,7 @@ namespace guirt {
 
 class MenuBar;
 class MenuItem;
+class ShownCaptions;
 class ShownMenus;
 class WindowPeer;
 struct KeyStroke;
@@ -172,8 +173,10 @@ private:
     // The bar as the peer is to show it now.
     ShownMenuBar DescribeMenus();
     void ShowTabOrder();
+    // Tells the peers what changed in which label captions which control.
     void ShowCaptions();
-    void ShowCaptionSize();
+    // The text of a label changed: what it captions is named anew.
+    void ShowCaptionText(const Control& control);
     // Makes the native window and its controls' peers from the complete model.
     void CreatePeers();
 
@@ -191,10 +194,14 @@ private:
     std::vector<Ref<Control>> controls_;
     Ref<class MenuBar> menuBar_;
     std::unique_ptr<ShownMenus> menus_;  // the bar as the peer shows it
+    std::unique_ptr<ShownCaptions> captions_;
     std::unique_ptr<WindowPeer> peer_;
     bool open_ = false;
     bool shownBefore_ = false;
 };
+
+// The name of an aspect the peer is told of, as logs and tools give it.
+GUIRT_API std::string_view ShownName(Window::Shown what);
 
 // The default window constructor: registers the window as its class's open implicit
 // instance, raises Layout and CreateControls and the controls' "Open" events, and then

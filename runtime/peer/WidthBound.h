@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string_view>
+#include <unordered_map>
+
+#include "LineFit.h"
+
+namespace guirt {
+
+// An upper bound of a one-line text's width in one font: the sum of its characters' own
+// advances, each measured once per size, and a slack for what setting the characters side by
+// side can add (kerning, hinting). Never below the width of the text as shaped; proving that
+// a text fits this way shapes nothing, which is most of what a label costs per keystroke.
+class WidthBound {
+public:
+    // The advance of one character (UTF-8) at a text size, in the unit of the box's width.
+    using AdvanceOf = std::function<double(std::string_view character, int pixels)>;
+
+    // The font changed: the advances are measured again.
+    void Forget() noexcept { advances_.clear(); }
+    double Of(std::string_view text, int pixels, const AdvanceOf& advanceOf);
+
+    // The width of a text, from the bound where it proves a fit into `width`, else as
+    // `exact` measures it: the same fit, with only texts near or past the edge shaped.
+    TextWidth Bounded(double width, AdvanceOf advanceOf, TextWidth exact);
+
+private:
+    std::map<int, std::unordered_map<std::uint32_t, double>> advances_;  // by size, by character
+};
+
+}  // namespace guirt
