@@ -9,7 +9,7 @@ set -euo pipefail
 
 build=${1:?usage: startup_bench.sh BUILD_DIR [PAIRS] [ROUNDS]}
 pairs=${2:-30}
-rounds=${3:-4}
+rounds=${3:-6}
 dravello="$build/app/dravello"
 baseline="$build/bench/baseline_window"
 timer="$build/bench/startup_timer"
