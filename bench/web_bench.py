@@ -25,10 +25,10 @@ import zipfile
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
 import page  # noqa: E402
 
-STARTS = 60  # loads of each page and visit, in pairs of START_ROUNDS
-START_ROUNDS = 4
+STARTS = 120  # loads of each page and visit, in pairs of START_ROUNDS
+START_ROUNDS = 8
 BATCH = 10  # keystrokes timed together, half of them 5s and half Backspaces
-KEY_ROUNDS = 20  # batches of each page in one pair
+KEY_ROUNDS = 50  # batches of each page in one pair
 STRETCHES = 5
 
 FIRST_RESULT = """
@@ -255,7 +255,7 @@ def pastes(browser, frames):
 
 def main():
     site, win64 = sys.argv[1], sys.argv[2]
-    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 1000
+    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 2500
     sizes(site, win64)
     with tempfile.TemporaryDirectory() as root:
         os.symlink(os.path.abspath(site), os.path.join(root, "app"))
