@@ -1,5 +1,5 @@
 // The start-up baseline on Windows: the same window as dravello.exe made with the Win32 API
-// directly, no runtime in between. The same client size, the eleven controls in the same
+// directly, no runtime in between. The same icon, client size, the eleven controls in the same
 // order at the same places with the same fonts and help tips, a menu bar with two menus, the
 // Edit accelerators and a dialog-style message loop. A change of the diameter converts it to
 // the area and recalculates the result, as a keystroke there does in dravello.exe.
@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 #include "calc/Materials.h"
@@ -130,25 +131,47 @@ void setText(HWND window, int index, const std::string& text) {
     SetDlgItemTextW(window, kFirstControlId + index, std::wstring(text.begin(), text.end()).c_str());
 }
 
-// The area in the shortest text that reads back as the same number, and the result with at
-// most three decimals, from the same formulas with the same grouping as the program's.
+// What the program shows of a value that is no finite number.
+std::string nonFinite(double value) {
+    if (std::isnan(value)) return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Seven significant digits without trailing zeros, in exponent form below 1e-4 and from 1e7:
+// printf's %.7g, the program's number text.
+std::string sevenDigits(double value) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof(text), value, std::chars_format::general, 7).ptr};
+}
+
+// At most three decimals without trailing zeros, rounded on the exact value. The program
+// rounds a tie away from zero, to_chars to the even digit; the only ties are odd numbers of
+// sixteenths, which one step away from zero takes past the tie.
+std::string threeDecimals(double value) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    const double sixteenths = value * 16;
+    if (sixteenths == std::trunc(sixteenths) && std::fmod(sixteenths, 2) != 0) {
+        value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+    }
+    char text[400];
+    std::string shown(text, std::to_chars(text, text + sizeof(text), value, std::chars_format::fixed, 3).ptr);
+    shown.erase(shown.find_last_not_of('0') + 1);
+    if (shown.back() == '.') shown.pop_back();
+    return shown;
+}
+
+// The area and the result, from the same formulas with the same grouping as the program's.
 void recalculate(HWND window) {
     constexpr double kPi = 3.141592653589793;
     const double d = number(window, kDiameterIndex);
-    const double area = ((d * kPi) * d) / 4.0;
-    char text[64];
-    setText(window, kAreaIndex, std::string(text, std::to_chars(text, text + sizeof(text), area).ptr));
+    setText(window, kAreaIndex, sevenDigits(((d * kPi) * d) / 4.0));
 
     const auto row = SendDlgItemMessageW(window, kFirstControlId + kMaterialIndex, CB_GETCURSEL, 0, 0);
     const double resistivity = dravello::kMaterials[row < 0 ? 0 : static_cast<std::size_t>(row)].resistivity;
     const double vd =
         ((number(window, kLengthIndex) * number(window, kCurrentIndex)) * resistivity) / (((d * kPi) * d) / 4.0);
-    std::string shown(text, std::to_chars(text, text + sizeof(text), vd, std::chars_format::fixed, 3).ptr);
-    if (shown.find('.') != std::string::npos) {
-        shown.erase(shown.find_last_not_of('0') + 1);
-        if (shown.back() == '.') shown.pop_back();
-    }
-    setText(window, kResultIndex, "Voltage drop = " + shown + "V");
+    setText(window, kResultIndex, "Voltage drop = " + threeDecimals(vd) + "V");
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,6 +204,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                        LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = L"BaselineWindow";

@@ -20,15 +20,25 @@
 
 namespace {
 
-// The shortest text that reads back as the same number.
-QString shortest(double value) {
+// What the program shows of a value that is no finite number.
+QString nonFinite(double value) {
+    if (std::isnan(value)) return QStringLiteral("NAN");
+    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+// Seven significant digits without trailing zeros, in exponent form below 1e-4 and from 1e7:
+// printf's %.7g, the program's number text. Not QString::number's 'g', which rounds an exact
+// tie up where printf and the program round it to the even digit.
+QString sevenDigits(double value) {
+    if (!std::isfinite(value)) return nonFinite(value);
     std::array<char, 32> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    const char* end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 7).ptr;
     return QString::fromLatin1(text.data(), end - text.data());
 }
 
 // At most that many decimals, without trailing zeros.
 QString withDecimals(double value, int most) {
+    if (!std::isfinite(value)) return nonFinite(value);
     QString text = QString::number(value, 'f', most);
     if (!text.contains(u'.')) return text;
     while (text.endsWith(u'0')) text.chop(1);
@@ -179,13 +189,13 @@ void PlainWindow::showFormula() {
 
 void PlainWindow::convertDiameter() {
     const double d = diameter_->text().toDouble();
-    setNumber(area_, shortest(((d * std::numbers::pi) * d) / 4.0));
+    setNumber(area_, sevenDigits(((d * std::numbers::pi) * d) / 4.0));
     calculate();
 }
 
 void PlainWindow::convertArea() {
     const double area = area_->text().toDouble();
-    setNumber(diameter_, shortest(std::sqrt(area / std::numbers::pi) * 2.0));
+    setNumber(diameter_, sevenDigits(std::sqrt(area / std::numbers::pi) * 2.0));
     calculate();
 }
 

@@ -1,6 +1,7 @@
-// Times Windows programs from process creation until their main window is shown, run after
-// run, alternating so that drift hits them alike, and compares them by the median.
-// Usage: startup_timer RUNS PROGRAM TITLE BASELINE BASELINE_TITLE
+// Times Windows programs from process creation until their main window is shown, in pairs of
+// rounds taken in turns (bench::paired), so that drift hits them alike; one start is at the
+// mercy of whatever else the machine does, a pair's sums much less so.
+// Usage: startup_timer PAIRS ROUNDS PROGRAM TITLE BASELINE BASELINE_TITLE
 // "Shown" is the first moment the process has a visible top-level window with the title,
 // looked for once the process is idle for input and every millisecond until then.
 #include <windows.h>
@@ -8,7 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "Stats.h"
 #include "Win32Program.h"
@@ -36,45 +36,33 @@ double timeOneStart(const std::wstring& path, const wchar_t* title) {
     return ms;
 }
 
-void print(const wchar_t* title, const Summary& s) {
-    std::printf("  %-9ls %6.1f ms   quartiles %6.1f-%6.1f   range %6.1f-%6.1f   CV %4.1f%%\n", title, s.median,
-                s.lowerQuartile, s.upperQuartile, s.min, s.max, 100 * s.cv);
+// A pair's sums, per start.
+void print(const wchar_t* title, const Summary& s, int rounds) {
+    std::printf("  %-9ls %6.1f ms   quartiles %6.1f-%6.1f   range %6.1f-%6.1f   CV %4.1f%%\n", title, s.median / rounds,
+                s.lowerQuartile / rounds, s.upperQuartile / rounds, s.min / rounds, s.max / rounds, 100 * s.cv);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 6 || _wtoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: startup_timer RUNS PROGRAM TITLE BASELINE BASELINE_TITLE\n");
+    if (argc != 7 || _wtoi(argv[1]) < 1 || _wtoi(argv[2]) < 1) {
+        std::fprintf(stderr, "usage: startup_timer PAIRS ROUNDS PROGRAM TITLE BASELINE BASELINE_TITLE\n");
         return 2;
     }
-    const int runs = _wtoi(argv[1]);
-    const std::wstring program = bench::fullPath(argv[2]);
-    const std::wstring baseline = bench::fullPath(argv[4]);
+    const int pairs = _wtoi(argv[1]);
+    const int rounds = _wtoi(argv[2]);
+    const std::wstring program = bench::fullPath(argv[3]);
+    const std::wstring baseline = bench::fullPath(argv[5]);
     // One start each first, so both find their files in the page cache.
-    timeOneStart(program, argv[3]);
-    timeOneStart(baseline, argv[5]);
-    // Pairs of runs, in turn program first and baseline first, so that neither always
-    // follows the other; a pair's ratio holds even while the machine's speed drifts.
-    std::vector<double> programTimes, baselineTimes, pairRatios;
-    for (int i = 0; i < runs; ++i) {
-        double p = 0, b = 0;
-        if (i % 2 == 0) {
-            p = timeOneStart(program, argv[3]);
-            b = timeOneStart(baseline, argv[5]);
-        } else {
-            b = timeOneStart(baseline, argv[5]);
-            p = timeOneStart(program, argv[3]);
-        }
-        programTimes.push_back(p);
-        baselineTimes.push_back(b);
-        pairRatios.push_back(p / b);
-    }
-    const Summary p = bench::summarise(programTimes);
-    const Summary b = bench::summarise(baselineTimes);
-    std::printf("start-up to the shown window under Wine, %d runs each (median, quartiles, range, CV):\n", runs);
-    print(argv[3], p);
-    print(argv[5], b);
-    bench::printRatios(pairRatios, 1.10);
+    timeOneStart(program, argv[4]);
+    timeOneStart(baseline, argv[6]);
+    const bench::Paired times = bench::paired(
+        pairs, rounds, [&] { return timeOneStart(program, argv[4]); }, [&] { return timeOneStart(baseline, argv[6]); });
+    std::printf("start-up to the shown window under Wine, %d pairs of %d starts each (per start: median, quartiles, "
+                "range, CV):\n",
+                pairs, rounds);
+    print(argv[4], bench::summarise(times.a), rounds);
+    print(argv[6], bench::summarise(times.b), rounds);
+    bench::printRatios(times.ratios, 1.05);
     return 0;
 }

@@ -7,8 +7,11 @@ add_executable(baseline_win32 WIN32 ${CMAKE_CURRENT_LIST_DIR}/BaselineWin32.cpp 
 target_compile_definitions(baseline_win32 PRIVATE UNICODE _UNICODE NOMINMAX)
 target_compile_options(baseline_win32 PRIVATE -municode)
 target_link_options(baseline_win32 PRIVATE -municode -s)
-# The manifest beside the program's resources, and the material table (plain data).
-target_include_directories(baseline_win32 PRIVATE ${PROJECT_SOURCE_DIR}/app ${PROJECT_SOURCE_DIR})
+# The manifest beside the program's resources, the icon it renders, and the material table
+# (plain data).
+target_include_directories(baseline_win32 PRIVATE ${PROJECT_SOURCE_DIR}/app ${CMAKE_BINARY_DIR}/icon ${PROJECT_SOURCE_DIR})
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/BaselineWin32.rc PROPERTIES OBJECT_DEPENDS ${DRAVELLO_ICO})
+add_dependencies(baseline_win32 windows_icon)
 target_link_libraries(baseline_win32 PRIVATE comctl32)
 
 add_library(win32_program STATIC ${CMAKE_CURRENT_LIST_DIR}/Win32Program.cpp)

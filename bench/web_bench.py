@@ -3,10 +3,12 @@
 
 - What users download: build/web gzipped, beside the Windows program's exe + dll.
 - From navigation to the first result shown, for a first visit (no cache, no service
-  worker) and a return visit (both), against the plain-JavaScript page (bench/web/plain.html).
+  worker) and a return visit (both), against the plain-JavaScript page (bench/web/plain.html),
+  the two loaded in turns.
 - A keystroke in the diameter field (key down, the text changed, input, key up: the area
-  converted and the result recalculated), Dravello's page and the plain page in two frames
-  of one page taking turns in batches, timed with performance.now() in the page.
+  converted and the result recalculated, then the frame's style and layout brought up to
+  date, as the next frame shown needs them), Dravello's page and the plain page in two
+  frames of one page taking turns in batches, timed with performance.now() in the page.
 - A paste of the longest text a field takes (65,536 characters) over the current field, the
   result recalculated, in the same two frames taking turns; then one character more, which
   Dravello refuses whole.
@@ -23,9 +25,11 @@ import zipfile
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
 import page  # noqa: E402
 
-STARTS = 40
+STARTS = 120  # loads of each page and visit, in pairs of START_ROUNDS
+START_ROUNDS = 8
 BATCH = 10  # keystrokes timed together, half of them 5s and half Backspaces
-BLOCKS = 10
+KEY_ROUNDS = 50  # batches of each page in one pair
+STRETCHES = 5
 
 FIRST_RESULT = """
 new MutationObserver(function(_, observer) {
@@ -37,19 +41,24 @@ new MutationObserver(function(_, observer) {
 }).observe(document, {subtree: true, childList: true, characterData: true});
 """
 
-# Times batch keystrokes in the diameter field of a frame; gives milliseconds per keystroke.
+# Times batch keystrokes in the diameter field of a frame, a 5 and a Backspace in turn from the
+# first (0 for a 5); gives milliseconds per keystroke.
 KEYSTROKES = """
-const [frame, batch] = arguments;
+const [frame, batch, first = 0] = arguments;
 const w = frame.contentWindow;
 const field = w.document.querySelector('[data-name=diameter]');
+const result = w.document.querySelector('[data-name=result]');
 const key = (type, name) => field.dispatchEvent(new w.KeyboardEvent(type, {key: name, bubbles: true}));
 const start = performance.now();
 for (let i = 0; i < batch; i++) {
-  const name = i % 2 ? 'Backspace' : '5';
+  const back = (first + i) % 2;
+  const name = back ? 'Backspace' : '5';
   key('keydown', name);
-  field.value = i % 2 ? field.value.slice(0, -1) : field.value + '5';
-  field.dispatchEvent(new w.InputEvent('input', {bubbles: true, inputType: i % 2 ? 'deleteContentBackward' : 'insertText'}));
+  field.value = back ? field.value.slice(0, -1) : field.value + '5';
+  field.dispatchEvent(new w.InputEvent('input', {bubbles: true, inputType: back ? 'deleteContentBackward' : 'insertText'}));
   key('keyup', name);
+  // Style and layout, which the browser would otherwise leave to the next frame.
+  result.getBoundingClientRect();
 }
 return (performance.now() - start) / batch;
 """
@@ -93,6 +102,44 @@ def spread(values):
     return statistics.stdev(values) / statistics.mean(values) * 100
 
 
+def paired(pairs, rounds, a, b):
+    """Times of a and b (callables giving one run's time) in pairs of rounds, the one going
+    first changing from round to round, so that whatever drifts over a pair weighs on both
+    alike: each pair's sums, and their ratios a/b."""
+    sums_a, sums_b = [], []
+    for _ in range(pairs):
+        sum_a = sum_b = 0
+        for r in range(rounds):
+            if r % 2 == 0:
+                sum_a += a()
+                sum_b += b()
+            else:
+                sum_b += b()
+                sum_a += a()
+        sums_a.append(sum_a)
+        sums_b.append(sum_b)
+    return sums_a, sums_b, [x / y for x, y in zip(sums_a, sums_b)]
+
+
+def print_ratios(ratios, target):
+    """The pairs' ratios: median and spread, and the medians of stretches of consecutive
+    pairs, whose spread says how far the median moves over the run."""
+    q = statistics.quantiles(ratios, n=4)
+    print(f"  ratio within pairs: median {statistics.median(ratios):.3f}, middle half {q[0]:.3f}-{q[2]:.3f}, "
+          f"range {min(ratios):.3f}-{max(ratios):.3f}, CV {spread(ratios):.1f}% ({len(ratios)} pairs)")
+    size = len(ratios) // STRETCHES
+    if size >= 2:
+        medians = [statistics.median(ratios[k:k + size]) for k in range(0, size * STRETCHES, size)]
+        print(f"  medians of {STRETCHES} stretches of {size} pairs: {min(medians):.3f}-{max(medians):.3f}, "
+              f"CV {spread(medians):.1f}%; target <= {target}")
+
+
+def print_times(label, sums, per, unit):
+    q = statistics.quantiles(sums, n=4)
+    print(f"  {label:12} median {statistics.median(sums) / per:7.2f} {unit} (middle half {q[0] / per:.2f}-"
+          f"{q[2] / per:.2f}, CV {spread(sums):.1f}%)")
+
+
 def sizes(site, win64):
     print("transfer size (gzip -9 of each file):")
     total = 0
@@ -101,7 +148,7 @@ def sizes(site, win64):
             packed = len(gzip.compress(f.read(), 9))
         total += packed
         print(f"  {name:22} {packed:8d} bytes")
-    print(f"  build/web in all       {total:8d} bytes ({total / 1024:.0f} KiB; target <= 300 KB)")
+    print(f"  build/web in all       {total:8d} bytes ({total / 1000:.1f} KB; target <= 125 KB)")
     exe, dll = (os.path.join(win64, name) for name in ("dravello.exe", "guirt.dll"))
     if os.path.exists(exe) and os.path.exists(dll):
         raw = os.path.getsize(exe) + os.path.getsize(dll)
@@ -111,30 +158,33 @@ def sizes(site, win64):
               f"{total / raw:.2f}x the files and {total / zipped:.2f}x the zip")
 
 
-def first_results(browser, url, label):
-    times = []
-    for _ in range(STARTS):
-        browser.driver.get(url)
-        times.append(browser.wait_for(lambda: browser.driver.execute_script("return window.firstResult")))
-    quartiles = statistics.quantiles(times, n=4)
-    print(f"  {label:26} median {statistics.median(times):6.1f} ms (middle half {quartiles[0]:.1f}-{quartiles[2]:.1f})")
-    return statistics.median(times)
+def first_result(browser, url):
+    browser.driver.get(url)
+    return browser.wait_for(lambda: browser.driver.execute_script("return window.firstResult"))
 
 
 def start_up(browser):
     cdp = browser.driver.execute_cdp_cmd
     cdp("Page.addScriptToEvaluateOnNewDocument", {"source": FIRST_RESULT})
-    print(f"navigation to the first result shown ({STARTS} loads each):")
+    pairs = STARTS // START_ROUNDS
+    print(f"navigation to the first result shown ({pairs} pairs of {START_ROUNDS} loads of each page, in turns):")
     cdp("Network.enable", {})
-    for visit, off in (("first visit", True), ("return visit", False)):
+    for visit, off, target in (("first visit", True, 1.5), ("return visit", False, 1.2)):
         cdp("Network.setCacheDisabled", {"cacheDisabled": off})
         cdp("Network.setBypassServiceWorker", {"bypass": off})
+        dravello = lambda: first_result(browser, browser.server.url + "app/")
+        plain = lambda: first_result(browser, browser.server.url + "plain.html")
         if not off:
             browser.driver.get(browser.server.url + "app/")
             browser.driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
-        dravello = first_results(browser, browser.server.url + "app/", f"Dravello, {visit}")
-        plain = first_results(browser, browser.server.url + "plain.html", f"plain page, {visit}")
-        print(f"  {visit}: Dravello / plain page = {dravello / plain:.2f}")
+        # One of each first, so that a return visit finds both in the cache.
+        dravello()
+        plain()
+        sums_a, sums_b, ratios = paired(pairs, START_ROUNDS, dravello, plain)
+        print(f" {visit}:")
+        print_times("Dravello", sums_a, START_ROUNDS, "ms")
+        print_times("plain page", sums_b, START_ROUNDS, "ms")
+        print_ratios(ratios, target)
 
 
 def frames_shown(browser):
@@ -147,26 +197,36 @@ def frames_shown(browser):
     return frames
 
 
+SHOWN = """
+const d = arguments[0].contentDocument;
+return ['diameter', 'areafld', 'result'].map((name) => {
+  const node = d.querySelector(`[data-name=${name}]`);
+  return node.value ?? node.textContent;
+}).join(' | ');
+"""
+
+
 def keystrokes(browser, frames, rounds):
     run = lambda frame: browser.driver.execute_script(KEYSTROKES, frame, BATCH)
     for frame in frames:
         run(frame)  # the first batch compiles and warms what the rest run
-    pairs = []
-    # A whole round in one call would keep the page busy; one batch per call lets it breathe.
-    for i in range(rounds):
-        order = frames if i % 2 else frames[::-1]
-        times = {id(frame): run(frame) for frame in order}
-        pairs.append((times[id(frames[0])], times[id(frames[1])]))
-    dravello = [a for a, _ in pairs]
-    plain = [b for _, b in pairs]
-    size = rounds // BLOCKS
-    blocks = [statistics.median(dravello[k:k + size]) / statistics.median(plain[k:k + size])
-              for k in range(0, size * BLOCKS, size)]
-    print(f"a keystroke in the diameter field ({rounds} batches of {BATCH} per page, taking turns):")
-    print(f"  Dravello     median {statistics.median(dravello) * 1000:6.1f} us")
-    print(f"  plain page   median {statistics.median(plain) * 1000:6.1f} us")
-    print(f"  Dravello / plain page = {statistics.median(dravello) / statistics.median(plain):.2f} "
-          f"(blocks of {size}: {min(blocks):.2f}-{max(blocks):.2f}, CV {spread(blocks):.1f}%; target <= 1.5)")
+    # After a 5 and after the Backspace that takes it back, both show the same texts: the two
+    # do the same work and lay out the same text.
+    shown = [[], []]
+    for first in (0, 1):
+        for i, frame in enumerate(frames):
+            browser.driver.execute_script(KEYSTROKES, frame, 1, first)
+            shown[i].append(browser.driver.execute_script(SHOWN, frame))
+    if shown[0] != shown[1]:
+        sys.exit(f"web_bench: the pages show different texts:\n  {shown[0]}\n  {shown[1]}")
+    pairs = rounds // KEY_ROUNDS
+    # A whole pair in one call would keep the page busy; one batch per call lets it breathe.
+    sums_a, sums_b, ratios = paired(pairs, KEY_ROUNDS, lambda: run(frames[0]), lambda: run(frames[1]))
+    print(f"a keystroke in the diameter field to its layout, {pairs} pairs of {KEY_ROUNDS} batches of {BATCH} "
+          f"keystrokes per page, taking turns:")
+    print_times("Dravello", sums_a, KEY_ROUNDS / 1000, "us")
+    print_times("plain page", sums_b, KEY_ROUNDS / 1000, "us")
+    print_ratios(ratios, 1.2)
 
 
 def pastes(browser, frames):
@@ -195,7 +255,7 @@ def pastes(browser, frames):
 
 def main():
     site, win64 = sys.argv[1], sys.argv[2]
-    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 1000
+    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 2500
     sizes(site, win64)
     with tempfile.TemporaryDirectory() as root:
         os.symlink(os.path.abspath(site), os.path.join(root, "app"))

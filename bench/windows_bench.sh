@@ -3,13 +3,15 @@
 # same make-up (baseline_win32): start-up to the shown window under Wine, a keystroke in the
 # diameter field, a paste of the longest text a field takes, and the size of the two files
 # users get.
-# Usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS] [PASTE_PAIRS]   (BUILD_DIR is build/win64)
+# Usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS] [PASTE_PAIRS] [START_ROUNDS]
+#   (BUILD_DIR is build/win64; START_PAIRS pairs of START_ROUNDS starts of each program)
 set -euo pipefail
 
-build=${1:?usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS] [PASTE_PAIRS]}
-start_pairs=${2:-100}
+build=${1:?usage: windows_bench.sh BUILD_DIR [START_PAIRS] [KEYSTROKE_PAIRS] [PASTE_PAIRS] [START_ROUNDS]}
+start_pairs=${2:-30}
 keystroke_pairs=${3:-20}
 paste_pairs=${4:-10}
+start_rounds=${5:-6}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The stripped copies users get (windows_dist), with guirt.dll beside the program.
 exe="$build/dravello.exe"
@@ -52,7 +54,7 @@ wineserver -p
 wineboot --init >/dev/null 2>&1 || true
 sleep 2
 
-wine "$startup_timer" "$start_pairs" "$exe" Dravello "$baseline" Baseline
+wine "$startup_timer" "$start_pairs" "$start_rounds" "$exe" Dravello "$baseline" Baseline
 wine "$keystroke_timer" "$keystroke_pairs" 400 "$exe" Dravello "$baseline" Baseline
 wine "$paste_timer" "$paste_pairs" "$exe" Dravello "$baseline" Baseline
 
