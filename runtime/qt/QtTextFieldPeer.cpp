@@ -59,7 +59,9 @@ std::string_view View(const QByteArray& bytes) {
 // unit, so more bytes than three a unit past the bound cannot fit).
 std::string Offered(QClipboard::Mode mode) {
     constexpr std::size_t kDeciding = 3 * (static_cast<std::size_t>(TextEdit::kMostText) + 1) + 3;
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    // A platform may answer for X with no display of its own (the offscreen one does).
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->display()) {
         if (auto text = X11OfferedText(x11->display(), mode == QClipboard::Selection, kDeciding)) {
             return std::move(*text);
         }

@@ -181,6 +181,16 @@ TEST_F(QtWindowTest, TheLineEditShowsTheFieldsTextWhereTheModelPutsTheCursorAndI
     EXPECT_EQ(edit->toolTip(), "Metres");
 }
 
+// The offscreen platform answers for X with no display of its own: a paste reads Qt's
+// clipboard there.
+TEST_F(QtWindowTest, APasteWithoutAnXDisplayTakesTheClipboardsText) {
+    Open();
+    QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+    Find<QLineEdit>("current")->selectAll();
+    EXPECT_TRUE(window->Get<TextField>("current")->Perform(EditCommand::Paste));
+    EXPECT_EQ(Find<QLineEdit>("current")->text(), "42");
+}
+
 TEST_F(QtWindowTest, TabMovesByTabIndexAndSkipsLabels) {
     Open();
     QLineEdit* current = Find<QLineEdit>("current");    // TabIndex 0
