@@ -93,7 +93,7 @@ public:
     void Show(RectControl::Shown what) override {
         QtControlPeer::Show(what);
         if (what == RectControl::Shown::Font) font_.Forget();
-        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) FitText();
+        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) Refit();
     }
 
     void Show(TextEdit::Shown what) override {
@@ -109,7 +109,7 @@ public:
                 return;
             case TextEdit::Shown::Border:
                 edit->setFrame(field_.Border());
-                FitText();
+                Refit();
                 return;
             case TextEdit::Shown::ReadOnly:
                 edit->setReadOnly(field_.ReadOnly());
@@ -202,30 +202,46 @@ public:
 private:
     QLineEdit* Edit() const { return static_cast<QLineEdit*>(Widget()); }
 
-    // Shows the field's text whole where a smaller size can (FitFieldText), at its font's
-    // own size otherwise. The room is the line edit's own: its contents inside the frame and
-    // text margins, less the 2 px it keeps each side of the text and the cursor's pixel.
+    // The box or font changed: the field's room for a line is worked out again, once.
+    void Refit() {
+        room_.reset();
+        pixels_ = 0;
+        FitText();
+    }
+
+    // Shows the field's text whole where a smaller size can (FitFieldText), at its font's own
+    // size otherwise. The room is the line edit's own: its contents inside the frame and text
+    // margins, less the 2 px it keeps each side of the text and the cursor's pixel; worked out
+    // once per font and box, not per keystroke.
     void FitText() {
         QLineEdit* edit = Edit();
         if (!edit) return;
         const FontRequest request = FontOf(field_);
-        QStyleOptionFrame option;
-        option.initFrom(edit);
-        option.rect = edit->rect();
-        option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
-        const QRect contents =
-            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins());
-        LineMeasure measure = font_.Measure(request, edit, contents.width() - 2 * 2 - 1, 0);
-        QFont font = font_.Font(request, edit);
-        const int own = measure.own;
-        QFont measured = font;
-        measure.own = FitLineHeight(own, measure.least, contents.height(), [&measured](int size) {
-            measured.setPixelSize(size);
-            return QFontMetricsF(measured).height();
-        });
+        if (!room_) {
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.rect = edit->rect();
+            option.lineWidth =
+                edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+            const QRect contents = edit->style()
+                                       ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                                       .marginsRemoved(edit->textMargins());
+            const int own = font_.Pixels(request, edit);
+            QFont measured = font_.Font(request, edit);
+            const int start = FitLineHeight(own, kLeastLinePixels, contents.height(), [&measured](int size) {
+                measured.setPixelSize(size);
+                return QFontMetricsF(measured).height();
+            });
+            room_ = Room{contents.width() - 2 * 2 - 1.0, own, start};
+        }
+        LineMeasure measure = font_.Measure(request, edit, room_->width, 0);
+        measure.own = room_->start;
         const int pixels = FitFieldText(edit->displayText().toStdString(), measure);
-        if (pixels != own) font.setPixelSize(pixels);
-        if (edit->font() != font) edit->setFont(font);
+        if (pixels == pixels_) return;
+        pixels_ = pixels;
+        QFont font = font_.Font(request, edit);
+        if (pixels != room_->own) font.setPixelSize(pixels);
+        edit->setFont(font);
     }
 
     // True swallows an edit the model refused, or one the peer makes itself.
@@ -347,6 +363,13 @@ private:
 
     TextField& field_;
     QtLineFont font_;
+    struct Room {
+        double width = 0;  // for the text
+        int own = 0;       // the font's own text size
+        int start = 0;     // the largest text size whose line fits the height
+    };
+    std::optional<Room> room_;  // none until worked out, and once the box or font changes
+    int pixels_ = 0;            // the text size shown, once fitted
     bool dropping_ = false;  // the line edit is being given the taken text to drop
 };
 
