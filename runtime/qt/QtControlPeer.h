@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "ControlPeerOn.h"
 #include "ControlRegistry.h"
 #include "PeerKinds.h"
 
@@ -56,20 +57,11 @@ private:
     std::unique_ptr<QObject> context_;
 };
 
-// A control peer of the kind whose seam interface is Interface, on the shared native side.
-// The kind's constructor shows the whole model once its widget is set up (ShowAll).
+// A control peer of the kind whose seam interface is Interface, on the shared widget.
 template <class Interface>
-class QtControlPeer : public Interface, public QtControl {
-public:
-    using Interface::Show;
-    void Show(Control::Shown what) override { ShowControl(what); }
-    void Show(RectControl::Shown what) override { ShowRect(what); }
-    void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
-    void Focus(FocusWay way) override { TakeFocus(way); }
-
+class QtControlPeer : public ControlPeerOn<Interface, QtControl> {
 protected:
-    QtControlPeer(RectControl& model, const ControlSite& site, QWidget* widget)
-        : QtControl(*this, model, site, widget) {}
+    using ControlPeerOn<Interface, QtControl>::ControlPeerOn;
 };
 
 }  // namespace guirt::qt

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "ControlPeerOn.h"
 #include "ControlRegistry.h"
 #include "LineFit.h"
 #include "PeerKinds.h"
@@ -74,20 +75,11 @@ private:
     WidthBound bound_;
 };
 
-// A control peer of the kind whose seam interface is Interface, on the shared element. The
-// kind's constructor shows the whole model once its element is set up (ShowAll).
+// A control peer of the kind whose seam interface is Interface, on the shared element.
 template <class Interface>
-class WebControlPeer : public Interface, public WebControl {
-public:
-    using Interface::Show;
-    void Show(Control::Shown what) override { ShowControl(what); }
-    void Show(RectControl::Shown what) override { ShowRect(what); }
-    void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
-    void Focus(FocusWay way) override { TakeFocus(way); }
-
+class WebControlPeer : public ControlPeerOn<Interface, WebControl> {
 protected:
-    WebControlPeer(RectControl& model, const char* tag, const ControlSite& site)
-        : WebControl(*this, model, tag, site) {}
+    using ControlPeerOn<Interface, WebControl>::ControlPeerOn;
 };
 
 }  // namespace guirt::web

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "ControlPeerOn.h"
 #include "ControlRegistry.h"
 #include "PeerKinds.h"
 #include "Win32Accessible.h"
@@ -99,16 +100,10 @@ private:
     AccessibleTexts accessible_;
 };
 
-// A control peer of the kind whose seam interface is Interface, on the shared native side.
-// The kind's constructor shows the whole model once its control is made (ShowAll).
+// A control peer of the kind whose seam interface is Interface, on the shared control.
 template <class Interface>
-class Win32ControlPeer : public Interface, public Win32Control {
+class Win32ControlPeer : public ControlPeerOn<Interface, Win32Control> {
 public:
-    using Interface::Show;
-    void Show(Control::Shown what) override { ShowControl(what); }
-    void Show(RectControl::Shown what) override { ShowRect(what); }
-    void SetAccessibleText(const AccessibleText& text) override { ShowAccessible(text); }
-    void Focus(FocusWay way) override { TakeFocus(way); }
     // As the kind shows its place and font (a label fits its text to them again).
     void Rescale() override {
         this->Show(RectControl::Shown::Bounds);
@@ -116,7 +111,7 @@ public:
     }
 
 protected:
-    Win32ControlPeer(RectControl& model, const ChildSite& site, HWND hwnd) : Win32Control(*this, model, site, hwnd) {}
+    using ControlPeerOn<Interface, Win32Control>::ControlPeerOn;
 };
 
 }  // namespace guirt::win32
