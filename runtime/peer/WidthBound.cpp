@@ -1,5 +1,7 @@
 #include "WidthBound.h"
 
+#include <algorithm>
+
 namespace guirt {
 
 namespace {
@@ -16,15 +18,33 @@ std::size_t CharacterLength(unsigned char lead) noexcept {
 
 }  // namespace
 
+WidthBound::Size& WidthBound::AtSize(int pixels) {
+    for (Size& size : sizes_) {
+        if (size.pixels == pixels) return size;
+    }
+    Size& size = sizes_.emplace_back();
+    size.pixels = pixels;
+    size.ascii.fill(-1);
+    return size;
+}
+
 double WidthBound::Of(std::string_view text, int pixels, const AdvanceOf& advanceOf) {
-    auto& advances = advances_[pixels];
+    Size& size = AtSize(pixels);
     double sum = kSlack;
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = std::min(CharacterLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        const auto lead = static_cast<unsigned char>(text[at]);
+        if (lead < 0x80) {
+            double& advance = size.ascii[lead];
+            if (advance < 0) advance = advanceOf(text.substr(at, 1), pixels);
+            sum += advance + kSlackPerCharacter * pixels;
+            ++at;
+            continue;
+        }
+        const std::size_t length = std::min(CharacterLength(lead), text.size() - at);
         std::uint32_t key = 0;
         for (std::size_t i = 0; i < length; ++i) key = key << 8 | static_cast<unsigned char>(text[at + i]);
-        auto it = advances.find(key);
-        if (it == advances.end()) it = advances.emplace(key, advanceOf(text.substr(at, length), pixels)).first;
+        auto it = size.others.find(key);
+        if (it == size.others.end()) it = size.others.emplace(key, advanceOf(text.substr(at, length), pixels)).first;
         sum += it->second + kSlackPerCharacter * pixels;
         at += length;
     }

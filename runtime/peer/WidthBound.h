@@ -1,10 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "LineFit.h"
 
@@ -20,7 +21,7 @@ public:
     using AdvanceOf = std::function<double(std::string_view character, int pixels)>;
 
     // The font changed: the advances are measured again.
-    void Forget() noexcept { advances_.clear(); }
+    void Forget() noexcept { sizes_.clear(); }
     double Of(std::string_view text, int pixels, const AdvanceOf& advanceOf);
 
     // The width of a text, from the bound where it proves a fit into `width`, else as
@@ -28,7 +29,16 @@ public:
     TextWidth Bounded(double width, AdvanceOf advanceOf, TextWidth exact);
 
 private:
-    std::map<int, std::unordered_map<std::uint32_t, double>> advances_;  // by size, by character
+    // The advances at one size: the one-byte characters, which are nearly all a number or a
+    // caption holds, in a table (negative until measured), the others by their UTF-8 bytes.
+    struct Size {
+        int pixels = 0;
+        std::array<double, 128> ascii;
+        std::unordered_map<std::uint32_t, double> others;
+    };
+    Size& AtSize(int pixels);
+
+    std::vector<Size> sizes_;  // a control shows one size or two
 };
 
 }  // namespace guirt

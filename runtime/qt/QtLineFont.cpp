@@ -2,7 +2,6 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <memory>
 
 #include "QtConversions.h"
 
@@ -11,7 +10,7 @@ namespace guirt::qt {
 const QtLineFont::Resolved& QtLineFont::Resolve(const FontRequest& request, const QWidget* widget) {
     if (!resolved_) {
         QFont font = ToQFont(request, widget);
-        resolved_ = Resolved{font, QFontInfo(font).pixelSize()};
+        resolved_ = Resolved{font, font, QFontInfo(font).pixelSize()};
         bound_.Forget();
     }
     return *resolved_;
@@ -27,10 +26,10 @@ int QtLineFont::Pixels(const FontRequest& request, const QWidget* widget) {
 
 LineMeasure QtLineFont::Measure(const FontRequest& request, const QWidget* widget, double width, int limit) {
     const Resolved& resolved = Resolve(request, widget);
-    auto measured = std::make_shared<QFont>(resolved.font);
-    const auto at = [measured](std::string_view text, int pixels) {
-        measured->setPixelSize(pixels);
-        return QFontMetricsF(*measured).horizontalAdvance(ToQString(text));
+    // Small enough for std::function to hold without allocating.
+    const auto at = [this](std::string_view text, int pixels) {
+        resolved_->measured.setPixelSize(pixels);
+        return QFontMetricsF(resolved_->measured).horizontalAdvance(ToQString(text));
     };
     return {resolved.pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
 }

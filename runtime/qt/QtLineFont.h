@@ -27,6 +27,7 @@ public:
 private:
     struct Resolved {
         QFont font;
+        QFont measured;  // the font at the size being measured
         int pixels = 0;
     };
     const Resolved& Resolve(const FontRequest& request, const QWidget* widget);
