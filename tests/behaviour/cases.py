@@ -6,11 +6,12 @@ Each case starts from a freshly started program showing the start-up example: co
 from steps import (Locale, case, choose, choose_item, click, clipboard, close, come_back, context, description, drop,
                    dropped, enabled, exit_status, expect, focus, hover, if_running, key, leave, length,
                    menu_shown, name, open_context, open_list, open_menu, pick, retype, running, same, selection,
-                   shows, text, tooltip, type_text)
+                   shows, text, tooltip, type_text, whole)
 
 MOST = 65536  # the most UTF-16 units a field holds
 
 NO_CONTEXT_MENU = "a page cannot open the browser's own context menu of a field, nor choose from it"
+NO_TEXT_LAYOUT = "the simulated toolkit lays out no text in its fields"
 NO_DROP_TARGET = "a Win32 edit control is no drop target: it takes no dragged text"
 NO_DROP_ANSWER = ("a page reads dragged text only as it is dropped, after the browser has answered the source "
                   "(a copy, when the source allows one, so no source deletes what a field then refuses)")
@@ -63,6 +64,12 @@ add("Tab and Shift+Tab walk the popup and the fields from top to bottom",
 add("A field Tab enters has its whole text selected, a long one shown from its start",
     retype("lenght", "1" + "0" * 40), key("Tab"), key("Shift+Tab"),
     expect(focus(), "lenght"), expect(selection("lenght"), "41,0"))
+
+add("A number too long for a field at its own size shows whole at a smaller one; a longer one scrolls",
+    retype("diameter", "123456.7891"), expect(whole("diameter"), "yes"),
+    shows("areafld", "1.197071e+10"), expect(whole("areafld"), "yes"),
+    retype("diameter", "1" + "0" * 40), expect(whole("diameter"), "no"),
+    cannot={"recording": NO_TEXT_LAYOUT})
 
 add("The window activated again gives the focus back to the control that had it",
     leave(), come_back(), expect(focus(), "PopupMenu1"),

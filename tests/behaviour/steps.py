@@ -137,6 +137,12 @@ def selection(control):
     return ("selection", control)
 
 
+def whole(control):
+    """"yes" when a field shows every character of its text, from the first to the last, with
+    nothing scrolled out of its box; "no" otherwise."""
+    return ("whole", control)
+
+
 def menu_shown():
     """The open menu's items as "Undo=0;Cut=1;..." (1 enabled), named as choose_item names them,
     separators left out; a context menu's editing items only. "" when no menu is open."""

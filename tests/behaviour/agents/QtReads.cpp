@@ -66,6 +66,16 @@ std::string Selection(const std::string& control) {
     return std::to_string(anchor) + "," + std::to_string(cursor);
 }
 
+// Where the line edit puts the cursor for a point just inside each end of its box, as for a
+// click there: the first and last places of the text when the whole of it is in view.
+std::string Whole(const std::string& control) {
+    const auto& edit = ControlAs<QLineEdit>(control);
+    const auto at = [&edit](int x) {
+        return edit.inputMethodQuery(Qt::ImCursorPosition, QPointF(x, edit.height() / 2.0)).toInt();
+    };
+    return at(1) == 0 && at(edit.width() - 2) == edit.text().size() ? "yes" : "no";
+}
+
 std::string MenuShown() {
     const QMenu* menu = OpenMenu();
     if (!menu) return {};
@@ -90,6 +100,7 @@ void AddReads(behaviour::Operations& operations, const Session& session) {
     operations.Add("enabled", 1, [](const Fields& a) { return std::string(Control(a[0]).isEnabled() ? "1" : "0"); });
     operations.Add("focus", 0, [](const Fields&) { return Focus(); });
     operations.Add("selection", 1, [](const Fields& a) { return Selection(a[0]); });
+    operations.Add("whole", 1, [](const Fields& a) { return Whole(a[0]); });
     operations.Add("menu", 0, [](const Fields&) { return MenuShown(); });
     operations.Add("dropped", 0, [&session](const Fields&) { return session.dropped; });
 }

@@ -92,6 +92,7 @@ public:
         read("tooltip", 1, &Win32Agent::ToolTip);
         read("focus", 0, &Win32Agent::Focus);
         read("selection", 1, &Win32Agent::Selection);
+        read("whole", 1, &Win32Agent::Whole);
         read("menu", 0, &Win32Agent::MenuShown);
         read("exit", 0, &Win32Agent::ExitStatus);
         read("running", 0, &Win32Agent::IsRunning);
@@ -252,6 +253,24 @@ private:
         DWORD_PTR length = 0;
         if (!blackbox::ask(Control(args[0]), WM_GETTEXTLENGTH, 0, 0, length)) return "<no reply>";
         return std::to_string(length);
+    }
+
+    // The characters the edit control puts nearest a point just inside each end of its box, as
+    // for a click there: the first and the place after the last when the whole text is in view.
+    std::string Whole(const Fields& args) {
+        const HWND field = Control(args[0]);
+        RECT box{};
+        GetClientRect(field, &box);
+        DWORD_PTR length = 0;
+        if (!blackbox::ask(field, WM_GETTEXTLENGTH, 0, 0, length)) throw AgentError("the field does not answer");
+        const auto at = [&](long x) {
+            DWORD_PTR nearest = 0;
+            if (!blackbox::ask(field, EM_CHARFROMPOS, 0, MAKELPARAM(x, box.bottom / 2), nearest)) {
+                throw AgentError("the field does not answer EM_CHARFROMPOS");
+            }
+            return static_cast<DWORD_PTR>(LOWORD(nearest));
+        };
+        return at(1) == 0 && at(box.right - 2) == length ? "yes" : "no";
     }
 
     std::string Name(const Fields& args) { return Lines(blackbox::accessibleText(Control(args[0])).name); }

@@ -199,6 +199,11 @@ class WebTarget:
             self.page.control(control))
         return f"{end},{start}" if direction == "backward" else f"{start},{end}"
 
+    def read_whole(self, control):
+        # A field's text in view from end to end: nothing of it scrolls.
+        return "yes" if self.driver.execute_script(
+            "var f = arguments[0]; return f.scrollWidth <= f.clientWidth", self.page.control(control)) else "no"
+
     def read_menu(self):
         shown = self.open_menu()
         if shown is None:
