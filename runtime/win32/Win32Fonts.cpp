@@ -113,4 +113,18 @@ LineMeasure SizedFont::Measure(double width, int limit) const {
             [this](std::string_view part, int pixels) { return TextWidth(At(pixels).get(), part); }};
 }
 
+const SizedFont& LineFont::Sized(const FontRequest& request, int dpi) {
+    if (!sized_ || sized_->dpi != dpi) {
+        sized_ = SizedFont::Of(request, dpi);
+        bound_.Forget();
+    }
+    return *sized_;
+}
+
+LineMeasure LineFont::Measure(const FontRequest& request, int dpi, double width, int limit) {
+    LineMeasure measure = Sized(request, dpi).Measure(width, limit);
+    measure.widthOf = bound_.Bounded(width, measure.widthOf, measure.widthOf);
+    return measure;
+}
+
 }  // namespace guirt::win32

@@ -3,11 +3,13 @@
 #include "Win32Api.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "LineFit.h"
 #include "ModelState.h"
 #include "Peers.h"
+#include "WidthBound.h"
 
 namespace guirt::win32 {
 
@@ -39,6 +41,22 @@ struct SizedFont {
     // One line measured in device pixels into `width`: the floor and `limit` (in device
     // pixels, 0 for none) as LineMeasure's. It measures in this font, so lives no longer.
     LineMeasure Measure(double width, int limit) const;
+};
+
+// A control's font at its DPI, asked of GDI once per font and DPI, and how one line of text
+// measures in it: a text the bound proves to fit is not measured by GDI.
+class LineFont {
+public:
+    // The control's font changed: it is resolved and measured again (as on a new DPI).
+    void Forget() noexcept { sized_.reset(); }
+
+    const SizedFont& Sized(const FontRequest& request, int dpi);
+    // One line in the font into `width` device pixels; `limit` as SizedFont::Measure's.
+    LineMeasure Measure(const FontRequest& request, int dpi, double width, int limit);
+
+private:
+    std::optional<SizedFont> sized_;  // none until asked, and once the font changes
+    WidthBound bound_;
 };
 
 }  // namespace guirt::win32

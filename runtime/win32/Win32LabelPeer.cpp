@@ -49,6 +49,7 @@ public:
     void Show(RectControl::Shown what) override {
         switch (what) {
             case RectControl::Shown::Font:
+                font_.Forget();
                 Fit();
                 return;
             case RectControl::Shown::HelpTag:
@@ -100,8 +101,7 @@ public:
 
     double LinePixels() override {
         if (!Handle()) return 0;
-        const SizedFont sizing = Size();
-        return static_cast<double>(ShowLabel(label_, Measure(sizing, 0)).line.pixels) * kLayoutDpi / sizing.dpi;
+        return static_cast<double>(ShowLabel(label_, Measure(0)).line.pixels) * kLayoutDpi / Size().dpi;
     }
 
     void LimitLinePixels(double pixels) override {
@@ -115,19 +115,19 @@ public:
     }
 
 private:
-    SizedFont Size() const { return SizedFont::Of(FontOf(label_), Dpi()); }
+    const SizedFont& Size() { return font_.Sized(FontOf(label_), Dpi()); }
 
     // The label measured in device pixels: the floor and the limit scaled for the DPI.
-    LineMeasure Measure(const SizedFont& sizing, int limit) const {
-        return sizing.Measure(static_cast<double>(DeviceBounds().width), limit);
+    LineMeasure Measure(int limit) {
+        return font_.Measure(FontOf(label_), Dpi(), static_cast<double>(DeviceBounds().width), limit);
     }
 
     // Shows what the label shows (ShowLabel): its text at its size, its name and its tooltip.
     void Fit() {
         if (!Handle() || !made_) return;
-        const SizedFont sizing = Size();
+        const SizedFont& sizing = Size();
         const int limit = limit_ > 0 ? static_cast<int>(std::lround(limit_ * sizing.dpi / kLayoutDpi)) : 0;
-        ShownLabel shown = ShowLabel(label_, Measure(sizing, limit));
+        ShownLabel shown = ShowLabel(label_, Measure(limit));
         UseFont(sizing.At(shown.line.pixels));
         SetWindowTextW(Handle(), WideLines(shown.line.text).c_str());
         if (shown.name != shown_.name || !told_) SetAccessibleText({shown.name, {}});
@@ -137,6 +137,7 @@ private:
     }
 
     const Label& label_;
+    LineFont font_;
     ShownLabel shown_;   // what the label shows now
     bool told_ = false;  // the control has been told all of it once
     double limit_ = 0;   // in layout pixels; 0: none

@@ -81,7 +81,8 @@ public:
     using Win32ControlPeer::Show;
     void Show(RectControl::Shown what) override {
         Win32ControlPeer::Show(what);
-        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) FitText();
+        if (what == RectControl::Shown::Font) font_.Forget();
+        if (what == RectControl::Shown::Font || what == RectControl::Shown::Bounds) Refit();
     }
 
     void Show(TextEdit::Shown what) override {
@@ -104,7 +105,7 @@ public:
                 SetWindowLongPtrW(edit, GWL_EXSTYLE, wanted);
                 SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                              SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                FitText();
+                Refit();
                 return;
             }
             case TextEdit::Shown::ReadOnly:
@@ -199,31 +200,44 @@ public:
     }
 
 private:
+    // The box or font changed: the size a line fits the field's height at is worked out
+    // again, once.
+    void Refit() {
+        start_.reset();
+        FitText();
+    }
+
     // Shows the field's text whole where a smaller size can (FitFieldText), at its font's own
     // size otherwise. The room is the edit's own: inside its border, less its margins and
     // the caret's pixel.
     void FitText() {
         const HWND edit = Handle();
         if (!edit) return;
-        const SizedFont sized = SizedFont::Of(FontOf(field_), Dpi());
-        RECT client{}, window{};
+        const FontRequest request = FontOf(field_);
+        const int dpi = Dpi();
+        const SizedFont& sized = font_.Sized(request, dpi);
+        RECT client{};
         GetClientRect(edit, &client);
-        GetWindowRect(edit, &window);
+        // The margins follow the font the edit shows.
         const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
         const double width = client.right - client.left - LOWORD(margins) - HIWORD(margins) - 1;
-        const bool edged = (GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
-        const double room = window.bottom - window.top - (edged ? 2 * GetSystemMetrics(SM_CYEDGE) : 0);
         std::string shown;
         if (field_.Password()) {
             for (int i = GetWindowTextLengthW(edit); i > 0; --i) shown += Utf8(std::wstring(1, kPasswordDot));
         } else {
             shown = TextOf(WindowText(edit));
         }
-        LineMeasure measure = sized.Measure(width, 0);
-        measure.own = FitLineHeight(measure.own, measure.least, room,
-                                    [&sized](int size) { return LineHeight(sized.At(size).get()); });
-        const int pixels = FitFieldText(shown, measure);
-        UseFont(sized.At(pixels));
+        LineMeasure measure = font_.Measure(request, dpi, width, 0);
+        if (!start_) {
+            RECT window{};
+            GetWindowRect(edit, &window);
+            const bool edged = (GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+            const double height = window.bottom - window.top - (edged ? 2 * GetSystemMetrics(SM_CYEDGE) : 0);
+            start_ = FitLineHeight(measure.own, measure.least, height,
+                                   [&sized](int size) { return LineHeight(sized.At(size).get()); });
+        }
+        measure.own = *start_;
+        UseFont(sized.At(FitFieldText(shown, measure)));
     }
 
     LRESULT Message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -288,6 +302,7 @@ private:
                 const LRESULT result = Default(hwnd, message, wParam, lParam);
                 SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                              SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ScrollFromStart(hwnd);
                 return result;
             }
             case WM_KILLFOCUS:
@@ -299,6 +314,19 @@ private:
                 break;
         }
         return Win32ControlPeer::Message(hwnd, message, wParam, lParam);
+    }
+
+    // An edit keeps the scroll it had in its old font, which in a smaller one can leave the
+    // text's start out of view with room to spare at its end. The cursor taken to the start
+    // and back scrolls the text to its start, then only as far as the cursor needs. A
+    // selection is left as it is: the edit tells its ends but not which one the cursor is at.
+    static void ScrollFromStart(HWND edit) {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        if (start != end) return;
+        SendMessageW(edit, EM_SETSEL, 0, 0);
+        SendMessageW(edit, EM_SETSEL, start, start);
     }
 
     // The text's length and the selection's, in UTF-16 units.
@@ -327,6 +355,10 @@ private:
     }
 
     TextField& field_;
+    LineFont font_;
+    // The size a line of the field's font starts from to fit its height (FitLineHeight), in
+    // device pixels; none until worked out, and once the box or font changes.
+    std::optional<int> start_;
     BrushHandle backBrush_;
     // The characters each key held down has typed, and the key the next WM_CHAR comes from
     // (none while the keyboard repeats).
