@@ -44,7 +44,11 @@ std::string TypedText(WPARAM virtualKey, LPARAM keyData) {
 }
 
 KeyStroke StrokeOf(WPARAM virtualKey) {
-    const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    // The keys as they were at the message, read once for all of them (each read is a request
+    // to the server under Wine); none held if the read fails.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const auto held = [&keys](int key) { return (keys[key] & 0x80) != 0; };
     const Modifiers modifiers{held(VK_CONTROL), held(VK_SHIFT), held(VK_MENU), held(VK_LWIN) || held(VK_RWIN)};
     // The character the key types in the user's layout with Shift as held, and nothing else.
     BYTE state[256] = {};
