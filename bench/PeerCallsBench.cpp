@@ -1,8 +1,8 @@
 // How many calls the runtime makes to the native side before the main window first shows,
 // counted by the recording backend: the window and each control are made once, from the
 // complete model, with no replay of the property changes that built it. Only the fields'
-// cursors and what spans controls come after: the tab order, and which label captions which
-// control or what names it.
+// cursors and what spans controls come after: the tab order, which label captions which
+// control or what names it, and the one line size the captions share.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -28,7 +28,8 @@ int main() {
     guirt::RuntimePerformFinalizers();
     const bool onlySetUp =
         std::all_of(backend.log.begin(), backend.log.begin() + beforeShow, [](const std::string& call) {
-            for (const char* kind : {"create ", ".Select 0,0", "tab order ", ".SetBuddy ", ".SetAccessibleText "}) {
+            for (const char* kind : {"create ", ".Select 0,0", "tab order ", ".SetBuddy ", ".SetAccessibleText ",
+                                     ".LimitLinePixels "}) {
                 if (call.find(kind) != std::string::npos) return true;
             }
             return false;
