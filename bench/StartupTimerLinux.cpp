@@ -1,8 +1,10 @@
-// Times two Qt programs from their start until they map their main window, on the X display
-// this process is given, and compares them start by start:
+// Times two Qt programs from their start until they map their main window, and until they
+// put its first frame on the screen, on the X display this process is given, and compares
+// them start by start:
 // - processor time: that of the whole process (all its threads), from exec until it asks the
-//   X server to map its window, stamped inside it by map_probe.so (MapProbe.cpp);
-// - wall time: from just before the process is made until that same moment;
+//   X server to map its window, and until it puts the window's first painted pixels there,
+//   stamped inside it by map_probe.so (MapProbe.cpp);
+// - wall time: from just before the process is made until those same moments;
 // - peak memory: the process's peak resident set (VmHWM) once it has shown its window and
 //   gone idle, which takes in the first paint.
 // The two take turns in pairs of rounds, the one going first changing from round to round,
@@ -22,6 +24,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -52,11 +55,29 @@ void sleepMs(int ms) {
     nanosleep(&pause, nullptr);
 }
 
-// One start's figures: seconds of processor time and of the clock to the mapped window, and
-// the peak resident set in kB.
+// One start's figures: seconds of processor time and of the clock to the mapped window and to
+// its first frame, and the peak resident set in kB.
 struct Start {
-    double processor, wall, peak;
+    double processor, wall, processorShown, wallShown, peak;
 };
+
+// The probe's stamps, a line each, as they come: false if they do not all come in time.
+bool readStamps(int fd, long long (&stamps)[2][2]) {
+    std::string lines;
+    for (int found = 0; found < 2;) {
+        pollfd ready{fd, POLLIN, 0};
+        char chunk[128];
+        if (poll(&ready, 1, kMapTimeoutMs) != 1) return false;
+        const ssize_t got = read(fd, chunk, sizeof(chunk));
+        if (got <= 0) return false;
+        lines.append(chunk, static_cast<std::size_t>(got));
+        for (std::size_t end; found < 2 && (end = lines.find('\n')) != std::string::npos; lines.erase(0, end + 1)) {
+            if (std::sscanf(lines.c_str(), "%lld %lld", &stamps[found][0], &stamps[found][1]) != 2) return false;
+            ++found;
+        }
+    }
+    return true;
+}
 
 long peakResident(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -117,20 +138,18 @@ public:
         close(probe[1]);
         if (error != 0) fail("cannot start " + program_ + ": " + std::strerror(error));
 
-        long long processor = 0, mapped = 0;
-        pollfd ready{probe[0], POLLIN, 0};
-        char line[64] = {};
-        const bool stamped = poll(&ready, 1, kMapTimeoutMs) == 1 && read(probe[0], line, sizeof(line) - 1) > 0 &&
-                             std::sscanf(line, "%lld %lld", &processor, &mapped) == 2;
+        long long stamps[2][2] = {};  // processor and clock, when mapped and when shown
+        const bool stamped = readStamps(probe[0], stamps);
         close(probe[0]);
         if (!stamped) {
             end(pid);
-            fail(program_ + " mapped no window; its standard error:\n" + errors());
+            fail(program_ + " did not map and paint a window; its standard error:\n" + errors());
         }
         waitUntilIdle(pid, program_);
         const long peak = peakResident(pid);
         end(pid);
-        return {processor * 1e-9, (mapped - spawned) * 1e-9, static_cast<double>(peak)};
+        return {stamps[0][0] * 1e-9, (stamps[0][1] - spawned) * 1e-9, stamps[1][0] * 1e-9,
+                (stamps[1][1] - spawned) * 1e-9, static_cast<double>(peak)};
     }
 
 private:
@@ -180,32 +199,40 @@ int main(int argc, char** argv) {
     program.start();
     baseline.start();
 
-    std::vector<double> processor[2], wall[2], peak[2], processorRatios, wallRatios, peakRatios;
+    // The figures in the order printed: what each is of a start, its name and its unit.
+    struct Figure {
+        double Start::*of;
+        const char* what;
+        const char* unit;
+        double scale;
+    };
+    const Figure figures[] = {
+        {&Start::processor, "processor time of the process until it maps its window", "ms", 1e3},
+        {&Start::wall, "wall time from its start until it maps its window", "ms", 1e3},
+        {&Start::processorShown, "processor time of the process until its window's first frame", "ms", 1e3},
+        {&Start::wallShown, "wall time from its start until its window's first frame", "ms", 1e3},
+        {&Start::peak, "peak resident memory once shown and idle (VmHWM)", "MiB", 1.0 / 1024},
+    };
+    constexpr std::size_t kFigures = std::size(figures);
+    std::vector<double> sums[kFigures][2], ratios[kFigures];
     for (int pair = 0; pair < pairs; ++pair) {
-        Start sums[2] = {};
+        Start pairSums[2] = {};
         for (int round = 0; round < rounds; ++round) {
             for (int turn = 0; turn < 2; ++turn) {
                 const int which = (round + turn) % 2;  // program first in even rounds
                 const Start s = (which == 0 ? program : baseline).start();
-                sums[which].processor += s.processor;
-                sums[which].wall += s.wall;
-                sums[which].peak += s.peak;
+                for (const Figure& figure : figures) pairSums[which].*figure.of += s.*figure.of;
             }
         }
-        for (int which = 0; which < 2; ++which) {
-            processor[which].push_back(sums[which].processor);
-            wall[which].push_back(sums[which].wall);
-            peak[which].push_back(sums[which].peak);
+        for (std::size_t f = 0; f < kFigures; ++f) {
+            const double Start::*of = figures[f].of;
+            for (int which = 0; which < 2; ++which) sums[f][which].push_back(pairSums[which].*of);
+            ratios[f].push_back(pairSums[0].*of / pairSums[1].*of);
         }
-        processorRatios.push_back(sums[0].processor / sums[1].processor);
-        wallRatios.push_back(sums[0].wall / sums[1].wall);
-        peakRatios.push_back(sums[0].peak / sums[1].peak);
     }
-    std::printf("start-up to the mapped window, %d pairs of %d starts each:\n", pairs, rounds);
-    print("processor time of the process until it maps its window", "ms", 1e3, processor[0], processor[1],
-          processorRatios, rounds, 1.05);
-    print("wall time from its start until it maps its window", "ms", 1e3, wall[0], wall[1], wallRatios, rounds, 1.05);
-    print("peak resident memory once shown and idle (VmHWM)", "MiB", 1.0 / 1024, peak[0], peak[1], peakRatios, rounds,
-          1.05);
+    std::printf("start-up to the mapped window and to its first frame, %d pairs of %d starts each:\n", pairs, rounds);
+    for (std::size_t f = 0; f < kFigures; ++f) {
+        print(figures[f].what, figures[f].unit, figures[f].scale, sums[f][0], sums[f][1], ratios[f], rounds, 1.05);
+    }
     return 0;
 }

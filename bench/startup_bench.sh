@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Start-up of Dravello against a plain Qt window of the same make-up (baseline_window), on one
 # virtual X display: the processor time of the process and the wall time until it maps its
-# window, and its peak memory once shown, each as the ratio of the two in pairs of starts
-# taken in turns (startup_timer, StartupTimerLinux.cpp).
+# window and until it puts the window's first frame on the screen (the plain window loads the
+# fonts of its labels for that frame; Dravello, which fits its labels, before the map), and
+# its peak memory once shown, each as the ratio of the two in pairs of starts taken in turns
+# (startup_timer, StartupTimerLinux.cpp).
 # Usage: startup_bench.sh BUILD_DIR [PAIRS] [ROUNDS]
 #   (BUILD_DIR holds app/dravello and bench/; PAIRS pairs of ROUNDS starts of each program)
 set -euo pipefail
