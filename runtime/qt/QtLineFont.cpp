@@ -7,6 +7,12 @@
 
 namespace guirt::qt {
 
+double WidthIn(const QFont& font, std::string_view text) {
+    const QString characters = ToQString(text);
+    const QFontMetricsF metrics(font);
+    return characters.size() == 1 ? metrics.horizontalAdvance(characters.front()) : metrics.horizontalAdvance(characters);
+}
+
 const QtLineFont::Resolved& QtLineFont::Resolve(const FontRequest& request, const QWidget* widget) {
     if (!resolved_) {
         QFont font = ToQFont(request, widget);
@@ -29,7 +35,7 @@ LineMeasure QtLineFont::Measure(const FontRequest& request, const QWidget* widge
     // Small enough for std::function to hold without allocating.
     const auto at = [this](std::string_view text, int pixels) {
         resolved_->measured.setPixelSize(pixels);
-        return QFontMetricsF(resolved_->measured).horizontalAdvance(ToQString(text));
+        return WidthIn(resolved_->measured, text);
     };
     return {resolved.pixels, kLeastLinePixels, limit, width, bound_.Bounded(width, at, at)};
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <optional>
+#include <string_view>
 
 #include "LineFit.h"
 #include "Peers.h"
@@ -10,6 +11,10 @@
 class QWidget;
 
 namespace guirt::qt {
+
+// How wide a text is in the font, by Qt's own metrics; a single character by its advance,
+// which asks nothing of the shaper.
+double WidthIn(const QFont& font, std::string_view text);
 
 // A control's font as Qt resolves it, asked of Qt once per font, and how one line of text
 // measures in it: a text the bound proves to fit is not shaped.
