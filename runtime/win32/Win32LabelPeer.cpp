@@ -129,7 +129,7 @@ private:
         const int limit = limit_ > 0 ? static_cast<int>(std::lround(limit_ * sizing.dpi / kLayoutDpi)) : 0;
         ShownLabel shown = ShowLabel(label_, Measure(limit));
         UseFont(sizing.At(shown.line.pixels));
-        SetWindowTextW(Handle(), WideLines(shown.line.text).c_str());
+        if (shown.line.text != shown_.line.text || !told_) SetWindowTextW(Handle(), WideLines(shown.line.text).c_str());
         if (shown.name != shown_.name || !told_) SetAccessibleText({shown.name, {}});
         if (shown.tip != shown_.tip || !told_) ShowTip(shown.tip);
         told_ = true;
