@@ -321,19 +321,23 @@ private:
     // and back scrolls the text to its start, then only as far as the cursor needs. A
     // selection is left as it is: the edit tells its ends but not which one the cursor is at.
     static void ScrollFromStart(HWND edit) {
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const auto [start, end] = SelectionOf(edit);
         if (start != end) return;
         SendMessageW(edit, EM_SETSEL, 0, 0);
         SendMessageW(edit, EM_SETSEL, start, start);
     }
 
-    // The text's length and the selection's, in UTF-16 units.
-    std::pair<std::int64_t, std::int64_t> Extent() const {
+    // The selection's start and end, in UTF-16 units.
+    static std::pair<DWORD, DWORD> SelectionOf(HWND edit) {
         DWORD start = 0;
         DWORD end = 0;
-        SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+
+    // The text's length and the selection's, in UTF-16 units.
+    std::pair<std::int64_t, std::int64_t> Extent() const {
+        const auto [start, end] = SelectionOf(Handle());
         return {GetWindowTextLengthW(Handle()), end - start};
     }
 
