@@ -1,6 +1,7 @@
 # Puts the page together in SITE, a folder any static web server can serve: the program's
 # .js and .wasm (from BUILT), the page, its manifest and icons (from SOURCE), and the service
-# worker, whose cache is named after the program's build so that a new one replaces it.
+# worker, whose cache is named after the files it keeps, so that a change to any of them
+# makes a new worker and cache.
 # Run with cmake -D SOURCE=... -D BUILT=... -D SITE=... -D VERSION=... -P WebSite.cmake.
 file(MAKE_DIRECTORY ${SITE})
 foreach(built dravello.js dravello.wasm)
@@ -11,7 +12,15 @@ foreach(page index.html manifest.webmanifest icon-192.png icon-512.png)
 endforeach()
 file(COPY_FILE ${SOURCE}/packaging/linux/icons/hicolor/scalable/apps/org.dravello.Dravello.svg ${SITE}/icon.svg
     ONLY_IF_DIFFERENT)
-file(SHA256 ${BUILT}/dravello.wasm DRAVELLO_WEB_BUILD)
+# Every file of the page but the worker: what it keeps, and what names its cache.
+set(DRAVELLO_WEB_BUILD "")
+set(DRAVELLO_WEB_FILES "'./'")
+foreach(kept dravello.js dravello.wasm index.html manifest.webmanifest icon.svg icon-192.png icon-512.png)
+    file(SHA256 ${SITE}/${kept} hash)
+    string(APPEND DRAVELLO_WEB_BUILD ${hash})
+    string(APPEND DRAVELLO_WEB_FILES ", '${kept}'")
+endforeach()
+string(SHA256 DRAVELLO_WEB_BUILD ${DRAVELLO_WEB_BUILD})
 string(SUBSTRING ${DRAVELLO_WEB_BUILD} 0 12 DRAVELLO_WEB_BUILD)
 set(PROJECT_VERSION ${VERSION})
 configure_file(${SOURCE}/packaging/web/sw.js.in ${SITE}/sw.js @ONLY)

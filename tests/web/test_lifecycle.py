@@ -1,9 +1,16 @@
 """How the program ends in the page, and the page working offline after one visit."""
+import os
+import shutil
+import subprocess
+import tempfile
 import unittest
 
 from selenium.webdriver.common.by import By
 
-from page import Page
+from page import SITE, Page, Quiet
+
+SOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+ICON = "packaging/linux/icons/hicolor/scalable/apps/org.dravello.Dravello.svg"
 
 
 class Lifecycle(unittest.TestCase):
@@ -53,6 +60,59 @@ class Lifecycle(unittest.TestCase):
         page.type_over("diameter", "1")
         self.assertEqual(page.shows("areafld"), "0.7853982")
 
+
+class KeptCopy(unittest.TestCase):
+    """The copy kept after a visit serves the next one, until the server's files change."""
+
+    def test_a_return_visit_asks_the_server_for_nothing_and_a_change_shows_on_the_visit_after_next(self):
+        with tempfile.TemporaryDirectory() as root:
+            # The page put together as the build does, from a copy of its sources, then again
+            # with a change to one of them.
+            site, source = os.path.join(root, "site"), os.path.join(root, "source")
+            shutil.copytree(os.path.join(SOURCES, "packaging", "web"), os.path.join(source, "packaging", "web"))
+            os.makedirs(os.path.dirname(os.path.join(source, ICON)))
+            shutil.copy(os.path.join(SOURCES, ICON), os.path.join(source, ICON))
+            put_together = ["cmake", f"-DSOURCE={source}", f"-DBUILT={SITE}", f"-DSITE={site}", "-DVERSION=1.0.0",
+                            "-P", os.path.join(SOURCES, "cmake", "WebSite.cmake")]
+            subprocess.run(put_together, check=True)
+            asked = []
+
+            class Counted(Quiet):
+                def do_GET(self):
+                    asked.append(self.path)
+                    super().do_GET()
+
+            page = Page(site=site, handler=Counted)
+            kept = "var done = arguments[0]; navigator.serviceWorker.ready.then(() => caches.keys()).then(done)"
+            heading = "return document.querySelector('h1').textContent"
+            try:
+                page.driver.set_script_timeout(10)
+                page.open()
+                first = page.driver.execute_async_script(kept)
+                asked.clear()
+                page.open()
+                # The browser asks whether the worker changed, and nothing else.
+                self.assertEqual([path for path in asked if path != "/sw.js"], [])
+
+                index = os.path.join(source, "packaging", "web", "index.html")
+                with open(index, encoding="utf-8") as f:
+                    changed = f.read().replace(">Dravello</h1>", ">Dravello, changed</h1>")
+                with open(index, "w", encoding="utf-8") as f:
+                    f.write(changed)
+                subprocess.run(put_together, check=True)
+                page.open()
+                self.assertEqual(page.driver.execute_script(heading), "Dravello")
+
+                # The new worker has its copy once it has taken over and let the old copy go.
+                def taken_over():
+                    names = page.driver.execute_async_script(kept)
+                    return len(names) == 1 and names != first
+
+                page.wait_for(taken_over)
+                page.open()
+                self.assertEqual(page.driver.execute_script(heading), "Dravello, changed")
+            finally:
+                page.close()
 
 if __name__ == "__main__":
     unittest.main()
