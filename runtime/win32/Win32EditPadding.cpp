@@ -1,18 +1,10 @@
 #include "Win32EditPadding.h"
 
+#include "Win32Fonts.h"
+
 namespace guirt::win32 {
 
 namespace {
-
-int LineHeight(HWND edit) {
-    HDC dc = GetDC(edit);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(edit, dc);
-    return metrics.tmHeight;
-}
 
 // The window's rectangle inside its border, and its client rectangle, in window coordinates.
 void Areas(HWND edit, RECT& inside, RECT& client) {
@@ -29,7 +21,7 @@ void Areas(HWND edit, RECT& inside, RECT& client) {
 }  // namespace
 
 void PadClientArea(HWND edit, RECT& client) {
-    const LONG pad = (client.bottom - client.top - LineHeight(edit)) / 2;
+    const LONG pad = (client.bottom - client.top - LineHeight(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)))) / 2;
     if (pad <= 0) return;
     client.top += pad;
     client.bottom -= pad;
