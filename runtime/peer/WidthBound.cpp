@@ -54,6 +54,11 @@ double WidthBound::Of(std::string_view text, int pixels, const AdvanceOf& advanc
 TextWidth WidthBound::Bounded(double width, AdvanceOf advanceOf, TextWidth exact) {
     return [this, width, advanceOf = std::move(advanceOf), exact = std::move(exact)](std::string_view text,
                                                                                      int pixels) {
+        if (first_ == First::Whole) {
+            Size& size = AtSize(pixels);
+            if (!size.first) size.first = Measured{std::string(text), exact(text, pixels)};
+            if (size.first->text == text) return size.first->width;
+        }
         const double bound = Of(text, pixels, advanceOf);
         return bound <= width ? bound : exact(text, pixels);
     };

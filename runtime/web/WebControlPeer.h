@@ -72,7 +72,8 @@ private:
         int pixels = 0;
     };
     std::optional<LineFont> lineFont_;
-    WidthBound bound_;
+    // Each measuring is a call into the page.
+    WidthBound bound_{WidthBound::First::Whole};
 };
 
 // A control peer of the kind whose seam interface is Interface, on the shared element.

@@ -121,12 +121,14 @@ mergeInto(LibraryManager.library, {
     // twice their size. Where a mouse points it keeps its size.
     fit: function() {
       var desktop = Guirt.desktop();
-      var coarse = matchMedia('(pointer: coarse)').matches;
+      var windows = desktop.querySelectorAll('.guirt-window');
+      windows.forEach(function(shown) { shown.style.zoom = ''; });
+      // Where a mouse points nothing is laid out to learn the room.
+      if (!matchMedia('(pointer: coarse)').matches) return;
       var style = getComputedStyle(desktop);
       var room = desktop.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-      desktop.querySelectorAll('.guirt-window').forEach(function(shown) {
-        shown.style.zoom = '';
-        var scale = coarse && shown.offsetWidth ? Math.min(2, room / shown.offsetWidth) : 1;
+      windows.forEach(function(shown) {
+        var scale = shown.offsetWidth ? Math.min(2, room / shown.offsetWidth) : 1;
         if (scale > 1) shown.style.zoom = String(scale);
       });
     },
