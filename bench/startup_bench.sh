@@ -11,7 +11,7 @@ set -euo pipefail
 
 build=${1:?usage: startup_bench.sh BUILD_DIR [PAIRS] [ROUNDS]}
 pairs=${2:-30}
-rounds=${3:-6}
+rounds=${3:-12}
 dravello="$build/app/dravello"
 baseline="$build/bench/baseline_window"
 timer="$build/bench/startup_timer"

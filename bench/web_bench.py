@@ -25,8 +25,8 @@ import zipfile
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
 import page  # noqa: E402
 
-STARTS = 120  # loads of each page and visit, in pairs of START_ROUNDS
-START_ROUNDS = 8
+STARTS = 640  # loads of each page and visit, in pairs of START_ROUNDS
+START_ROUNDS = 32
 BATCH = 10  # keystrokes timed together, half of them 5s and half Backspaces
 KEY_ROUNDS = 50  # batches of each page in one pair
 STRETCHES = 5
@@ -66,7 +66,8 @@ return (performance.now() - start) / batch;
 
 
 MOST_TEXT = 65536
-PASTES = 30
+PASTE_PAIRS = 20
+PASTE_ROUNDS = 10
 
 # Inserts the text over the whole of the current field of a frame as a paste does (a paste
 # event holding the text, which the page may refuse, then the editing commands' own insertion
@@ -134,7 +135,7 @@ def print_ratios(ratios, target):
     if size >= 2:
         medians = [statistics.median(ratios[k:k + size]) for k in range(0, size * STRETCHES, size)]
         print(f"  medians of {STRETCHES} stretches of {size} pairs: {min(medians):.3f}-{max(medians):.3f}, "
-              f"CV {spread(medians):.1f}%; target <= {target}")
+              f"CV {spread(medians):.1f}%" + (f"; target <= {target}" if target else ""))
 
 
 def print_times(label, sums, per, unit):
@@ -239,21 +240,22 @@ def pastes(browser, frames):
     paste = lambda frame, length: browser.driver.execute_script(PASTE, frame, "1" + "0" * (length - 1))
     for frame in frames:
         paste(frame, MOST_TEXT)  # the first compiles and warms what the rest run
-    times = {id(frame): [] for frame in frames}
-    for i in range(PASTES):
-        for frame in (frames if i % 2 else frames[::-1]):
-            took, length = paste(frame, MOST_TEXT)
-            if length != MOST_TEXT:
-                print("paste of the bound: a field did not take the whole paste")
-                return
-            times[id(frame)].append(took)
-    dravello, plain = times[id(frames[0])], times[id(frames[1])]
-    ratios = [a / b for a, b in zip(dravello, plain)]
-    print(f"a paste of {MOST_TEXT} characters over the current field ({PASTES} each, taking turns):")
-    print(f"  Dravello     median {statistics.median(dravello):6.2f} ms")
-    print(f"  plain page   median {statistics.median(plain):6.2f} ms")
-    quartiles = statistics.quantiles(ratios, n=4)
-    print(f"  Dravello / plain page = {statistics.median(ratios):.2f} (middle half {quartiles[0]:.2f}-{quartiles[2]:.2f})")
+    shown = []
+
+    def timed(frame):
+        took, length = paste(frame, MOST_TEXT)
+        shown.append(length)
+        return took
+
+    sums_a, sums_b, ratios = paired(PASTE_PAIRS, PASTE_ROUNDS, lambda: timed(frames[0]), lambda: timed(frames[1]))
+    if any(length != MOST_TEXT for length in shown):
+        print("paste of the bound: a field did not take the whole paste")
+        return
+    print(f"a paste of {MOST_TEXT} characters over the current field, {PASTE_PAIRS} pairs of {PASTE_ROUNDS} pastes "
+          f"per page, taking turns:")
+    print_times("Dravello", sums_a, PASTE_ROUNDS, "ms")
+    print_times("plain page", sums_b, PASTE_ROUNDS, "ms")
+    print_ratios(ratios, None)
     paste(frames[0], MOST_TEXT + 1)  # the first refusal's beep makes the page's sound output
     took, length = paste(frames[0], MOST_TEXT + 1)
     print(f"  Dravello refusing one character more: {took:.2f} ms, the field kept its text: "
