@@ -330,7 +330,13 @@ private:
         return status ? std::to_string(*status) : "running";
     }
 
-    std::string IsRunning(const Fields&) { return Runs() ? "yes" : "no"; }
+    // A close request that ends the program takes its window first and the process after:
+    // one whose window has gone is waited for, so that a program on its way out is not read
+    // as running on.
+    std::string IsRunning(const Fields&) {
+        if (Runs() && !IsWindow(window_)) Program().waitForExit(5s);
+        return Runs() ? "yes" : "no";
+    }
 
     // The program and its window.
 
