@@ -1,5 +1,6 @@
 """How the program ends in the page, and the page working offline after one visit."""
 import os
+import pathlib
 import shutil
 import subprocess
 import tempfile
@@ -94,11 +95,9 @@ class KeptCopy(unittest.TestCase):
                 # The browser asks whether the worker changed, and nothing else.
                 self.assertEqual([path for path in asked if path != "/sw.js"], [])
 
-                index = os.path.join(source, "packaging", "web", "index.html")
-                with open(index, encoding="utf-8") as f:
-                    changed = f.read().replace(">Dravello</h1>", ">Dravello, changed</h1>")
-                with open(index, "w", encoding="utf-8") as f:
-                    f.write(changed)
+                index = pathlib.Path(source, "packaging", "web", "index.html")
+                index.write_text(index.read_text(encoding="utf-8").replace(">Dravello</h1>", ">Dravello, changed</h1>"),
+                                 encoding="utf-8")
                 subprocess.run(put_together, check=True)
                 page.open()
                 self.assertEqual(page.driver.execute_script(heading), "Dravello")
@@ -113,6 +112,7 @@ class KeptCopy(unittest.TestCase):
                 self.assertEqual(page.driver.execute_script(heading), "Dravello, changed")
             finally:
                 page.close()
+
 
 if __name__ == "__main__":
     unittest.main()
