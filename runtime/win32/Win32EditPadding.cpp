@@ -21,7 +21,8 @@ void Areas(HWND edit, RECT& inside, RECT& client) {
 }  // namespace
 
 void PadClientArea(HWND edit, RECT& client) {
-    const LONG pad = (client.bottom - client.top - LineHeight(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)))) / 2;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
+    const LONG pad = (client.bottom - client.top - LineHeight(font)) / 2;
     if (pad <= 0) return;
     client.top += pad;
     client.bottom -= pad;

@@ -1,4 +1,5 @@
-"""How the program ends in the page, and the page working offline after one visit."""
+"""How the program ends in the page, and the copy of the page kept after one visit: it works
+offline, and a change on the server replaces it."""
 import os
 import pathlib
 import shutil
