@@ -4,10 +4,12 @@
 # makes a new worker and cache.
 # Run with cmake -D SOURCE=... -D BUILT=... -D SITE=... -D VERSION=... -P WebSite.cmake.
 file(MAKE_DIRECTORY ${SITE})
-foreach(built dravello.js dravello.wasm)
+set(BUILT_FILES dravello.js dravello.wasm)
+set(PAGE_FILES index.html manifest.webmanifest icon-192.png icon-512.png)
+foreach(built ${BUILT_FILES})
     file(COPY_FILE ${BUILT}/${built} ${SITE}/${built} ONLY_IF_DIFFERENT)
 endforeach()
-foreach(page index.html manifest.webmanifest icon-192.png icon-512.png)
+foreach(page ${PAGE_FILES})
     file(COPY_FILE ${SOURCE}/packaging/web/${page} ${SITE}/${page} ONLY_IF_DIFFERENT)
 endforeach()
 file(COPY_FILE ${SOURCE}/packaging/linux/icons/hicolor/scalable/apps/org.dravello.Dravello.svg ${SITE}/icon.svg
@@ -15,7 +17,7 @@ file(COPY_FILE ${SOURCE}/packaging/linux/icons/hicolor/scalable/apps/org.dravell
 # Every file of the page but the worker: what it keeps, and what names its cache.
 set(DRAVELLO_WEB_BUILD "")
 set(DRAVELLO_WEB_FILES "'./'")
-foreach(kept dravello.js dravello.wasm index.html manifest.webmanifest icon.svg icon-192.png icon-512.png)
+foreach(kept ${BUILT_FILES} ${PAGE_FILES} icon.svg)
     file(SHA256 ${SITE}/${kept} hash)
     string(APPEND DRAVELLO_WEB_BUILD ${hash})
     string(APPEND DRAVELLO_WEB_FILES ", '${kept}'")
