@@ -29,7 +29,11 @@ WidthBound::Size& WidthBound::AtSize(int pixels) {
 }
 
 double WidthBound::Of(std::string_view text, int pixels, const AdvanceOf& advanceOf) {
-    Size& size = AtSize(pixels);
+    return Sum(AtSize(pixels), text, advanceOf);
+}
+
+double WidthBound::Sum(Size& size, std::string_view text, const AdvanceOf& advanceOf) {
+    const int pixels = size.pixels;
     double sum = kSlack;
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);
@@ -54,12 +58,12 @@ double WidthBound::Of(std::string_view text, int pixels, const AdvanceOf& advanc
 TextWidth WidthBound::Bounded(double width, AdvanceOf advanceOf, TextWidth exact) {
     return [this, width, advanceOf = std::move(advanceOf), exact = std::move(exact)](std::string_view text,
                                                                                      int pixels) {
+        Size& size = AtSize(pixels);
         if (first_ == First::Whole) {
-            Size& size = AtSize(pixels);
             if (!size.first) size.first = Measured{std::string(text), exact(text, pixels)};
             if (size.first->text == text) return size.first->width;
         }
-        const double bound = Of(text, pixels, advanceOf);
+        const double bound = Sum(size, text, advanceOf);
         return bound <= width ? bound : exact(text, pixels);
     };
 }

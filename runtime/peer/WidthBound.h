@@ -51,6 +51,7 @@ private:
         std::unordered_map<std::uint32_t, double> others;
     };
     Size& AtSize(int pixels);
+    double Sum(Size& size, std::string_view text, const AdvanceOf& advanceOf);
 
     First first_;
     std::vector<Size> sizes_;  // a control shows one size or two
